@@ -1,0 +1,185 @@
+// Draw and score rows with no window: the fast path against a literal reference.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include "AllocationCounter.h"
+#include "DrawGenerator.h"
+#include "Figures.h"
+#include "Simulator.h"
+
+namespace zarno::bench {
+namespace {
+
+// A window that costs nothing: fast mode on, so captions are written every 1000th row only.
+class NullWindow final : public WindowPort {
+public:
+    explicit NullWindow(int level) {
+        level_.setText(std::to_string(level));
+        for (std::size_t i = 0; i < numbers_.size(); ++i) {
+            numbers_[i].setText(std::to_string(3 * i + 5));
+        }
+    }
+    const ControlText& levelText() const override { return level_; }
+    std::span<const ControlText, numberBoxes> numberTexts() const override { return numbers_; }
+    int fastModeValue() const override { return 1; }
+    void setEnabled(Control, bool) override {}
+    void setVisible(Control, bool) override {}
+    void addItem(Control, std::string_view) override {}
+    void setCaption(LabelId, std::string_view caption) override {
+        benchmark::DoNotOptimize(caption.data());
+    }
+    void showMessage(std::string_view) override {}
+    void pumpEvents() override {}
+    void endProgram() override {}
+
+private:
+    ControlText level_;
+    std::array<ControlText, numberBoxes> numbers_;
+};
+
+struct Core {
+    explicit Core(int level) : window(level) {}
+    SystemClock clock;
+    RandomNumbers random{clock};
+    NullWindow window;
+    Simulator simulator{window, random, '.'};
+};
+
+void BM_DrawNumbers(benchmark::State& state) {
+    Core core(2);
+    for (auto _ : state) {
+        core.simulator.DrawNumbers();
+        benchmark::DoNotOptimize(core.simulator.state().Drawn);
+    }
+}
+BENCHMARK(BM_DrawNumbers);
+
+void BM_ScoreRow(benchmark::State& state) {
+    Core core(static_cast<int>(state.range(0)));
+    core.simulator.DrawNumbers();
+    for (auto _ : state) {
+        ++core.simulator.state().Rows;
+        core.simulator.ScoreRow();
+    }
+}
+BENCHMARK(BM_ScoreRow)->Arg(2)->Arg(10);
+
+std::size_t allocationsPerMillionRows = 0;
+
+void BM_DrawAndScore(benchmark::State& state) {
+    Core core(static_cast<int>(state.range(0)));
+    const std::size_t before = allocationCount();
+    std::int64_t rows = 0;
+    for (auto _ : state) {
+        ++core.simulator.state().Rows;
+        core.simulator.DrawNumbers();
+        core.simulator.ScoreRow();
+        ++rows;
+    }
+    allocationsPerMillionRows = (allocationCount() - before) * 1'000'000 /
+                                static_cast<std::size_t>(std::max<std::int64_t>(rows, 1));
+}
+BENCHMARK(BM_DrawAndScore)->Arg(2)->Arg(10);
+
+// The reference: the draw and the count exactly as written, with a Mersenne Twister reseeded
+// from the clock and its own output before every row, and 20 comparisons per candidate.
+class NaiveSimulation {
+public:
+    explicit NaiveSimulation(int level) : level_(level) {
+        for (int i = 0; i < level; ++i) {
+            numbers_[static_cast<std::size_t>(i)] = 3 * i + 5;
+        }
+    }
+
+    void drawNumbers() {
+        const auto now = std::chrono::system_clock::now().time_since_epoch().count();
+        generator_.seed(static_cast<std::uint32_t>(now) ^ generator_());
+        drawn_.fill(0);
+        for (std::int16_t i = 0; i < 20; ++i) {
+            do {
+                const double r = uniform_(generator_);
+                drawn_[static_cast<std::size_t>(i)] =
+                    static_cast<std::int16_t>(std::floor(r * 70) + 1);
+            } while (isDrawnAlready(drawn_[static_cast<std::size_t>(i)], i));
+        }
+    }
+
+    void scoreRow() {
+        int hits = 0;
+        for (int i = 0; i < level_; ++i) {
+            for (int j = 0; j < 20; ++j) {
+                if (numbers_[static_cast<std::size_t>(i)] == drawn_[static_cast<std::size_t>(j)]) {
+                    ++hits;
+                }
+            }
+        }
+        ++hitCounts_[static_cast<std::size_t>(hits)];
+    }
+
+private:
+    bool isDrawnAlready(std::int16_t candidate, std::int16_t index) const {
+        bool found = false;
+        for (std::int16_t j = 0; j < 20; ++j) {
+            if (drawn_[static_cast<std::size_t>(j)] == candidate && j != index) {
+                found = true;
+            }
+        }
+        return found;
+    }
+
+    int level_;
+    std::array<double, 10> numbers_{};
+    std::array<std::int16_t, 20> drawn_{};
+    std::array<std::int64_t, 11> hitCounts_{};
+    std::mt19937 generator_;
+    std::uniform_real_distribution<double> uniform_{0.0, 1.0};
+};
+
+void BM_NaiveDrawNumbers(benchmark::State& state) {
+    NaiveSimulation naive(2);
+    for (auto _ : state) {
+        naive.drawNumbers();
+    }
+}
+BENCHMARK(BM_NaiveDrawNumbers);
+
+void BM_NaiveDrawAndScore(benchmark::State& state) {
+    NaiveSimulation naive(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        naive.drawNumbers();
+        naive.scoreRow();
+    }
+}
+BENCHMARK(BM_NaiveDrawAndScore)->Arg(2)->Arg(10);
+
+}  // namespace
+}  // namespace zarno::bench
+
+int main(int argc, char** argv) {
+    using namespace zarno::bench;
+    // Five repetitions by default; the figures are their medians.
+    std::vector<char*> args(argv, argv + argc);
+    char repetitions[] = "--benchmark_repetitions=5";
+    char aggregatesOnly[] = "--benchmark_report_aggregates_only=true";
+    args.insert(args.begin() + 1, {repetitions, aggregatesOnly});
+    int count = static_cast<int>(args.size());
+    benchmark::Initialize(&count, args.data());
+    FigureReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    printFigure("core_draw_ns", reporter.nanoseconds("BM_DrawNumbers"), "ns");
+    printFigure("core_score_l2_ns", reporter.nanoseconds("BM_ScoreRow/2"), "ns");
+    printFigure("core_score_l10_ns", reporter.nanoseconds("BM_ScoreRow/10"), "ns");
+    printFigure("core_draw_score_l2_ns", reporter.nanoseconds("BM_DrawAndScore/2"), "ns");
+    printFigure("core_draw_score_ns", reporter.nanoseconds("BM_DrawAndScore/10"), "ns");
+    printFigure("core_allocs_per_row", static_cast<double>(allocationsPerMillionRows) / 1e6,
+                "allocs");
+    printFigure("naive_draw_ns", reporter.nanoseconds("BM_NaiveDrawNumbers"), "ns");
+    printFigure("naive_draw_score_l2_ns", reporter.nanoseconds("BM_NaiveDrawAndScore/2"), "ns");
+    printFigure("naive_draw_score_ns", reporter.nanoseconds("BM_NaiveDrawAndScore/10"), "ns");
+    benchmark::Shutdown();
+    return 0;
+}

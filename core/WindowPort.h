@@ -1,0 +1,81 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "ControlText.h"
+#include "Levels.h"
+
+namespace zarno {
+
+// The controls whose state the simulation reads or writes.
+enum class Control : std::uint8_t {
+    cmdAloitaArvonta,
+    cmdTauko,
+    cmdJatka,
+    cmdReset,
+    cmdExit,
+    cmbTaso,
+    chkFast,
+    cmbNumero0,                            // cmbNumero(0) .. cmbNumero(9) follow in index order
+    frmZarno2 = cmbNumero0 + numberBoxes,  // frmZarno2 .. frmZarno10 follow in level order
+    count = frmZarno2 + (maxLevel - minLevel + 1),
+};
+
+constexpr Control numberBox(int index) {
+    return static_cast<Control>(static_cast<int>(Control::cmbNumero0) + index);
+}
+constexpr Control levelFrame(int level) {
+    return static_cast<Control>(static_cast<int>(Control::frmZarno2) + level - minLevel);
+}
+
+// A label whose caption the simulation writes: the row counter, or a result label of a level.
+class LabelId {
+public:
+    static constexpr LabelId rowCounter() { return LabelId(0); }
+    static constexpr LabelId winnings(int level) { return LabelId(firstOf(level)); }
+    static constexpr LabelId hits(int level, int hitCount) {
+        return LabelId(firstOf(level) + 1 + hitCount);
+    }
+
+    constexpr int index() const { return index_; }
+    constexpr bool operator==(const LabelId&) const = default;
+
+    // Each level has its winnings label and one label per hit count 0..L.
+    static constexpr int count = 1 + (maxLevel + 1 - minLevel) * (maxLevel + 1 + 5) / 2;
+
+private:
+    constexpr explicit LabelId(int index) : index_(index) {}
+    static constexpr int firstOf(int level) { return 1 + (level - minLevel) * (level + 5) / 2; }
+
+    int index_;
+};
+
+// What the simulation needs of its window: the texts it reads, the flags and captions it writes,
+// the message box, the event pump and the end of the program.
+class WindowPort {
+public:
+    virtual ~WindowPort() = default;
+
+    // The texts of cmbTaso and of cmbNumero(0) .. cmbNumero(9), each with its value as a number
+    // kept up to date as the text changes.
+    virtual const ControlText& levelText() const = 0;
+    virtual std::span<const ControlText, numberBoxes> numberTexts() const = 0;
+    // The value of chkFast: 0 clear, 1 ticked.
+    virtual int fastModeValue() const = 0;
+
+    virtual void setEnabled(Control control, bool enabled) = 0;
+    virtual void setVisible(Control control, bool visible) = 0;
+    virtual void addItem(Control control, std::string_view item) = 0;
+    virtual void setCaption(LabelId label, std::string_view caption) = 0;
+
+    // A modal message: prompt only, OK only; returns when the user has closed it.
+    virtual void showMessage(std::string_view text) = 0;
+    // Dispatches every pending window event before it returns.
+    virtual void pumpEvents() = 0;
+    // Ends the process at once; in production it does not return.
+    virtual void endProgram() = 0;
+};
+
+}  // namespace zarno

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+
+#include <pcg_random.hpp>
+
+namespace zarno {
+
+// A bijective 64-bit mixer (the splitmix64 finalizer): for a fixed clock reading it permutes the
+// generator's state, so a clock that does not move never collapses two states into one.
+constexpr std::uint64_t mix64(std::uint64_t x) noexcept {
+    x ^= x >> 30;
+    x *= 0xbf58476d1ce4e5b9u;
+    x ^= x >> 27;
+    x *= 0x94d049bb133111ebu;
+    x ^= x >> 31;
+    return x;
+}
+
+// A reading of a clock, in its own ticks. The generator mixes it into its state at every reseed.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual std::uint64_t now() = 0;
+};
+
+// The operating system's wall clock, read at its coarse resolution (a few milliseconds): cheap
+// enough to read before every row, and many rows then fall within one tick.
+class SystemClock final : public Clock {
+public:
+    std::uint64_t now() override;
+};
+
+// The runtime's random-number service: uniform doubles 0 <= r < 1 from a PCG generator, and a
+// reseed that mixes a clock reading into the generator's current state. Because the state is
+// kept, rows drawn within one tick of the clock still differ.
+class RandomNumbers {
+public:
+    explicit RandomNumbers(Clock& clock);             // seeded from the clock and the OS
+    RandomNumbers(Clock& clock, std::uint64_t seed);  // a fixed start, for repeatable runs
+
+    // The next value of the sequence as 32 random bits; the value r it stands for is
+    // bits / 2^32, so 0 <= r < 1.
+    std::uint32_t nextBits() noexcept { return engine_(); }
+    double next() noexcept { return toUnit(nextBits()); }
+
+    static constexpr double toUnit(std::uint32_t bits) noexcept {
+        return static_cast<double>(bits) * (1.0 / 4294967296.0);
+    }
+
+    void reseed() noexcept { engine_.mixIn(clock_.now()); }
+
+private:
+    class Engine : public pcg32 {
+    public:
+        using pcg32::pcg32;
+        void mixIn(std::uint64_t reading) noexcept { state_ = mix64(state_ ^ reading); }
+    };
+
+    Clock& clock_;
+    Engine engine_;
+};
+
+}  // namespace zarno
