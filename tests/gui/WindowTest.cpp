@@ -1,0 +1,515 @@
+// The window as created, level selection, result frames and the results display, on real
+// widgets on the offscreen platform.
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include "GuiHarness.h"
+#include "Layout.h"
+#include "NumberFormat.h"
+#include "QtRuntimeServices.h"
+#include "ResultsText.h"
+
+namespace zarno::test {
+namespace {
+
+constexpr int twips = 15;
+
+QString utf8(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+// Ten rows of numbers: the player's numbers first, then fillers no test plays.
+SimulationState::Row rowStartingWith(std::initializer_list<int> numbers) {
+    SimulationState::Row row{};
+    std::size_t i = 0;
+    for (const int n : numbers) {
+        row[i++] = static_cast<std::int16_t>(n);
+    }
+    for (std::int16_t filler = 70; i < row.size(); ++i) {
+        row[i] = filler--;
+    }
+    return row;
+}
+
+}  // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void createdControls_data();
+    void createdControls();
+    void fonts_data();
+    void fonts();
+    void resultFrames_data();
+    void resultFrames();
+    void captionsOfFourBillionRowsFit();
+    void comboBoxLists();
+    void tabOrderAndFirstFocus();
+    void resizingMovesNothing();
+    void iconIsSixteenPixels();
+    void choosingALevelEnablesItsBoxes_data();
+    void choosingALevelEnablesItsBoxes();
+    void lowerLevelKeepsTextsOfDisabledBoxes();
+    void typingALevelRunsNoHandler();
+    void framesFollowTheLevel();
+    void captionsAfterTheFirstRow();
+    void captionsForThreeRowsAndSevenEuros();
+    void fastModeWritesEveryThousandthRow();
+    void jackpotRewritesItsLabelAndListsTheRow();
+    void finnishLocaleWritesADecimalComma();
+    void messageBoxIsPlainWithOkOnly();
+};
+
+void WindowTest::createdControls_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QRect>("rect");  // twips
+    QTest::addColumn<bool>("visible");
+    QTest::addColumn<bool>("enabled");   // after the load
+    QTest::addColumn<bool>("fitsText");  // grows to fit its caption
+
+    const auto row = [](const char* name, const char* cls, const QString& text, QRect rect,
+                        bool visible, bool enabled, bool fits = false) {
+        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(cls) << text << rect
+                            << visible << enabled << fits;
+    };
+    row("chkFast", "QCheckBox", "Vauhtia", {120, 120, 1095, 255}, true, true);
+    row("lblZarno", "QLabel", "Zarno", {2760, 120, 930, 435}, true, true, true);
+    row("cmdExit", "QPushButton", "Lopeta", {5040, 120, 1095, 375}, true, true);
+    row("lblTaso", "QLabel", "Taso", {360, 600, 615, 255}, true, true);
+    row("cmbTaso", "QComboBox", "2", {360, 960, 615, 315}, true, true);
+    row("lblRiveja", "QLabel", utf8("Rivejä arvottu/rahaa mennyt (kpl/€) : "),
+        {1920, 960, 2670, 195}, true, true, true);
+    row("lblArvontoja", "QLabel", "0", {4600, 960, 1455, 255}, true, true);
+    row("txtTasot", "QLabel", "Numerot", {360, 1440, 1095, 255}, true, true);
+    for (int i = 0; i < 10; ++i) {
+        QTest::newRow(qPrintable(QStringLiteral("cmbNumero(%1)").arg(i)))
+            << QStringLiteral("cmbNumero(%1)").arg(i) << "QComboBox" << QString()
+            << QRect(360, 1800 + 480 * i, 1215, 315) << true << (i < 2) << false;
+    }
+    row("cmdAloitaArvonta", "QPushButton", "Arvontaa", {2160, 6960, 1695, 495}, true, true);
+    row("cmdReset", "QPushButton", "Aloita alusta", {240, 7080, 1335, 375}, false, true);
+    row("cmdTauko", "QPushButton", "Tauko", {4200, 7080, 1335, 375}, true, false);
+    row("cmdJatka", "QPushButton", "Jatka arvontaa", {4200, 7080, 1335, 375}, false, true);
+}
+
+void WindowTest::createdControls() {
+    QFETCH(QString, name);
+    QFETCH(QString, className);
+    QFETCH(QString, text);
+    QFETCH(QRect, rect);
+    QFETCH(bool, visible);
+    QFETCH(bool, enabled);
+    QFETCH(bool, fitsText);
+
+    Harness h;
+    QWidget* control = h.window.findChild<QWidget*>(name);
+    QVERIFY(control);
+    QCOMPARE(control->parentWidget(), &h.window);
+    QCOMPARE(QString::fromLatin1(control->metaObject()->className()), className);
+    QString shown;
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        shown = button->text();
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+        shown = label->text();
+    } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        shown = combo->currentText();
+    }
+    QCOMPARE(shown, text);
+    QCOMPARE(control->isVisible(), visible);
+    QCOMPARE(control->isEnabled(), enabled);
+
+    // Twips at 15 to the pixel, within the rounding of one pixel.
+    const QRect g = control->geometry();
+    QVERIFY2(qAbs(g.x() * twips - rect.x()) < twips, qPrintable(QString::number(g.x())));
+    QVERIFY2(qAbs(g.y() * twips - rect.y()) < twips, qPrintable(QString::number(g.y())));
+    if (fitsText) {
+        QVERIFY(g.width() >= control->sizeHint().width());
+        QVERIFY(g.width() * twips >= rect.width() - twips);
+    } else {
+        QVERIFY(qAbs(g.width() * twips - rect.width()) < twips);
+        QVERIFY(qAbs(g.height() * twips - rect.height()) < twips);
+    }
+}
+
+void WindowTest::fonts_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("pixels");  // the point size at 96 dots per inch
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("underline");
+    QTest::newRow("lblZarno") << "lblZarno" << 24 << true << true;
+    QTest::newRow("lblTaso") << "lblTaso" << 13 << true << false;
+    QTest::newRow("txtTasot") << "txtTasot" << 13 << true << false;
+    QTest::newRow("cmdAloitaArvonta") << "cmdAloitaArvonta" << 16 << true << false;
+    for (const char* name :
+         {"chkFast", "cmdExit", "cmbTaso", "lblRiveja", "lblArvontoja", "cmbNumero(9)", "cmdReset",
+          "cmdTauko", "cmdJatka", "frmZarno6", "lblZarno63", "lblZarno6Voitot"}) {
+        QTest::newRow(name) << name << 11 << false << false;  // 8.25 points
+    }
+}
+
+void WindowTest::fonts() {
+    QFETCH(QString, name);
+    QFETCH(int, pixels);
+    QFETCH(bool, bold);
+    QFETCH(bool, underline);
+    Harness h;
+    const QFont font = h.window.findChild<QWidget*>(name)->font();
+    QCOMPARE(font.family(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(font.pixelSize(), pixels);
+    QCOMPARE(font.bold(), bold);
+    QCOMPARE(font.underline(), underline);
+}
+
+void WindowTest::resultFrames_data() {
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("height");
+    const int heights[] = {1935, 2295, 2775, 3135, 3495, 3975, 4335, 4695, 4935};
+    for (int level = 2; level <= 10; ++level) {
+        QTest::newRow(qPrintable(QString::number(level))) << level << heights[level - 2];
+    }
+}
+
+void WindowTest::resultFrames() {
+    QFETCH(int, level);
+    QFETCH(int, height);
+    Harness h;
+    auto* frame = h.window.findChild<QGroupBox*>(QStringLiteral("frmZarno%1").arg(level));
+    QVERIFY(frame);
+    QCOMPARE(frame, h.window.frmZarno(level));
+    QCOMPARE(frame->title(), QStringLiteral("Zarno %1").arg(level));
+    QVERIFY(!frame->isVisible());
+    QCOMPARE(frame->geometry(), QRect(2040 / twips, 1440 / twips, 3375 / twips, height / twips));
+
+    // Hit labels from L hits at the top down to 0, then the winnings label.
+    QStringList expectedOrder;
+    for (int k = level; k >= 0; --k) {
+        const QString name = level == 2 && k == 2
+                                 ? QStringLiteral("lblzarno22")
+                                 : QStringLiteral("lblZarno%1%2").arg(level).arg(k);
+        auto* label = frame->findChild<QLabel*>(name);
+        QVERIFY2(label, qPrintable(name));
+        QCOMPARE(label->parentWidget(), frame);
+        QCOMPARE(label->text(), QStringLiteral("%1 oikein (kpl):").arg(k));
+        QCOMPARE(label->x() * twips, 120);
+        QCOMPARE(label->y() * twips, 360 + 360 * (level - k));
+        QCOMPARE(label->height() * twips, 255);
+        QCOMPARE(label, h.window.label(LabelId::hits(level, k)));
+    }
+    const QString winningsName =
+        QStringLiteral("lblZarno%1%2").arg(level).arg(level <= 3 ? "voitot" : "Voitot");
+    auto* winnings = frame->findChild<QLabel*>(winningsName);
+    QVERIFY2(winnings, qPrintable(winningsName));
+    QCOMPARE(winnings->text(), QStringLiteral("Voitot: "));
+    QCOMPARE(winnings->y() * twips, level == 3 ? 1800 : 360 * (level + 2) + 120);
+    QCOMPARE(winnings, h.window.label(LabelId::winnings(level)));
+    QCOMPARE(frame->findChildren<QLabel*>().size(), level + 2);
+}
+
+// The widest captions that a series of up to four billion rows can show must fit their labels,
+// and the labels their frames.
+void WindowTest::captionsOfFourBillionRowsFit() {
+    Harness h;
+    std::string caption;
+    const auto fits = [](QLabel* label, const std::string& text) {
+        const int needed =
+            QFontMetrics(label->font()).horizontalAdvance(QString::fromStdString(text));
+        if (needed > label->width()) {
+            qWarning("%s needs %d pixels for \"%s\", has %d", qPrintable(label->objectName()),
+                     needed, text.c_str(), label->width());
+            return false;
+        }
+        return label->geometry().right() < label->parentWidget()->width() - 1;
+    };
+    for (int level = 2; level <= 10; ++level) {
+        for (int k = 0; k <= level; ++k) {
+            // A share just below 100 %, written with the most digits its pattern allows.
+            writeHitsCaption(caption, level, k, 4'000'000'000, 4'000'000'000, '.');
+            caption.replace(caption.rfind(" (") + 2, std::string::npos,
+                            formatNumber(99.99999, sharePattern(level, k), '.') + "%)");
+            QVERIFY(fits(h.window.label(LabelId::hits(level, k)), caption));
+        }
+        writeWinningsCaption(caption, 3'999'999'999, 4'000'000'000, '.');
+        QVERIFY(fits(h.window.label(LabelId::winnings(level)), caption));
+    }
+    writeRowCounter(caption, 4'000'000'000, '.');
+    QVERIFY(fits(h.window.lblArvontoja, caption));
+    QVERIFY(h.window.lblArvontoja->geometry().right() < h.window.width());
+    // The line before the row counter ends before the counter begins.
+    QLabel* riveja = h.window.lblRiveja;
+    const int textEnd =
+        riveja->x() + QFontMetrics(riveja->font()).horizontalAdvance(riveja->text().trimmed());
+    QVERIFY(textEnd < h.window.lblArvontoja->x());
+}
+
+void WindowTest::comboBoxLists() {
+    Harness h;
+    QComboBox* level = h.window.cmbTaso;
+    QVERIFY(level->isEditable());
+    QCOMPARE(level->currentIndex(), -1);
+    QCOMPARE(level->currentText(), QStringLiteral("2"));
+    QStringList levels;
+    for (int i = 0; i < level->count(); ++i) {
+        levels << level->itemText(i);
+    }
+    QCOMPARE(levels, QStringList({"2", "3", "4", "5", "6", "7", "8", "9", "10"}));
+    for (QComboBox* box : h.window.cmbNumero) {
+        QVERIFY(!box->isEditable());
+        QCOMPARE(box->currentIndex(), -1);
+        QCOMPARE(box->currentText(), QString());
+        QCOMPARE(box->count(), 70);
+        for (int i = 0; i < 70; ++i) {
+            QCOMPARE(box->itemText(i), QString::number(i + 1));
+        }
+    }
+}
+
+void WindowTest::tabOrderAndFirstFocus() {
+    Harness h;
+    QVERIFY(QTest::qWaitForWindowActive(&h.window));
+    QCOMPARE(QApplication::focusWidget(), h.window.cmbNumero[0]);
+
+    // The whole chain, in the designed order.
+    QStringList chain;
+    QWidget* w = h.window.cmbNumero[0];
+    do {
+        if (w->focusPolicy() & Qt::TabFocus) {
+            chain << w->objectName();
+        }
+        w = w->nextInFocusChain();
+    } while (w != h.window.cmbNumero[0] && chain.size() < 40);
+    QStringList expected;
+    for (int i = 0; i < 10; ++i) {
+        expected << QStringLiteral("cmbNumero(%1)").arg(i);
+    }
+    expected << "cmdAloitaArvonta"
+             << "cmdExit"
+             << "cmdJatka"
+             << "cmbTaso"
+             << "cmdTauko"
+             << "cmdReset"
+             << "chkFast";
+    chain.removeAll(QString());  // the editable level box's own line edit
+    QCOMPARE(chain, expected);
+
+    // Tab skips what is hidden or disabled: after the load that is boxes 2..9, continue,
+    // pause and start over.
+    QStringList visited;
+    for (int i = 0; i < 7; ++i) {
+        visited << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(visited, QStringList({"cmbNumero(0)", "cmbNumero(1)", "cmdAloitaArvonta", "cmdExit",
+                                   "cmbTaso", "chkFast", "cmbNumero(0)"}));
+}
+
+void WindowTest::resizingMovesNothing() {
+    Harness h;
+    QCOMPARE(h.window.size(), QSize(6345 / twips, 7860 / twips));
+    QList<QRect> before;
+    const auto children = h.window.findChildren<QWidget*>();
+    for (QWidget* child : children) {
+        before << child->geometry();
+    }
+    h.window.resize(900, 300);
+    QCoreApplication::processEvents();
+    for (int i = 0; i < children.size(); ++i) {
+        QCOMPARE(children[i]->geometry(), before[i]);
+    }
+}
+
+void WindowTest::iconIsSixteenPixels() {
+    Harness h;
+    QCOMPARE(h.window.windowTitle(), QStringLiteral("Zarno"));
+    const QIcon icon = h.window.windowIcon();
+    QVERIFY(!icon.isNull());
+    QCOMPARE(icon.availableSizes(), QList<QSize>({QSize(16, 16)}));
+}
+
+void WindowTest::choosingALevelEnablesItsBoxes_data() {
+    QTest::addColumn<int>("level");
+    for (int level = 2; level <= 10; ++level) {
+        QTest::newRow(qPrintable(QString::number(level))) << level;
+    }
+}
+
+void WindowTest::choosingALevelEnablesItsBoxes() {
+    QFETCH(int, level);
+    Harness h;
+    choose(h.window.cmbTaso, QString::number(level));
+    for (int i = 0; i < 10; ++i) {
+        QCOMPARE(h.window.cmbNumero[static_cast<std::size_t>(i)]->isEnabled(), i < level);
+    }
+}
+
+void WindowTest::lowerLevelKeepsTextsOfDisabledBoxes() {
+    Harness h;
+    playLevel(h.window, 10);
+    choose(h.window.cmbTaso, "2");
+    for (int i = 0; i < 10; ++i) {
+        QComboBox* box = h.window.cmbNumero[static_cast<std::size_t>(i)];
+        QCOMPARE(box->isEnabled(), i < 2);
+        QCOMPARE(box->currentText(), QString::number(i + 1));
+    }
+}
+
+void WindowTest::typingALevelRunsNoHandler() {
+    Harness h;
+    choose(h.window.cmbTaso, "5");
+    QLineEdit* edit = h.window.cmbTaso->lineEdit();
+    edit->selectAll();
+    QTest::keyClicks(edit, "3");
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(h.window.cmbTaso->currentText(), QStringLiteral("3"));
+    QCOMPARE(h.window.levelText().number(), 3.0);  // the converted value follows the text
+    for (int i = 0; i < 10; ++i) {
+        QCOMPARE(h.window.cmbNumero[static_cast<std::size_t>(i)]->isEnabled(), i < 5);
+    }
+}
+
+void WindowTest::framesFollowTheLevel() {
+    Harness h;
+    choose(h.window.cmbTaso, "7");
+    h.simulator().ShowLevelPanel();
+    for (int level = 2; level <= 10; ++level) {
+        QCOMPARE(h.window.frmZarno(level)->isVisible(), level == 7);
+    }
+    h.simulator().HideLevelPanel();
+    for (int level = 2; level <= 10; ++level) {
+        QVERIFY(!h.window.frmZarno(level)->isVisible());
+    }
+}
+
+void WindowTest::captionsAfterTheFirstRow() {
+    Harness h;
+    playLevel(h.window, 2);
+    h.state().Drawn = rowStartingWith({});
+    h.state().Rows = 1;
+    h.simulator().ScoreRow();
+    QCOMPARE(h.window.label(LabelId::hits(2, 0))->text(),
+             QStringLiteral("0 oikein (kpl): 1 (100%)"));
+    QCOMPARE(h.window.findChild<QLabel*>("lblZarno21")->text(),
+             QStringLiteral("1 oikein (kpl): 0 (0%)"));
+    QCOMPARE(h.window.findChild<QLabel*>("lblzarno22")->text(),
+             QStringLiteral("2 oikein (kpl): 0 (0%)"));
+    QCOMPARE(h.window.findChild<QLabel*>("lblZarno2voitot")->text(), utf8("Voitot (€): 0 ( 0% )"));
+    QCOMPARE(h.window.lblArvontoja->text(), QStringLiteral("1"));
+}
+
+void WindowTest::captionsForThreeRowsAndSevenEuros() {
+    Harness h;
+    playLevel(h.window, 2);
+    h.state().Hits(2)[0] = 2;
+    h.state().Rows = 3;
+    h.state().Drawn = rowStartingWith({2, 1});
+    h.simulator().ScoreRow();
+    QCOMPARE(h.state().Winnings, 7);
+    QCOMPARE(h.window.findChild<QLabel*>("lblZarno2voitot")->text(),
+             utf8("Voitot (€): 7 ( 233.33% )"));
+    QCOMPARE(h.window.findChild<QLabel*>("lblzarno22")->text(),
+             QStringLiteral("2 oikein (kpl): 1 (33.3%)"));
+    QCOMPARE(h.window.findChild<QLabel*>("lblZarno20")->text(),
+             QStringLiteral("0 oikein (kpl): 2 (66.7%)"));
+}
+
+void WindowTest::fastModeWritesEveryThousandthRow() {
+    Harness h;
+    playLevel(h.window, 3);
+    QTest::mouseClick(h.window.chkFast, Qt::LeftButton);
+    QCOMPARE(h.window.fastModeValue(), 1);
+    QLabel* winnings = h.window.findChild<QLabel*>("lblZarno3voitot");
+    for (int row = 1; row < 1000; ++row) {
+        ++h.state().Rows;
+        h.simulator().DrawNumbers();
+        h.simulator().ScoreRow();
+    }
+    QCOMPARE(h.window.lblArvontoja->text(), QStringLiteral("0"));
+    QCOMPARE(winnings->text(), QStringLiteral("Voitot: "));
+    QCOMPARE(h.services.pumps, 999);  // events are pumped on every row regardless
+    ++h.state().Rows;
+    h.simulator().DrawNumbers();
+    h.simulator().ScoreRow();
+    QCOMPARE(h.window.lblArvontoja->text(), QStringLiteral("1 000"));
+    QVERIFY(winnings->text().startsWith(utf8("Voitot (€): ")));
+    const QString atThousand = winnings->text();
+    for (int row = 1001; row <= 1500; ++row) {
+        ++h.state().Rows;
+        h.simulator().DrawNumbers();
+        h.simulator().ScoreRow();
+    }
+    QCOMPARE(h.window.lblArvontoja->text(), QStringLiteral("1 000"));
+    QCOMPARE(winnings->text(), atThousand);
+}
+
+void WindowTest::jackpotRewritesItsLabelAndListsTheRow() {
+    Harness h;
+    playLevel(h.window, 10);
+    QTest::mouseClick(h.window.chkFast, Qt::LeftButton);  // the jackpot shows even in fast mode
+    QString labelWhenShown;
+    h.services.onMessage = [&] { labelWhenShown = h.window.label(LabelId::hits(10, 10))->text(); };
+    h.state().Rows = 7;
+    h.state().Drawn = rowStartingWith({4, 9, 1, 10, 2, 8, 3, 7, 5, 6});
+    h.simulator().ScoreRow();
+    QCOMPARE(h.services.messages.size(), 1);
+    QCOMPARE(
+        h.services.messages[0],
+        QStringLiteral("Iso potti, 10/10 oikein!\r\n\r\n4\r\n9\r\n1\r\n10\r\n2\r\n8\r\n3\r\n7"
+                       "\r\n5\r\n6\r\n70\r\n69\r\n68\r\n67\r\n66\r\n65\r\n64\r\n63\r\n62\r\n61"));
+    QCOMPARE(labelWhenShown, QStringLiteral("10 oikein (kpl): 1 (14.28571%)"));
+    QCOMPARE(h.state().Winnings, 200000);  // added before the message
+    QCOMPARE(h.window.findChild<QLabel*>("lblZarno10Voitot")->text(), QStringLiteral("Voitot: "));
+    QCOMPARE(h.window.lblArvontoja->text(), QStringLiteral("0"));
+}
+
+void WindowTest::finnishLocaleWritesADecimalComma() {
+    QLocale::setDefault(QLocale(QLocale::Finnish, QLocale::Finland));
+    Harness h;
+    QLocale::setDefault(QLocale::c());
+    playLevel(h.window, 2);
+    h.state().Hits(2)[0] = 2;
+    h.state().Rows = 3;
+    h.state().Drawn = rowStartingWith({1, 2});
+    h.simulator().ScoreRow();
+    QCOMPARE(h.window.findChild<QLabel*>("lblZarno2voitot")->text(),
+             utf8("Voitot (€): 7 ( 233,33% )"));
+    QCOMPARE(h.window.findChild<QLabel*>("lblZarno20")->text(),
+             QStringLiteral("0 oikein (kpl): 2 (66,7%)"));
+    // The locale's separator also reads as a decimal separator in the level box.
+    h.window.cmbTaso->setEditText(QStringLiteral("2,5"));
+    QCOMPARE(h.window.levelText().number(), 2.5);
+}
+
+void WindowTest::messageBoxIsPlainWithOkOnly() {
+    QWidget parent;
+    parent.show();
+    QString title, text;
+    int buttons = 0;
+    bool iconless = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        title = box->windowTitle();
+        text = box->text();
+        buttons = static_cast<int>(box->buttons().size());
+        iconless = box->icon() == QMessageBox::NoIcon;
+        QVERIFY(box->isModal());
+        box->button(QMessageBox::Ok)->click();
+    });
+    showMessageBox(&parent, QStringLiteral("Iso potti, 10/10 oikein!\r\n\r\n1\r\n2"));
+    QCOMPARE(title, QStringLiteral("Zarno"));
+    QCOMPARE(text, QStringLiteral("Iso potti, 10/10 oikein!\n\n1\n2"));
+    QCOMPARE(buttons, 1);
+    QVERIFY(iconless);
+}
+
+}  // namespace zarno::test
+
+QTEST_MAIN(zarno::test::WindowTest)
+#include "WindowTest.moc"

@@ -1,0 +1,248 @@
+#include "Zarno.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHash>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+
+#include "Fonts.h"
+#include "Icon.h"
+#include "Layout.h"
+
+namespace zarno {
+namespace {
+
+char decimalSeparatorOf(const QLocale& locale) {
+    const QString point = locale.decimalPoint();
+    return point.size() == 1 && point.at(0).unicode() < 0x80 ? point.at(0).toLatin1() : '.';
+}
+
+QFont fontOf(const ui::FontSpec& spec) {
+    return designFont(spec.points, spec.bold, spec.underline);
+}
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+Zarno::Zarno(RuntimeServices& services, RandomNumbers& random, QWidget* parent)
+    : QWidget(parent),
+      services_(services),
+      separator_(decimalSeparatorOf(QLocale())),
+      levelText_(separator_),
+      simulator_(*this, random, separator_) {
+    numberTexts_.fill(ControlText(separator_));
+    installFontFallbacks();
+    setWindowTitle(QStringLiteral("Zarno"));
+    setWindowIcon(ui::zarnoIcon());
+    setFont(designFont(8.25));
+    resize(ui::toPixels(ui::clientArea).size());
+    createControls();
+    connectHandlers();
+    setTabOrder();
+    simulator_.Form_Load();
+}
+
+void Zarno::createControls() {
+    QHash<QString, QWidget*> byName;
+    QHash<int, QGroupBox*> frames;
+    for (const ui::ControlSpec& spec : ui::windowLayout()) {
+        const bool inFrame = spec.level != 0 && spec.kind != ui::ControlKind::frame;
+        QWidget* container = inFrame ? frames.value(spec.level) : static_cast<QWidget*>(this);
+        QWidget* created = nullptr;
+        switch (spec.kind) {
+            case ui::ControlKind::button:
+                created = new QPushButton(spec.caption, container);
+                break;
+            case ui::ControlKind::checkBox:
+                created = new QCheckBox(spec.caption, container);
+                break;
+            case ui::ControlKind::label: {
+                auto* label = new QLabel(spec.caption, container);
+                label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+                label->setTextFormat(Qt::PlainText);
+                created = label;
+                break;
+            }
+            case ui::ControlKind::editableCombo: {
+                auto* combo = new QComboBox(container);
+                combo->setEditable(true);
+                combo->setInsertPolicy(QComboBox::NoInsert);
+                combo->setCompleter(nullptr);
+                for (int level = minLevel; level <= maxLevel; ++level) {
+                    combo->addItem(QString::number(level));
+                }
+                combo->setCurrentIndex(-1);
+                combo->setEditText(spec.caption);
+                // Enter would choose a matching entry; only the list chooses one.
+                combo->lineEdit()->installEventFilter(this);
+                created = combo;
+                break;
+            }
+            case ui::ControlKind::listCombo:
+                created = new QComboBox(container);
+                break;
+            case ui::ControlKind::frame: {
+                auto* frame = new QGroupBox(spec.caption, container);
+                frames.insert(spec.level, frame);
+                created = frame;
+                break;
+            }
+        }
+        created->setObjectName(spec.name);
+        if (spec.font.points != ui::FontSpec{}.points || spec.font.bold || spec.font.underline) {
+            created->setFont(fontOf(spec.font));
+        }
+        QRect geometry = ui::toPixels(spec.rect);
+        if (spec.sizedToText) {
+            geometry.setSize(geometry.size().expandedTo(created->sizeHint()));
+        }
+        created->setGeometry(geometry);
+        if (spec.hidden) {
+            created->hide();
+        }
+        byName.insert(spec.name, created);
+    }
+
+    const auto find = [&](const QString& name) { return byName.value(name); };
+    for (int c = 0; c < static_cast<int>(Control::count); ++c) {
+        controls_[static_cast<std::size_t>(c)] = find(ui::controlName(static_cast<Control>(c)));
+    }
+    labels_[0] = qobject_cast<QLabel*>(find(ui::labelName(LabelId::rowCounter())));
+    for (int level = minLevel; level <= maxLevel; ++level) {
+        labels_[static_cast<std::size_t>(LabelId::winnings(level).index())] =
+            qobject_cast<QLabel*>(find(ui::winningsLabelName(level)));
+        for (int k = 0; k <= level; ++k) {
+            labels_[static_cast<std::size_t>(LabelId::hits(level, k).index())] =
+                qobject_cast<QLabel*>(find(ui::hitLabelName(level, k)));
+        }
+    }
+
+    chkFast = qobject_cast<QCheckBox*>(find("chkFast"));
+    lblZarno = qobject_cast<QLabel*>(find("lblZarno"));
+    cmdExit = qobject_cast<QPushButton*>(find("cmdExit"));
+    lblTaso = qobject_cast<QLabel*>(find("lblTaso"));
+    cmbTaso = qobject_cast<QComboBox*>(find("cmbTaso"));
+    lblRiveja = qobject_cast<QLabel*>(find("lblRiveja"));
+    lblArvontoja = qobject_cast<QLabel*>(find("lblArvontoja"));
+    txtTasot = qobject_cast<QLabel*>(find("txtTasot"));
+    for (int i = 0; i < numberBoxes; ++i) {
+        cmbNumero[static_cast<std::size_t>(i)] =
+            qobject_cast<QComboBox*>(find(ui::numberBoxName(i)));
+    }
+    cmdAloitaArvonta = qobject_cast<QPushButton*>(find("cmdAloitaArvonta"));
+    cmdReset = qobject_cast<QPushButton*>(find("cmdReset"));
+    cmdTauko = qobject_cast<QPushButton*>(find("cmdTauko"));
+    cmdJatka = qobject_cast<QPushButton*>(find("cmdJatka"));
+}
+
+void Zarno::trackText(QComboBox* box, ControlText& text) {
+    text.setText(box->currentText().toStdString());
+    connect(box, &QComboBox::currentTextChanged, this,
+            [&text](const QString& value) { text.setText(value.toStdString()); });
+}
+
+void Zarno::connectHandlers() {
+    trackText(cmbTaso, levelText_);
+    for (std::size_t i = 0; i < cmbNumero.size(); ++i) {
+        trackText(cmbNumero[i], numberTexts_[i]);
+    }
+    connect(cmdAloitaArvonta, &QPushButton::clicked, this,
+            [this] { simulator_.cmdAloitaArvonta_Click(); });
+    connect(cmdTauko, &QPushButton::clicked, this, [this] { simulator_.cmdTauko_Click(); });
+    connect(cmdJatka, &QPushButton::clicked, this, [this] { simulator_.cmdJatka_Click(); });
+    connect(cmdReset, &QPushButton::clicked, this, [this] { simulator_.cmdReset_Click(); });
+    connect(cmdExit, &QPushButton::clicked, this, [this] { simulator_.cmdExit_Click(); });
+    // activated is emitted when the user chooses an entry, never when the text is typed.
+    connect(cmbTaso, &QComboBox::activated, this, [this] { simulator_.cmbTaso_Click(); });
+}
+
+void Zarno::setTabOrder() {
+    const auto& order = ui::tabOrder();
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(findChild<QWidget*>(order[i - 1]), findChild<QWidget*>(order[i]));
+    }
+}
+
+QGroupBox* Zarno::frmZarno(int level) const {
+    return qobject_cast<QGroupBox*>(widget(levelFrame(level)));
+}
+
+int Zarno::fastModeValue() const {
+    return chkFast->checkState() == Qt::Checked ? 1 : 0;
+}
+
+void Zarno::setEnabled(Control control, bool enabled) {
+    widget(control)->setEnabled(enabled);
+}
+
+void Zarno::setVisible(Control control, bool visible) {
+    widget(control)->setVisible(visible);
+}
+
+void Zarno::addItem(Control control, std::string_view item) {
+    auto* box = qobject_cast<QComboBox*>(widget(control));
+    const bool noneChosen = box->currentIndex() < 0;
+    box->addItem(fromUtf8(item));
+    if (noneChosen) {
+        box->setCurrentIndex(-1);  // appending never chooses an entry
+    }
+}
+
+void Zarno::setCaption(LabelId id, std::string_view caption) {
+    label(id)->setText(fromUtf8(caption));
+}
+
+void Zarno::showMessage(std::string_view text) {
+    services_.showMessage(this, fromUtf8(text));
+}
+
+void Zarno::pumpEvents() {
+    services_.pumpEvents();
+}
+
+void Zarno::endProgram() {
+    services_.endProgram();
+}
+
+// The focus starts on the first control of the tab order that can take it.
+void Zarno::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (shown_) {
+        return;
+    }
+    shown_ = true;
+    for (const QString& name : ui::tabOrder()) {
+        QWidget* candidate = findChild<QWidget*>(name);
+        if (candidate->isVisibleTo(this) && candidate->isEnabled()) {
+            candidate->setFocus(Qt::OtherFocusReason);
+            break;
+        }
+    }
+}
+
+// Closing the window ends the program as quitting does, also while rows are being drawn.
+void Zarno::closeEvent(QCloseEvent* event) {
+    event->accept();
+    services_.endProgram();
+}
+
+bool Zarno::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace zarno
