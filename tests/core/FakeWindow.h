@@ -30,23 +30,38 @@ public:
     const ControlText& levelText() const override { return level; }
     std::span<const ControlText, numberBoxes> numberTexts() const override { return numbers; }
     int fastModeValue() const override { return fastMode; }
-    void setEnabled(Control control, bool value) override { enabled[index(control)] = value; }
-    void setVisible(Control control, bool value) override { visible[index(control)] = value; }
+    void setEnabled(Control control, bool value) override {
+        enabled[index(control)] = value;
+        record("enable", control, value);
+    }
+    void setVisible(Control control, bool value) override {
+        visible[index(control)] = value;
+        record("show", control, value);
+    }
     void addItem(Control control, std::string_view item) override {
         items[index(control)].emplace_back(item);
     }
     void setCaption(LabelId label, std::string_view text) override {
         captions[static_cast<std::size_t>(label.index())].assign(text);
         ++captionWrites;
+        if (logging) {
+            log.push_back("caption " + std::to_string(label.index()));
+        }
     }
     void showMessage(std::string_view text) override {
         messages.emplace_back(text);
+        if (logging) {
+            log.push_back("message");
+        }
         if (onMessage) {
             onMessage();
         }
     }
     void pumpEvents() override {
         ++pumps;
+        if (logging) {
+            log.push_back("pump");
+        }
         if (onPump) {
             onPump();
         }
@@ -70,6 +85,17 @@ public:
     bool isVisible(Control control) const { return visible[index(control)]; }
 
     static std::size_t index(Control control) { return static_cast<std::size_t>(control); }
+
+    // What the window was told, in order, while logging is on: "enable 1 0" for
+    // setEnabled(Control 1, false), "show 3 1", "caption 0", "message", "pump".
+    void record(const char* what, Control control, bool value) {
+        if (logging) {
+            log.push_back(std::string(what) + ' ' + std::to_string(index(control)) + ' ' +
+                          (value ? '1' : '0'));
+        }
+    }
+    bool logging = false;
+    std::vector<std::string> log;
 
     static constexpr std::size_t controls = static_cast<std::size_t>(Control::count);
     ControlText level;
