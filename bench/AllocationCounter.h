@@ -1,12 +1,12 @@
 #pragma once
 
-#include <atomic>
 #include <cstddef>
 
 namespace zarno::bench {
 
-// Heap allocations made by the process so far; counted by the replaced operator new of
-// AllocationCounter.cpp, linked into the benchmarks only.
+// Heap allocations the process has made so far, counted by the malloc family of
+// AllocationCounter.cpp, which is linked into the benchmarks only. operator new and Qt's own
+// containers allocate through malloc, so every heap allocation is counted.
 std::size_t allocationCount();
 
 }  // namespace zarno::bench

@@ -10,8 +10,12 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 
+
+#include "CoarseClock.h"
 #include "Fonts.h"
+
 #include "Icon.h"
 #include "Layout.h"
 
@@ -39,7 +43,10 @@ Zarno::Zarno(RuntimeServices& services, RandomNumbers& random, QWidget* parent)
       separator_(decimalSeparatorOf(QLocale())),
       levelText_(separator_),
       simulator_(*this, random, separator_) {
-    numberTexts_.fill(ControlText(separator_));
+        numberTexts_.fill(ControlText(separator_));
+    for (std::string& caption : captions_) {
+        caption.reserve(128);  // so that writing a caption never allocates
+    }
     installFontFallbacks();
     setWindowTitle(QStringLiteral("Zarno"));
     setWindowIcon(ui::zarnoIcon());
@@ -150,15 +157,29 @@ void Zarno::trackText(QComboBox* box, ControlText& text) {
             [&text](const QString& value) { text.setText(value.toStdString()); });
 }
 
+template <class Handler>
+void Zarno::whileDrawing(Handler handler) {
+    if (drawing_++ == 0) {
+        const QScreen* shown = screen();
+        const double hertz = shown && shown->refreshRate() > 1 ? shown->refreshRate() : 60.0;
+        frameInterval_ = static_cast<std::uint64_t>(1e9 / hertz);
+        nextFrame_ = coarseNanoseconds() + frameInterval_;
+    }
+    handler();
+    --drawing_;
+    presentCaptions();  // a stopped run shows its last captions at once
+}
+
 void Zarno::connectHandlers() {
     trackText(cmbTaso, levelText_);
     for (std::size_t i = 0; i < cmbNumero.size(); ++i) {
         trackText(cmbNumero[i], numberTexts_[i]);
     }
     connect(cmdAloitaArvonta, &QPushButton::clicked, this,
-            [this] { simulator_.cmdAloitaArvonta_Click(); });
+            [this] { whileDrawing([this] { simulator_.cmdAloitaArvonta_Click(); }); });
     connect(cmdTauko, &QPushButton::clicked, this, [this] { simulator_.cmdTauko_Click(); });
-    connect(cmdJatka, &QPushButton::clicked, this, [this] { simulator_.cmdJatka_Click(); });
+    connect(cmdJatka, &QPushButton::clicked, this,
+            [this] { whileDrawing([this] { simulator_.cmdJatka_Click(); }); });
     connect(cmdReset, &QPushButton::clicked, this, [this] { simulator_.cmdReset_Click(); });
     connect(cmdExit, &QPushButton::clicked, this, [this] { simulator_.cmdExit_Click(); });
     // activated is emitted when the user chooses an entry, never when the text is typed.
@@ -198,14 +219,41 @@ void Zarno::addItem(Control control, std::string_view item) {
 }
 
 void Zarno::setCaption(LabelId id, std::string_view caption) {
-    label(id)->setText(fromUtf8(caption));
+    const auto index = static_cast<std::size_t>(id.index());
+    captions_[index].assign(caption);
+    captionPending_[index] = true;
+    anyCaptionPending_ = true;
+    if (drawing_ == 0) {
+        presentCaptions();
+    }
+}
+
+void Zarno::presentCaptions() {
+    if (!anyCaptionPending_) {
+        return;
+    }
+    anyCaptionPending_ = false;
+    for (std::size_t i = 0; i < captions_.size(); ++i) {
+        if (captionPending_[i]) {
+            captionPending_[i] = false;
+            labels_[i]->setText(fromUtf8(captions_[i]));
+        }
+    }
 }
 
 void Zarno::showMessage(std::string_view text) {
+    presentCaptions();  // the window behind the message shows what led to it
     services_.showMessage(this, fromUtf8(text));
 }
 
 void Zarno::pumpEvents() {
+    if (anyCaptionPending_) {
+        const std::uint64_t now = coarseNanoseconds();
+        if (now >= nextFrame_) {
+            presentCaptions();  // repainted by this very pumping
+            nextFrame_ = now + frameInterval_;
+        }
+    }
     services_.pumpEvents();
 }
 

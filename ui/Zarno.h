@@ -68,6 +68,10 @@ protected:
 
 private:
     void createControls();
+    // Runs a handler that may draw rows; captions are presented when it returns.
+    template <class Handler>
+    void whileDrawing(Handler handler);
+    void presentCaptions();
     void connectHandlers();
     void setTabOrder();
     void trackText(QComboBox* box, ControlText& text);
@@ -79,6 +83,14 @@ private:
     std::array<ControlText, numberBoxes> numberTexts_;
     std::array<QWidget*, static_cast<std::size_t>(Control::count)> controls_{};
     std::array<QLabel*, LabelId::count> labels_{};
+    // The latest caption of every label. While rows are drawn they reach the labels at most
+    // once per screen frame, since repainting costs far more than a row; otherwise at once.
+    std::array<std::string, LabelId::count> captions_;
+    std::array<bool, LabelId::count> captionPending_{};
+    bool anyCaptionPending_ = false;
+    int drawing_ = 0;  // nested draw loops under way
+    std::uint64_t nextFrame_ = 0;
+    std::uint64_t frameInterval_ = 0;
     Simulator simulator_;
     bool shown_ = false;
 };

@@ -5,6 +5,7 @@
 #include "Zarno.h"
 
 int main(int argc, char** argv) {
+    zarno::preferUnixEventDispatcher();
     QApplication app(argc, argv);
     zarno::SystemClock clock;
     zarno::RandomNumbers random(clock);

@@ -2,8 +2,11 @@
 
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <unistd.h>
+
+#include "CoarseClock.h"
 #include <cstdio>
 
 namespace zarno {
@@ -21,9 +24,24 @@ void QtRuntimeServices::showMessage(QWidget* parent, const QString& text) {
     showMessageBox(parent, text);
 }
 
-void QtRuntimeServices::pumpEvents() {
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
+void pumpPendingEvents(std::uint64_t& lastTick) {
+    const std::uint64_t tick = coarseNanoseconds();
+    if (tick != lastTick) {
+        lastTick = tick;
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        return;
+    }
+    QCoreApplication::sendPostedEvents();
+    QWindowSystemInterface::sendWindowSystemEvents(QEventLoop::AllEvents);
 }
+
+void preferUnixEventDispatcher() {
+    if (!qEnvironmentVariableIsSet("QT_NO_GLIB")) {
+        qputenv("QT_NO_GLIB", "1");
+    }
+}
+
+void QtRuntimeServices::pumpEvents() { pumpPendingEvents(lastTick_); }
 
 void QtRuntimeServices::endProgram() {
     // At once: no further statement of any handler runs, and nothing needs saving.

@@ -9,7 +9,9 @@
 #include <functional>
 #include <memory>
 
+#include "QtRuntimeServices.h"
 #include "RandomNumbers.h"
+
 #include "RuntimeServices.h"
 #include "Zarno.h"
 
@@ -26,8 +28,8 @@ public:
             onMessage();
         }
     }
-    void pumpEvents() override {
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        void pumpEvents() override {
+        pumpPendingEvents(lastTick_);
         ++pumps;
         if (onPump) {
             onPump();
@@ -45,7 +47,10 @@ public:
     int ends = 0;
     std::function<void()> onPump;
     std::function<void()> onMessage;
-    std::function<void()> onEnd;
+        std::function<void()> onEnd;
+
+private:
+    std::uint64_t lastTick_ = 0;
 };
 
 // A clock that stands still, so a fixed seed draws the same rows every time.
