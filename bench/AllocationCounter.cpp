@@ -14,10 +14,14 @@ void* __libc_memalign(std::size_t alignment, std::size_t size);
 namespace {
 std::atomic<std::size_t> allocations{0};
 
-void count() { allocations.fetch_add(1, std::memory_order_relaxed); }
+void count() {
+    allocations.fetch_add(1, std::memory_order_relaxed);
+}
 }  // namespace
 
-std::size_t zarno::bench::allocationCount() { return allocations.load(std::memory_order_relaxed); }
+std::size_t zarno::bench::allocationCount() {
+    return allocations.load(std::memory_order_relaxed);
+}
 
 extern "C" {
 void* malloc(std::size_t size) {

@@ -1,5 +1,6 @@
 // Rows per second in the real window, fast and non-fast, beside the bare core and the bare pump.
 // Offscreen by default; on an X display with --display NAME.
+#include <qpa/qwindowsysteminterface.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -7,7 +8,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWindow>
-#include <qpa/qwindowsysteminterface.h>
 
 #include <sys/resource.h>
 
@@ -37,7 +37,7 @@ double secondsSince(Clock::time_point start) {
 class PausingServices final : public RuntimeServices {
 public:
     void showMessage(QWidget*, const QString&) override {}
-        void pumpEvents() override {
+    void pumpEvents() override {
         if (strict) {
             QCoreApplication::processEvents();  // the plain dispatch, for comparison
         } else {
@@ -90,7 +90,7 @@ public:
                 static_cast<double>(allocationCount() - allocations) / static_cast<double>(drawn)};
     }
 
-        // A fast series with Qt's processEvents as the pump on every row.
+    // A fast series with Qt's processEvents as the pump on every row.
     double strictPumpRowsPerSecond(std::int64_t rows) {
         services_.strict = true;
         const Series series = run(2, true, rows);
@@ -125,7 +125,8 @@ public:
             if (user.joinable()) {
                 user.join();
             }
-            worst = std::max(worst, std::chrono::duration<double, std::milli>(stopped - clicked).count());
+            worst = std::max(worst,
+                             std::chrono::duration<double, std::milli>(stopped - clicked).count());
         }
         return worst;
     }
@@ -241,7 +242,7 @@ int main(int argc, char** argv) {
         allocsWorst = std::max(allocsWorst, fast.allocationsPerRow);
         coreWorst = std::max(coreWorst, core);
     }
-        const double latency = bench.pauseLatencyMs();
+    const double latency = bench.pauseLatencyMs();
     const double strict = bench.strictPumpRowsPerSecond(fastRows / 10);
     printFigure("fast_rows_per_s", fastWorst, "rows/s");
     printFigure("slow_rows_per_s", slowWorst, "rows/s");
@@ -251,7 +252,7 @@ int main(int argc, char** argv) {
     printFigure("fast_vs_limit", limitWorst, "ratio");
     printFigure("allocs_per_row", allocsWorst, "allocs");
     printFigure("peak_rss_mb", peakResidentMegabytes(), "MB");
-        printFigure("pause_latency_ms", latency, "ms");
+    printFigure("pause_latency_ms", latency, "ms");
     printFigure("fast_rows_per_s_with_process_events", strict, "rows/s");
     return 0;
 }

@@ -20,7 +20,8 @@ inline NumberSet numbersOf(const SimulationState::Row& drawn) {
 // A player's number equals a drawn one exactly when it is a whole number 1..70; any other value
 // maps to 0, which no row holds, so it never hits.
 constexpr int hittableNumber(std::int32_t wholeNumber) {
-    const bool inRange = static_cast<std::uint32_t>(wholeNumber) - 1u < std::uint32_t{highestNumber};
+    const bool inRange =
+        static_cast<std::uint32_t>(wholeNumber) - 1u < std::uint32_t{highestNumber};
     return inRange ? wholeNumber : 0;
 }
 

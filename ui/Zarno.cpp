@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-
 #include "CoarseClock.h"
 #include "Fonts.h"
 
@@ -43,7 +42,7 @@ Zarno::Zarno(RuntimeServices& services, RandomNumbers& random, QWidget* parent)
       separator_(decimalSeparatorOf(QLocale())),
       levelText_(separator_),
       simulator_(*this, random, separator_) {
-        numberTexts_.fill(ControlText(separator_));
+    numberTexts_.fill(ControlText(separator_));
     for (std::string& caption : captions_) {
         caption.reserve(128);  // so that writing a caption never allocates
     }

@@ -1,13 +1,13 @@
 #include "QtRuntimeServices.h"
 
+#include <qpa/qwindowsysteminterface.h>
 #include <QCoreApplication>
 #include <QMessageBox>
-#include <qpa/qwindowsysteminterface.h>
 
 #include <unistd.h>
 
-#include "CoarseClock.h"
 #include <cstdio>
+#include "CoarseClock.h"
 
 namespace zarno {
 
@@ -41,7 +41,9 @@ void preferUnixEventDispatcher() {
     }
 }
 
-void QtRuntimeServices::pumpEvents() { pumpPendingEvents(lastTick_); }
+void QtRuntimeServices::pumpEvents() {
+    pumpPendingEvents(lastTick_);
+}
 
 void QtRuntimeServices::endProgram() {
     // At once: no further statement of any handler runs, and nothing needs saving.

@@ -28,7 +28,7 @@ public:
             onMessage();
         }
     }
-        void pumpEvents() override {
+    void pumpEvents() override {
         pumpPendingEvents(lastTick_);
         ++pumps;
         if (onPump) {
@@ -47,7 +47,7 @@ public:
     int ends = 0;
     std::function<void()> onPump;
     std::function<void()> onMessage;
-        std::function<void()> onEnd;
+    std::function<void()> onEnd;
 
 private:
     std::uint64_t lastTick_ = 0;

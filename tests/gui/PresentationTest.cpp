@@ -138,9 +138,8 @@ void PresentationTest::repaintsWhileDrawingAreAtMostOnePerFrame() {
     clock.start();
     QTest::mouseClick(h.window.cmdAloitaArvonta, Qt::LeftButton);
     const double frames = static_cast<double>(clock.elapsed()) / (1000.0 / 60.0);
-    QVERIFY2(counter.paints <= frames + 3, qPrintable(QStringLiteral("%1 paints in %2 frames")
-                                                          .arg(counter.paints)
-                                                          .arg(frames)));
+    QVERIFY2(counter.paints <= frames + 3,
+             qPrintable(QStringLiteral("%1 paints in %2 frames").arg(counter.paints).arg(frames)));
     QVERIFY(counter.paints >= 2);  // it does follow the run
     QVERIFY(h.state().Rows > 1000);
 }
