@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "Captions.h"
 #include "GuiHarness.h"
-#include "ResultsText.h"
 
 namespace zarno::test {
 namespace {
@@ -29,36 +29,6 @@ public:
 private:
     QLabel* label_;
 };
-
-struct Captions {
-    QStringList level;
-    QString rowCounter;
-};
-
-// The captions the rules give for the series' state as it is now.
-Captions expectedCaptions(const SimulationState& s, int level) {
-    Captions c;
-    std::string text;
-    writeWinningsCaption(text, s.Winnings, s.Rows, '.');
-    c.level << QString::fromStdString(text);
-    for (int k = level; k >= 0; --k) {
-        writeHitsCaption(text, level, k, s.Hits(level)[static_cast<std::size_t>(k)], s.Rows, '.');
-        c.level << QString::fromStdString(text);
-    }
-    writeRowCounter(text, s.Rows, '.');
-    c.rowCounter = QString::fromStdString(text);
-    return c;
-}
-
-Captions shownCaptions(Zarno& w, int level) {
-    Captions c;
-    c.level << w.label(LabelId::winnings(level))->text();
-    for (int k = level; k >= 0; --k) {
-        c.level << w.label(LabelId::hits(level, k))->text();
-    }
-    c.rowCounter = w.lblArvontoja->text();
-    return c;
-}
 
 }  // namespace
 

@@ -1,0 +1,195 @@
+// A long run of the real window, offscreen: many series with pause, continue, start over, level
+// and fast-mode changes in a random but seeded order, checked at every pause.
+// Usage: zarno-soak [--rows N] [--seconds S] [--seed X]   (defaults: 100000000 rows, 1800 s, 1)
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QGroupBox>
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <cstdio>
+#include <cstring>
+#include <numeric>
+#include <optional>
+#include <random>
+#include <string>
+
+#include "Captions.h"
+#include "GuiHarness.h"
+#include "PrizeTable.h"
+
+namespace zarno::test {
+namespace {
+
+int failures = 0;
+
+#define SOAK_CHECK(condition)                                                                  \
+    do {                                                                                       \
+        if (!(condition)) {                                                                    \
+            std::fprintf(stderr, "soak: check failed at line %d: %s\n", __LINE__, #condition); \
+            ++failures;                                                                        \
+        }                                                                                      \
+    } while (false)
+
+class Soak {
+public:
+    Soak(std::uint64_t seed, std::int64_t rows, double seconds)
+        : h_(seed), random_(seed), rowLimit_(rows), seconds_(seconds) {
+        h_.services.onPump = [this] { onRow(); };
+    }
+
+    void run() {
+        QElapsedTimer clock;
+        clock.start();
+        while (rowsDrawn() < rowLimit_ && static_cast<double>(clock.elapsed()) < seconds_ * 1000) {
+            if (h_.window.cmdJatka->isVisible()) {
+                if (chance(0.5)) {
+                    plan();
+                    QTest::mouseClick(h_.window.cmdJatka, Qt::LeftButton);
+                    check();
+                } else {
+                    QTest::mouseClick(h_.window.cmdReset, Qt::LeftButton);
+                    ++starts_;
+                    checkStartOver();
+                }
+            } else {
+                beginSeries();
+                check();
+            }
+        }
+        std::printf(
+            "soak: %lld rows in %d series, %d pauses checked, %d nested continues, "
+            "%.1f s, %d failed checks\n",
+            static_cast<long long>(rowsDrawn()), starts_, pauses_, nested_,
+            static_cast<double>(clock.elapsed()) / 1000.0, failures);
+    }
+
+private:
+    std::int64_t rowsDrawn() const { return h_.services.pumps; }
+    bool chance(double p) { return std::uniform_real_distribution<double>(0, 1)(random_) < p; }
+    int between(int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random_);
+    }
+
+    // From Ready or Cleared: perhaps a new level, numbers and fast mode, then a start.
+    void beginSeries() {
+        if (level_ == 0 || chance(0.6)) {
+            level_ = between(minLevel, maxLevel);
+            choose(h_.window.cmbTaso, QString::number(level_));
+            for (int i = 0; i < level_; ++i) {
+                // Mostly distinct numbers, now and then a repeat.
+                choose(h_.window.cmbNumero[static_cast<std::size_t>(i)],
+                       QString::number(chance(0.1) ? 7 : between(1, 70)));
+            }
+        }
+        if (chance(0.3)) {
+            QTest::mouseClick(h_.window.chkFast, Qt::LeftButton);
+        }
+        fast_ = h_.window.chkFast->isChecked();
+        before_ = shownCaptions(h_.window, level_);
+        lastThousandth_.reset();
+        plan();
+        ++starts_;
+        QTest::mouseClick(h_.window.cmdAloitaArvonta, Qt::LeftButton);
+    }
+
+    // The row at which the user pauses next: short runs as often as long ones.
+    void plan() {
+        const int longest = fast_ ? 1'000'000 : 100'000;
+        pauseAt_ = h_.state().Rows + (chance(0.3) ? between(1, 2500) : between(1, longest));
+    }
+
+    void onRow() {
+        const SimulationState& s = h_.state();
+        if (fast_ && s.Rows % 1000 == 0) {
+            lastThousandth_ = s;
+        }
+        if (s.Rows == pauseAt_) {
+            QTest::mouseClick(h_.window.cmdTauko, Qt::LeftButton);
+            if (chance(0.05)) {
+                // A continue handled by the same pumping: a loop nested in this one.
+                ++nested_;
+                plan();
+                QTest::mouseClick(h_.window.cmdJatka, Qt::LeftButton);
+            }
+        }
+    }
+
+    void check() {
+        ++pauses_;
+        const SimulationState& s = h_.state();
+        SOAK_CHECK(s.StopRequested && h_.window.cmdJatka->isVisible());
+        const auto counts = s.Hits(level_);
+        SOAK_CHECK(std::accumulate(counts.begin(), counts.end(), std::int64_t{0}) == s.Rows);
+        std::int64_t winnings = 0;
+        for (int k = 0; k <= level_; ++k) {
+            winnings += counts[static_cast<std::size_t>(k)] * prize(level_, k);
+        }
+        SOAK_CHECK(s.Winnings == winnings);
+        for (int other = minLevel; other <= maxLevel; ++other) {
+            if (other != level_) {
+                const auto c = s.Hits(other);
+                SOAK_CHECK(std::all_of(c.begin(), c.end(), [](auto n) { return n == 0; }));
+            }
+        }
+        const Captions shown = shownCaptions(h_.window, level_);
+        if (!fast_) {
+            SOAK_CHECK(shown == expectedCaptions(s, level_));
+        } else if (lastThousandth_) {
+            SOAK_CHECK(shown == expectedCaptions(*lastThousandth_, level_));
+        } else {
+            SOAK_CHECK(shown.level == before_.level);
+            SOAK_CHECK(shown.rowCounter == QStringLiteral("0"));
+        }
+    }
+
+    void checkStartOver() {
+        const SimulationState& s = h_.state();
+        SOAK_CHECK(s.Rows == 0 && s.Winnings == 0);
+        SOAK_CHECK(
+            std::all_of(s.hitCounts.begin(), s.hitCounts.end(), [](auto n) { return n == 0; }));
+        SOAK_CHECK(h_.window.lblArvontoja->text() == QStringLiteral("0"));
+        SOAK_CHECK(!h_.window.frmZarno(level_)->isVisibleTo(&h_.window));
+    }
+
+    Harness h_;
+    std::mt19937_64 random_;
+    std::int64_t rowLimit_;
+    double seconds_;
+    int level_ = 0;
+    bool fast_ = false;
+    std::int64_t pauseAt_ = 0;
+    Captions before_;
+    std::optional<SimulationState> lastThousandth_;
+    int starts_ = 0;
+    int pauses_ = 0;
+    int nested_ = 0;
+};
+
+}  // namespace
+}  // namespace zarno::test
+
+int main(int argc, char** argv) {
+    std::int64_t rows = 100'000'000;
+    double seconds = 1800;
+    std::uint64_t seed = 1;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--rows") == 0) {
+            rows = std::stoll(argv[i + 1]);
+        } else if (std::strcmp(argv[i], "--seconds") == 0) {
+            seconds = std::stod(argv[i + 1]);
+        } else if (std::strcmp(argv[i], "--seed") == 0) {
+            seed = std::stoull(argv[i + 1]);
+        }
+    }
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    zarno::preferUnixEventDispatcher();
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+    zarno::test::Soak(seed, rows, seconds).run();
+    return zarno::test::failures == 0 ? 0 : 1;
+}
