@@ -1,0 +1,281 @@
+// The real program under Xvfb: quitting and closing the window, while rows are drawn and while
+// paused, end the process at once with status 0. Input goes through the X server (XTest), as a
+// user's would.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "Layout.h"
+
+// Xlib's macros (None, Bool, Status, ...) would break the headers above, so it comes last.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+namespace zarno::test {
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+void pause(std::chrono::milliseconds duration) {
+    std::this_thread::sleep_for(duration);
+}
+
+// A private X server for the whole suite.
+class XServer {
+public:
+    XServer() {
+        int fds[2];
+        if (pipe(fds) != 0)
+            return;
+        pid_ = fork();
+        if (pid_ == 0) {
+            dup2(fds[1], 3);
+            execlp("Xvfb", "Xvfb", "-displayfd", "3", "-screen", "0", "800x700x24", "-nolisten",
+                   "tcp", static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(fds[1]);
+        char number[16] = {};
+        const ssize_t n = read(fds[0], number, sizeof number - 1);
+        close(fds[0]);
+        if (n > 0) {
+            name_ = ":" + std::string(number, static_cast<std::size_t>(n - 1));
+        }
+    }
+    ~XServer() {
+        if (pid_ > 0) {
+            kill(pid_, SIGTERM);
+            waitpid(pid_, nullptr, 0);
+        }
+    }
+    const std::string& name() const { return name_; }
+
+private:
+    pid_t pid_ = -1;
+    std::string name_;
+};
+
+// The program, started on the X server, and the means to use it.
+class Program {
+public:
+    explicit Program(const std::string& display) {
+        pid_ = fork();
+        if (pid_ == 0) {
+            setenv("DISPLAY", display.c_str(), 1);
+            setenv("QT_QPA_PLATFORM", "xcb", 1);
+            execl(ZARNO_BINARY, ZARNO_BINARY, static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        x_ = XOpenDisplay(display.c_str());
+    }
+    ~Program() {
+        if (running()) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
+        if (x_)
+            XCloseDisplay(x_);
+    }
+
+    bool waitForWindow() {
+        const auto deadline = Clock::now() + 20s;
+        while (Clock::now() < deadline && running()) {
+            if ((window_ = findWindow(DefaultRootWindow(x_)))) {
+                pause(500ms);  // let the program finish its first paint
+                return true;
+            }
+            pause(50ms);
+        }
+        return false;
+    }
+
+    bool running() {
+        if (exited_)
+            return false;
+        int status = 0;
+        if (waitpid(pid_, &status, WNOHANG) == pid_) {
+            exited_ = true;
+            status_ = status;
+            return false;
+        }
+        return true;
+    }
+
+    // Waits for the end; the status as waitpid gives it, or -1 if it did not end in time.
+    int waitForEnd(std::chrono::milliseconds limit) {
+        const auto deadline = Clock::now() + limit;
+        while (Clock::now() < deadline) {
+            if (!running())
+                return status_;
+            pause(5ms);
+        }
+        return -1;
+    }
+
+    void click(const char* control) {
+        const QPoint at = centreOf(control);
+        XTestFakeMotionEvent(x_, DefaultScreen(x_), at.x(), at.y(), 0);
+        XTestFakeButtonEvent(x_, 1, True, 0);
+        XTestFakeButtonEvent(x_, 1, False, 0);
+        XFlush(x_);
+        pause(150ms);
+    }
+
+    void press(KeySym key) {
+        const KeyCode code = XKeysymToKeycode(x_, key);
+        XTestFakeKeyEvent(x_, code, True, 0);
+        XTestFakeKeyEvent(x_, code, False, 0);
+        XFlush(x_);
+        pause(100ms);
+    }
+
+    // Chooses the first entry of a number box's list.
+    void chooseFirstNumber(const char* box) {
+        click(box);
+        press(XK_Down);
+        press(XK_Return);
+    }
+
+    // Asks the window to close, as a window manager's close button does.
+    void closeWindow() {
+        XEvent event{};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = window_;
+        event.xclient.message_type = XInternAtom(x_, "WM_PROTOCOLS", False);
+        event.xclient.format = 32;
+        event.xclient.data.l[0] = static_cast<long>(XInternAtom(x_, "WM_DELETE_WINDOW", False));
+        event.xclient.data.l[1] = CurrentTime;
+        XSendEvent(x_, window_, False, NoEventMask, &event);
+        XFlush(x_);
+    }
+
+    // The pixels of the row counter, to see whether rows are being drawn.
+    std::vector<unsigned long> rowCounterPixels() {
+        const QRect r = rectOf("lblArvontoja");
+        std::vector<unsigned long> pixels;
+        XImage* image = XGetImage(x_, window_, r.x(), r.y(), static_cast<unsigned>(r.width()),
+                                  static_cast<unsigned>(r.height()), AllPlanes, ZPixmap);
+        if (!image)
+            return pixels;
+        for (int y = 0; y < r.height(); ++y) {
+            for (int x = 0; x < r.width(); ++x)
+                pixels.push_back(XGetPixel(image, x, y));
+        }
+        XDestroyImage(image);
+        return pixels;
+    }
+
+private:
+    Window findWindow(Window parent) {
+        Window root, up, *children = nullptr;
+        unsigned count = 0;
+        if (!XQueryTree(x_, parent, &root, &up, &children, &count))
+            return 0;
+        Window found = 0;
+        for (unsigned i = 0; i < count && !found; ++i) {
+            char* name = nullptr;
+            XWindowAttributes attributes;
+            if (XFetchName(x_, children[i], &name) && name && std::strcmp(name, "Zarno") == 0 &&
+                XGetWindowAttributes(x_, children[i], &attributes) &&
+                attributes.map_state == IsViewable) {
+                found = children[i];
+            }
+            if (name)
+                XFree(name);
+        }
+        if (children)
+            XFree(children);
+        return found;
+    }
+
+    QRect rectOf(const char* control) const {
+        for (const ui::ControlSpec& spec : ui::windowLayout()) {
+            if (spec.name == QLatin1String(control))
+                return ui::toPixels(spec.rect);
+        }
+        return {};
+    }
+
+    QPoint centreOf(const char* control) {
+        int x = 0, y = 0;
+        Window child;
+        XTranslateCoordinates(x_, window_, DefaultRootWindow(x_), 0, 0, &x, &y, &child);
+        return rectOf(control).center() + QPoint(x, y);
+    }
+
+    pid_t pid_ = -1;
+    Display* x_ = nullptr;
+    Window window_ = 0;
+    bool exited_ = false;
+    int status_ = 0;
+};
+
+class EndOfProgram : public ::testing::TestWithParam<const char*> {
+protected:
+    static void SetUpTestSuite() { server = new XServer; }
+    static void TearDownTestSuite() {
+        delete server;
+        server = nullptr;
+    }
+    static XServer* server;
+};
+
+XServer* EndOfProgram::server = nullptr;
+
+// Each case: whether to pause first, and how the program is ended.
+TEST_P(EndOfProgram, EndsAtOnceWithStatusZero) {
+    const std::string how = GetParam();
+    ASSERT_FALSE(server->name().empty()) << "Xvfb did not start";
+    Program program(server->name());
+    ASSERT_TRUE(program.waitForWindow());
+    program.chooseFirstNumber("cmbNumero(0)");
+    program.chooseFirstNumber("cmbNumero(1)");
+    program.click("cmdAloitaArvonta");
+    pause(300ms);
+    const auto drawing = program.rowCounterPixels();
+    pause(300ms);
+    ASSERT_NE(program.rowCounterPixels(), drawing) << "rows are being drawn";
+    if (how.find("paused") != std::string::npos) {
+        program.click("cmdTauko");
+        pause(200ms);
+        const auto paused = program.rowCounterPixels();
+        pause(300ms);
+        ASSERT_EQ(program.rowCounterPixels(), paused) << "no row is drawn while paused";
+    }
+    ASSERT_TRUE(program.running());
+    const auto asked = Clock::now();
+    if (how.find("quit") != std::string::npos) {
+        program.click("cmdExit");
+    } else {
+        program.closeWindow();
+    }
+    const int status = program.waitForEnd(5s);
+    ASSERT_NE(status, -1) << "the program did not end";
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_LT(Clock::now() - asked, 2s);
+}
+
+INSTANTIATE_TEST_SUITE_P(WhileDrawingAndPaused, EndOfProgram,
+                         ::testing::Values("quit while drawing", "close while drawing",
+                                           "quit while paused", "close while paused"),
+                         [](const ::testing::TestParamInfo<const char*>& param) {
+                             std::string name = param.param;
+                             for (char& c : name)
+                                 c = c == ' ' ? '_' : c;
+                             return name;
+                         });
+
+}  // namespace
+}  // namespace zarno::test
