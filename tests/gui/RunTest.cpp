@@ -133,8 +133,9 @@ private slots:
     void transitions_data();
     void transitions();
     void pauseClickedDuringARealRun();
-    void quitClickedDuringARealRunDrawsNoFurtherRow();
-    void closingTheWindowEndsTheProgram();
+    void endingDuringARealRunDrawsNoFurtherRow_data();
+    void endingDuringARealRunDrawsNoFurtherRow();
+    void closingAnIdleWindowEndsTheProgram();
     void continueKeepsTheTallies();
     void startOverZeroesTheSeriesAndKeepsTheNumbers();
     void aNewLevelAfterStartOverTalliesOnlyItself();
@@ -216,7 +217,14 @@ void RunTest::pauseClickedDuringARealRun() {
     QVERIFY(!h.window.cmdTauko->isVisible());
 }
 
-void RunTest::quitClickedDuringARealRunDrawsNoFurtherRow() {
+void RunTest::endingDuringARealRunDrawsNoFurtherRow_data() {
+    QTest::addColumn<bool>("quit");  // else the window is closed
+    QTest::newRow("quit") << true;
+    QTest::newRow("close") << false;
+}
+
+void RunTest::endingDuringARealRunDrawsNoFurtherRow() {
+    QFETCH(bool, quit);
     Harness h;
     playLevel(h.window, 2);
     std::int64_t rowsAtEnd = -1;
@@ -225,25 +233,19 @@ void RunTest::quitClickedDuringARealRunDrawsNoFurtherRow() {
         rowsAtEnd = h.state().Rows;
         h.state().StopRequested = true;
     };
-    QTimer::singleShot(0, [&] { QTest::mouseClick(h.window.cmdExit, Qt::LeftButton); });
+    QTimer::singleShot(0, [&] {
+        if (quit) {
+            QTest::mouseClick(h.window.cmdExit, Qt::LeftButton);
+        } else {
+            h.window.close();
+        }
+    });
     QTest::mouseClick(h.window.cmdAloitaArvonta, Qt::LeftButton);
     QCOMPARE(h.services.ends, 1);
     QCOMPARE(h.state().Rows, rowsAtEnd);
 }
 
-void RunTest::closingTheWindowEndsTheProgram() {
-    Harness h;
-    playLevel(h.window, 2);
-    std::int64_t rowsAtEnd = -1;
-    h.services.onEnd = [&] {
-        rowsAtEnd = h.state().Rows;
-        h.state().StopRequested = true;
-    };
-    QTimer::singleShot(0, [&] { h.window.close(); });
-    QTest::mouseClick(h.window.cmdAloitaArvonta, Qt::LeftButton);
-    QCOMPARE(h.services.ends, 1);
-    QCOMPARE(h.state().Rows, rowsAtEnd);
-    // Closed while nothing is drawn, too.
+void RunTest::closingAnIdleWindowEndsTheProgram() {
     Harness idle;
     idle.window.close();
     QCOMPARE(idle.services.ends, 1);
