@@ -139,8 +139,7 @@ int main(int argc, char** argv) {
     std::vector<char*> args(argv, argv + argc);
     char repetitions[] = "--benchmark_repetitions=5";
     char aggregatesOnly[] = "--benchmark_report_aggregates_only=true";
-    char plain[] = "--benchmark_color=false";
-    args.insert(args.begin() + 1, {repetitions, aggregatesOnly, plain});
+    args.insert(args.begin() + 1, {repetitions, aggregatesOnly});
     int count = static_cast<int>(args.size());
     benchmark::Initialize(&count, args.data());
     FigureReporter reporter;

@@ -13,6 +13,8 @@ namespace zarno::bench {
 // `figure <name> <value> <unit>` line per figure.
 class FigureReporter : public benchmark::ConsoleReporter {
 public:
+    FigureReporter() : ConsoleReporter(OO_None) {}  // plain text, so the figures can be grepped
+
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {

@@ -4,6 +4,8 @@
 #include <cstdint>
 
 #include "Levels.h"
+#include "NumberSet.h"
+
 #include "RandomNumbers.h"
 #include "SimulationState.h"
 
@@ -26,12 +28,12 @@ template <class Random>
 void drawNumbers(SimulationState::Row& drawn, Random& random) {
     random.reseed();
     drawn.fill(0);
-    std::array<std::uint8_t, highestNumber> accepted{};  // by candidate - 1
+    NumberSet accepted;
     for (std::size_t slot = 0; slot < drawn.size();) {
-        const std::uint64_t index = floorOf70Times(random.nextBits());
-        drawn[slot] = static_cast<std::int16_t>(index + 1);
-        const bool repeat = accepted[index] != 0;
-        accepted[index] = 1;
+        const int candidate = candidateFor(random.nextBits());
+        drawn[slot] = static_cast<std::int16_t>(candidate);
+        const bool repeat = accepted.contains(candidate);
+        accepted.add(candidate);
         slot += repeat ? 0 : 1;  // a repeat is overwritten by the next candidate
     }
 }

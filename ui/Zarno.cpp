@@ -26,8 +26,8 @@ char decimalSeparatorOf(const QLocale& locale) {
     return point.size() == 1 && point.at(0).unicode() < 0x80 ? point.at(0).toLatin1() : '.';
 }
 
-QFont fontOf(const ui::FontSpec& spec) {
-    return designFont(spec.points, spec.bold, spec.underline);
+QFont fontOf(const ui::FontSpec& entry) {
+    return designFont(entry.points, entry.bold, entry.underline);
 }
 
 QString fromUtf8(std::string_view text) {
@@ -60,19 +60,19 @@ Zarno::Zarno(RuntimeServices& services, RandomNumbers& random, QWidget* parent)
 void Zarno::createControls() {
     QHash<QString, QWidget*> byName;
     QHash<int, QGroupBox*> frames;
-    for (const ui::ControlSpec& spec : ui::windowLayout()) {
-        const bool inFrame = spec.level != 0 && spec.kind != ui::ControlKind::frame;
-        QWidget* container = inFrame ? frames.value(spec.level) : static_cast<QWidget*>(this);
+    for (const ui::ControlSpec& entry : ui::windowLayout()) {
+        const bool inFrame = entry.level != 0 && entry.kind != ui::ControlKind::frame;
+        QWidget* container = inFrame ? frames.value(entry.level) : static_cast<QWidget*>(this);
         QWidget* created = nullptr;
-        switch (spec.kind) {
+        switch (entry.kind) {
             case ui::ControlKind::button:
-                created = new QPushButton(spec.caption, container);
+                created = new QPushButton(entry.caption, container);
                 break;
             case ui::ControlKind::checkBox:
-                created = new QCheckBox(spec.caption, container);
+                created = new QCheckBox(entry.caption, container);
                 break;
             case ui::ControlKind::label: {
-                auto* label = new QLabel(spec.caption, container);
+                auto* label = new QLabel(entry.caption, container);
                 label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
                 label->setTextFormat(Qt::PlainText);
                 created = label;
@@ -87,7 +87,7 @@ void Zarno::createControls() {
                     combo->addItem(QString::number(level));
                 }
                 combo->setCurrentIndex(-1);
-                combo->setEditText(spec.caption);
+                combo->setEditText(entry.caption);
                 // Enter would choose a matching entry; only the list chooses one.
                 combo->lineEdit()->installEventFilter(this);
                 created = combo;
@@ -97,25 +97,25 @@ void Zarno::createControls() {
                 created = new QComboBox(container);
                 break;
             case ui::ControlKind::frame: {
-                auto* frame = new QGroupBox(spec.caption, container);
-                frames.insert(spec.level, frame);
+                auto* frame = new QGroupBox(entry.caption, container);
+                frames.insert(entry.level, frame);
                 created = frame;
                 break;
             }
         }
-        created->setObjectName(spec.name);
-        if (spec.font.points != ui::FontSpec{}.points || spec.font.bold || spec.font.underline) {
-            created->setFont(fontOf(spec.font));
+        created->setObjectName(entry.name);
+        if (entry.font.points != ui::FontSpec{}.points || entry.font.bold || entry.font.underline) {
+            created->setFont(fontOf(entry.font));
         }
-        QRect geometry = ui::toPixels(spec.rect);
-        if (spec.sizedToText) {
+        QRect geometry = ui::toPixels(entry.rect);
+        if (entry.sizedToText) {
             geometry.setSize(geometry.size().expandedTo(created->sizeHint()));
         }
         created->setGeometry(geometry);
-        if (spec.hidden) {
+        if (entry.hidden) {
             created->hide();
         }
-        byName.insert(spec.name, created);
+        byName.insert(entry.name, created);
     }
 
     const auto find = [&](const QString& name) { return byName.value(name); };

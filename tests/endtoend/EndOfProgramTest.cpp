@@ -200,9 +200,9 @@ private:
     }
 
     QRect rectOf(const char* control) const {
-        for (const ui::ControlSpec& spec : ui::windowLayout()) {
-            if (spec.name == QLatin1String(control))
-                return ui::toPixels(spec.rect);
+        for (const ui::ControlSpec& entry : ui::windowLayout()) {
+            if (entry.name == QLatin1String(control))
+                return ui::toPixels(entry.rect);
         }
         return {};
     }
