@@ -11,13 +11,10 @@
 
 namespace zarno {
 
-// floor(r * 70) for r = bits / 2^32. bits * 70 needs 39 bits, so r * 70 is exact in a double
+// floor(r * 70) + 1 for r = bits / 2^32. bits * 70 needs 39 bits, so r * 70 is exact in a double
 // and its floor is the integer quotient below: the same value, without the conversions.
-constexpr std::uint64_t floorOf70Times(std::uint32_t bits) {
-    return (std::uint64_t{bits} * highestNumber) >> 32;
-}
 constexpr int candidateFor(std::uint32_t bits) {
-    return static_cast<int>(floorOf70Times(bits)) + 1;
+    return static_cast<int>((std::uint64_t{bits} * highestNumber) >> 32) + 1;
 }
 
 // Draws one row into `drawn`: reseeds the generator, clears the row, then fills slot after slot

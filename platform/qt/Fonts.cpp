@@ -13,6 +13,11 @@ const QString designFamily = QStringLiteral("MS Sans Serif");
 }  // namespace
 
 void installFontFallbacks() {
+    static bool installed = false;  // every window asks; the list is set once
+    if (installed) {
+        return;
+    }
+    installed = true;
     // Liberation Sans (Debian's fonts-liberation) comes closest in widths: the captions that
     // were sized to fit MS Sans Serif fit it too.
     QFont::insertSubstitutions(
