@@ -1,4 +1,4 @@
-#include "AllocationCounter.h"
+#include "bench/AllocationCounter.h"
 
 #include <atomic>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-// Draw and score rows with no window: the fast path against a literal reference.
+// What each worker does for a row, with no window: draw and score, beside a literal reference.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -6,54 +6,74 @@
 #include <random>
 #include <vector>
 
-#include "AllocationCounter.h"
-#include "DrawGenerator.h"
-#include "Figures.h"
-#include "NullWindow.h"
-#include "Simulator.h"
+#include "bench/AllocationCounter.h"
+#include "bench/Figures.h"
+#include "core/DrawGenerator.h"
+#include "core/Scoring.h"
+#include "platform/RandomNumbers.h"
 
 namespace zarno::bench {
 namespace {
 
-struct Core {
-    explicit Core(int level) : window(level) {}
+Play playOf(int level) {
+    Play play;
+    play.level = level;
+    for (int i = 0; i < level; ++i) {
+        play.numbers[static_cast<std::size_t>(i)] = 3 * i + 5;
+    }
+    return play;
+}
+
+struct Generator {
     SystemClock clock;
-    RandomNumbers random{clock};
-    NullWindow window;
-    Simulator simulator{window, random, '.'};
+    RandomNumbers random{clock, freshSeed(clock)};
 };
 
 void BM_DrawNumbers(benchmark::State& state) {
-    Core core(2);
+    Generator g;
+    SimulationState::Row row{};
     for (auto _ : state) {
-        core.simulator.DrawNumbers();
-        benchmark::DoNotOptimize(core.simulator.state().Drawn);
+        benchmark::DoNotOptimize(drawNumbers(row, g.random));
+        benchmark::DoNotOptimize(row);
     }
 }
 BENCHMARK(BM_DrawNumbers);
 
 void BM_ScoreRow(benchmark::State& state) {
-    Core core(static_cast<int>(state.range(0)));
-    core.simulator.DrawNumbers();
+    Generator g;
+    const Play play = playOf(static_cast<int>(state.range(0)));
+    std::vector<NumberSet> rows(1024);
+    SimulationState::Row row{};
+    for (NumberSet& set : rows) {
+        set = drawNumbers(row, g.random);
+    }
+    std::size_t next = 0;
     for (auto _ : state) {
-        ++core.simulator.state().Rows;
-        core.simulator.ScoreRow();
+        benchmark::DoNotOptimize(scoreRow(rows[next++ % rows.size()], play));
     }
 }
 BENCHMARK(BM_ScoreRow)->Arg(2)->Arg(10);
 
 std::size_t allocationsPerMillionRows = 0;
 
+// A worker's row: the reseed, the generator's position kept, the draw and the hits kept.
 void BM_DrawAndScore(benchmark::State& state) {
-    Core core(static_cast<int>(state.range(0)));
+    Generator g;
+    const Play play = playOf(static_cast<int>(state.range(0)));
+    std::vector<std::uint8_t> hits(1000);
+    std::vector<std::uint64_t> starts(1000);
+    std::size_t row = 0;
     const std::size_t before = allocationCount();
     std::int64_t rows = 0;
     for (auto _ : state) {
-        ++core.simulator.state().Rows;
-        core.simulator.DrawNumbers();
-        core.simulator.ScoreRow();
+        g.random.reseed();
+        starts[row] = g.random.position();
+        hits[row] = static_cast<std::uint8_t>(scoreRow(drawRow(g.random, [](int, int) {}), play));
+        row = row + 1 == hits.size() ? 0 : row + 1;
         ++rows;
     }
+    benchmark::DoNotOptimize(hits.data());
+    benchmark::DoNotOptimize(starts.data());
     allocationsPerMillionRows = (allocationCount() - before) * 1'000'000 /
                                 static_cast<std::size_t>(std::max<std::int64_t>(rows, 1));
 }

@@ -1,13 +1,12 @@
-// Rows per second in the real window, fast and non-fast, beside the bare core and the bare pump.
+// Rows per second: one bare thread, the engine with all its workers, and the real window in fast
+// and non-fast mode; with the pause latency, the peak memory and the allocations per row.
 // Offscreen by default; on an X display with --display NAME.
-#include <qpa/qwindowsysteminterface.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
-#include <QWindow>
 
 #include <sys/resource.h>
 
@@ -18,11 +17,12 @@
 #include <string>
 #include <thread>
 
-#include "AllocationCounter.h"
-#include "Figures.h"
-#include "NullWindow.h"
-#include "QtRuntimeServices.h"
-#include "Zarno.h"
+#include "bench/AllocationCounter.h"
+#include "bench/Figures.h"
+#include "core/DrawGenerator.h"
+#include "core/RowEngine.h"
+#include "platform/qt/QtRuntimeServices.h"
+#include "ui/Zarno.h"
 
 namespace zarno::bench {
 namespace {
@@ -33,17 +33,34 @@ double secondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-// The program's own services, with a user who pauses once the series reaches a row count.
+Play playOf(int level) {
+    Play play;
+    play.level = level;
+    for (int i = 0; i < level; ++i) {
+        play.numbers[static_cast<std::size_t>(i)] = 7 * i + 1;
+    }
+    return play;
+}
+
+// The program's own services, with a user who pauses once the series reaches a row count. It
+// also counts the allocations of the run's steady part, from a tenth of the rows to the pause.
 class PausingServices final : public RuntimeServices {
 public:
-    void showMessage(QWidget*, const QString&) override {}
+    void showMessage(std::string_view) override {}
     void pumpEvents() override {
-        if (strict) {
-            QCoreApplication::processEvents();  // the plain dispatch, for comparison
-        } else {
-            real_.pumpEvents();
+        real_.pumpEvents();
+        if (!window_) {
+            return;
         }
-        if (window_ && window_->simulator().state().Rows >= pauseAt_) {
+        const std::int64_t rows = window_->simulator().state().Rows;
+        if (warmRows_ < 0 && rows >= pauseAt_ / 10) {
+            warmRows_ = rows;
+            warmAllocations_ = allocationCount();
+        }
+        if (rows >= pauseAt_ && window_->cmdTauko->isVisible()) {
+            steadyAllocationsPerRow_ =
+                static_cast<double>(allocationCount() - warmAllocations_) /
+                static_cast<double>(std::max<std::int64_t>(rows - warmRows_, 1));
             window_->cmdTauko->click();
         }
     }
@@ -52,14 +69,17 @@ public:
     void pauseAt(Zarno* window, std::int64_t rows) {
         window_ = window;
         pauseAt_ = rows;
+        warmRows_ = -1;
     }
-
-    bool strict = false;
+    double steadyAllocationsPerRow() const { return steadyAllocationsPerRow_; }
 
 private:
     QtRuntimeServices real_;
     Zarno* window_ = nullptr;
     std::int64_t pauseAt_ = 0;
+    std::int64_t warmRows_ = -1;
+    std::size_t warmAllocations_ = 0;
+    double steadyAllocationsPerRow_ = 0;
 };
 
 struct Series {
@@ -67,9 +87,9 @@ struct Series {
     double allocationsPerRow = 0;
 };
 
-class Bench {
+class WindowBench {
 public:
-    Bench() : random_(clock_), window_(services_, random_) {
+    WindowBench() : engine_(clock_, freshSeed(clock_)), window_(services_, engine_) {
         window_.show();
         const auto until = Clock::now() + std::chrono::milliseconds(300);
         while (Clock::now() < until) {
@@ -77,34 +97,25 @@ public:
         }
     }
 
-    // A new series at a level with the numbers 1..L, drawn until `rows` rows.
+    unsigned workers() const { return engine_.workers(); }
+
+    // A new series at a level with the numbers 1, 8, 15, ..., drawn until `rows` rows.
     Series run(int level, bool fast, std::int64_t rows) {
         prepare(level, fast);
         services_.pauseAt(&window_, rows);
-        const std::size_t allocations = allocationCount();
         const auto start = Clock::now();
         window_.cmdAloitaArvonta->click();
         const double seconds = secondsSince(start);
         const auto drawn = window_.simulator().state().Rows;
-        return {static_cast<double>(drawn) / seconds,
-                static_cast<double>(allocationCount() - allocations) / static_cast<double>(drawn)};
-    }
-
-    // A fast series with Qt's processEvents as the pump on every row.
-    double strictPumpRowsPerSecond(std::int64_t rows) {
-        services_.strict = true;
-        const Series series = run(2, true, rows);
-        services_.strict = false;
-        return series.rowsPerSecond;
+        return {static_cast<double>(drawn) / seconds, services_.steadyAllocationsPerRow()};
     }
 
     // From a pause click to the end of the draw loop, in milliseconds, the worst of several:
-    // clicks queued by another thread as the platform queues input, and clicks from a timer,
-    // which like X input wait for the dispatcher's own poll.
+    // clicks posted from another thread, as input reaches the window, and clicks from a timer.
     double pauseLatencyMs() {
         double worst = 0;
         for (int attempt = 0; attempt < 6; ++attempt) {
-            prepare(2, true);
+            prepare(10, attempt % 4 < 2);
             services_.pauseAt(&window_, std::numeric_limits<std::int64_t>::max());
             Clock::time_point clicked;
             std::thread user;
@@ -112,7 +123,7 @@ public:
                 user = std::thread([&] {
                     std::this_thread::sleep_for(std::chrono::milliseconds(200));
                     clicked = Clock::now();
-                    queueClick(window_.cmdTauko);
+                    postClick(window_.cmdTauko);
                 });
             } else {
                 QTimer::singleShot(200, &window_, [&] {
@@ -144,46 +155,59 @@ private:
         window_.chkFast->setChecked(fast);
     }
 
-    void queueClick(QWidget* button) {
-        QWindow* handle = window_.windowHandle();
-        const QPointF local = button->mapTo(&window_, button->rect().center());
-        const QPointF global = window_.mapToGlobal(local.toPoint());
-        using Async = QWindowSystemInterface::AsynchronousDelivery;
-        QWindowSystemInterface::handleMouseEvent<Async>(handle, local, global, Qt::LeftButton,
-                                                        Qt::LeftButton, QEvent::MouseButtonPress);
-        QWindowSystemInterface::handleMouseEvent<Async>(handle, local, global, Qt::NoButton,
-                                                        Qt::LeftButton, QEvent::MouseButtonRelease);
+    static void postClick(QWidget* button) {
+        const QPointF at = QRectF(button->rect()).center();
+        const QPointF global = button->mapToGlobal(at);
+        for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QCoreApplication::postEvent(
+                button,
+                new QMouseEvent(type, at, global, Qt::LeftButton,
+                                type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                Qt::NoModifier));
+        }
     }
 
     SystemClock clock_;
-    RandomNumbers random_;
+    RowEngine engine_;
     PausingServices services_;
     Zarno window_;
 };
 
-// Draw and score with no window at all.
-double coreNanoseconds(int level) {
+// Draw and score on this thread alone, as one worker does.
+double oneThreadRowsPerSecond(int level) {
     SystemClock clock;
-    RandomNumbers random(clock);
-    NullWindow window(level);
-    Simulator simulator(window, random, '.');
-    constexpr int rows = 3'000'000;
+    RandomNumbers random(clock, freshSeed(clock));
+    const Play play = playOf(level);
+    constexpr int rows = 5'000'000;
+    std::array<std::uint8_t, 1000> hits{};
     const auto start = Clock::now();
     for (int n = 0; n < rows; ++n) {
-        ++simulator.state().Rows;
-        simulator.DrawNumbers();
-        simulator.ScoreRow();
+        random.reseed();
+        hits[static_cast<std::size_t>(n % 1000)] =
+            static_cast<std::uint8_t>(scoreRow(drawRow(random, [](int, int) {}), play));
     }
-    return secondsSince(start) * 1e9 / rows;
+    const double seconds = secondsSince(start);
+    std::printf("(checksum %d)\n", hits[999]);
+    return rows / seconds;
 }
 
-template <class Pump>
-double pumpNanoseconds(int calls, Pump pump) {
+// The engine with all its workers and a consumer that commits every row in passes of 1000.
+double engineRowsPerSecond(int level, std::int64_t rows) {
+    SystemClock clock;
+    RowEngine engine(clock, freshSeed(clock));
+    SimulationState::Row last{};
+    HitCounts counts{};
+    engine.beginSeries(playOf(level));
     const auto start = Clock::now();
-    for (int n = 0; n < calls; ++n) {
-        pump();
+    for (std::int64_t done = 0; done < rows;) {
+        const auto hits = engine.ready(1000, std::chrono::milliseconds(100));
+        for (const std::uint8_t h : hits) {
+            ++counts[h];
+        }
+        engine.commit(hits.size(), last);
+        done += static_cast<std::int64_t>(hits.size());
     }
-    return secondsSince(start) * 1e9 / calls;
+    return static_cast<double>(rows) / secondsSince(start);
 }
 
 double peakResidentMegabytes() {
@@ -198,8 +222,8 @@ double peakResidentMegabytes() {
 int main(int argc, char** argv) {
     using namespace zarno;
     using namespace zarno::bench;
-    std::int64_t fastRows = 20'000'000;
-    std::int64_t slowRows = 1'000'000;
+    std::int64_t fastRows = 200'000'000;
+    std::int64_t slowRows = 200'000'000;
     for (int i = 1; i + 1 < argc; i += 2) {
         if (std::strcmp(argv[i], "--display") == 0) {
             qputenv("QT_QPA_PLATFORM", "xcb");
@@ -213,46 +237,40 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    preferUnixEventDispatcher();
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
-    std::printf("platform %s, dispatcher %s\n", qPrintable(QGuiApplication::platformName()),
-                QAbstractEventDispatcher::instance()->metaObject()->className());
+    std::printf("platform %s\n", qPrintable(QGuiApplication::platformName()));
 
-    Bench bench;
-    double fastWorst = 1e300, slowWorst = 1e300, limitWorst = 1e300, allocsWorst = 0;
-    double coreWorst = 0;
-    QtRuntimeServices services;
-    const double pump = pumpNanoseconds(2'000'000, [&] { services.pumpEvents(); });
-    const double qtPump = pumpNanoseconds(200'000, [] { QCoreApplication::processEvents(); });
+    WindowBench bench;
+    double coreWorst = 1e300, engineWorst = 1e300, fastWorst = 1e300, slowWorst = 1e300;
+    double allocsWorst = 0;
     for (const int level : {2, 10}) {
-        const double core = coreNanoseconds(level);
+        const std::string suffix = "_l" + std::to_string(level);
+        const double core = oneThreadRowsPerSecond(level);
+        const double engine = engineRowsPerSecond(level, std::max(fastRows, slowRows));
         const Series fast = bench.run(level, true, fastRows);
         const Series slow = bench.run(level, false, slowRows);
-        const double limit = 1e9 / (core + pump);
-        const std::string suffix = "_l" + std::to_string(level);
+        printFigure(("core_rows_per_s_1thread" + suffix).c_str(), core, "rows/s");
+        printFigure(("engine_rows_per_s" + suffix).c_str(), engine, "rows/s");
         printFigure(("fast_rows_per_s" + suffix).c_str(), fast.rowsPerSecond, "rows/s");
         printFigure(("slow_rows_per_s" + suffix).c_str(), slow.rowsPerSecond, "rows/s");
-        printFigure(("core_ns" + suffix).c_str(), core, "ns");
-        printFigure(("fast_vs_limit" + suffix).c_str(), fast.rowsPerSecond / limit, "ratio");
-        printFigure(("slow_allocs_per_row" + suffix).c_str(), slow.allocationsPerRow, "allocs");
+        coreWorst = std::min(coreWorst, core);
+        engineWorst = std::min(engineWorst, engine);
         fastWorst = std::min(fastWorst, fast.rowsPerSecond);
         slowWorst = std::min(slowWorst, slow.rowsPerSecond);
-        limitWorst = std::min(limitWorst, fast.rowsPerSecond / limit);
-        allocsWorst = std::max(allocsWorst, fast.allocationsPerRow);
-        coreWorst = std::max(coreWorst, core);
+        allocsWorst = std::max({allocsWorst, fast.allocationsPerRow, slow.allocationsPerRow});
     }
     const double latency = bench.pauseLatencyMs();
-    const double strict = bench.strictPumpRowsPerSecond(fastRows / 10);
+    printFigure("threads", bench.workers(), "workers");
+    printFigure("core_rows_per_s_1thread", coreWorst, "rows/s");
+    printFigure("engine_rows_per_s", engineWorst, "rows/s");
+    printFigure("engine_scaling", engineWorst / coreWorst, "ratio");
     printFigure("fast_rows_per_s", fastWorst, "rows/s");
     printFigure("slow_rows_per_s", slowWorst, "rows/s");
-    printFigure("core_ns", coreWorst, "ns");
-    printFigure("pump_ns", pump, "ns");
-    printFigure("qt_process_events_ns", qtPump, "ns");
-    printFigure("fast_vs_limit", limitWorst, "ratio");
-    printFigure("allocs_per_row", allocsWorst, "allocs");
-    printFigure("peak_rss_mb", peakResidentMegabytes(), "MB");
+    printFigure("fast_vs_engine", fastWorst / engineWorst, "ratio");
+    printFigure("slow_vs_engine", slowWorst / engineWorst, "ratio");
     printFigure("pause_latency_ms", latency, "ms");
-    printFigure("fast_rows_per_s_with_process_events", strict, "rows/s");
+    printFigure("peak_rss_mb", peakResidentMegabytes(), "MB");
+    printFigure("allocs_per_row", allocsWorst, "allocs");
     return 0;
 }

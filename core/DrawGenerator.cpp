@@ -1,4 +1,4 @@
-#include "DrawGenerator.h"
+#include "core/DrawGenerator.h"
 
 namespace zarno {
 

@@ -1,13 +1,10 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 
-#include "Levels.h"
-#include "NumberSet.h"
-
-#include "RandomNumbers.h"
-#include "SimulationState.h"
+#include "core/Levels.h"
+#include "core/NumberSet.h"
+#include "core/SimulationState.h"
 
 namespace zarno {
 
@@ -17,22 +14,30 @@ constexpr int candidateFor(std::uint32_t bits) {
     return static_cast<int>((std::uint64_t{bits} * highestNumber) >> 32) + 1;
 }
 
-// Draws one row into `drawn`: reseeds the generator, clears the row, then fills slot after slot
-// with a candidate, drawing the same slot again while the candidate repeats an earlier one.
-// Repeats are found with a set of the accepted numbers, which accepts and rejects exactly the
-// candidates a scan of the row would.
+// The 20 numbers of a row, drawn from the sequence as it stands: slot after slot takes the next
+// candidate, and a candidate that repeats an accepted number is thrown away and the same slot is
+// drawn again. `store(slot, candidate)` sees every candidate as it would be written into the row,
+// a repeat included (the next candidate overwrites it). Returns the row's numbers.
+template <class Random, class Store>
+NumberSet drawRow(Random& random, Store&& store) {
+    NumberSet row;
+    for (int slot = 0; slot < rowSize;) {
+        const int candidate = candidateFor(random.nextBits());
+        store(slot, candidate);
+        slot += row.insert(candidate) ? 0 : 1;
+    }
+    return row;
+}
+
+// DrawNumbers: reseeds the generator from the clock, clears the row and draws it into `drawn`
+// in the order drawn.
 template <class Random>
-void drawNumbers(SimulationState::Row& drawn, Random& random) {
+NumberSet drawNumbers(SimulationState::Row& drawn, Random& random) {
     random.reseed();
     drawn.fill(0);
-    NumberSet accepted;
-    for (std::size_t slot = 0; slot < drawn.size();) {
-        const int candidate = candidateFor(random.nextBits());
-        drawn[slot] = static_cast<std::int16_t>(candidate);
-        const bool repeat = accepted.contains(candidate);
-        accepted.add(candidate);
-        slot += repeat ? 0 : 1;  // a repeat is overwritten by the next candidate
-    }
+    return drawRow(random, [&drawn](int slot, int candidate) {
+        drawn[static_cast<std::size_t>(slot)] = static_cast<std::int16_t>(candidate);
+    });
 }
 
 // True when a slot of the row other than `index` holds `candidate`. Scans all twenty slots.

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "Levels.h"
+#include "core/Levels.h"
 
 namespace zarno {
 

@@ -1,9 +1,10 @@
-#include "ResultsText.h"
+#include "core/ResultsText.h"
 
 #include <array>
 
-#include "Levels.h"
-#include "NumberFormat.h"
+#include "core/Levels.h"
+#include "core/Texts.h"
+#include "platform/NumberFormat.h"
 
 namespace zarno {
 namespace {
@@ -23,12 +24,6 @@ constexpr std::array<std::array<std::string_view, maxLevel + 1>, maxLevel - minL
          "0.00000"},
     }};
 
-constexpr std::array<std::string_view, maxLevel + 1> hitLiterals{
-    "0 oikein (kpl): ", "1 oikein (kpl): ", "2 oikein (kpl): ",  "3 oikein (kpl): ",
-    "4 oikein (kpl): ", "5 oikein (kpl): ", "6 oikein (kpl): ",  "7 oikein (kpl): ",
-    "8 oikein (kpl): ", "9 oikein (kpl): ", "10 oikein (kpl): ",
-};
-
 // value / rows x 100, in that order, both converted exactly.
 double percentOf(std::int64_t value, std::int64_t rows) {
     return static_cast<double>(value) / static_cast<double>(rows) * 100.0;
@@ -43,7 +38,7 @@ std::string_view sharePattern(int level, int hits) {
 
 void writeWinningsCaption(std::string& out, std::int64_t winnings, std::int64_t rows,
                           char separator) {
-    out.assign("Voitot (€): ");
+    out.assign(texts::winnings);
     appendFormatted(out, winnings, rowCounterPattern, separator);
     out.append(" ( ");
     appendFormatted(out, percentOf(winnings, rows), "#.##", separator);
@@ -52,7 +47,8 @@ void writeWinningsCaption(std::string& out, std::int64_t winnings, std::int64_t 
 
 void writeHitsCaption(std::string& out, int level, int hits, std::int64_t count, std::int64_t rows,
                       char separator) {
-    out.assign(hitLiterals[static_cast<std::size_t>(hits)]);
+    out.assign(texts::hitsLabel[static_cast<std::size_t>(hits)]);
+    out.push_back(' ');
     appendInteger(out, count);
     out.append(" (");
     appendFormatted(out, percentOf(count, rows), sharePattern(level, hits), separator);
@@ -65,7 +61,8 @@ void writeRowCounter(std::string& out, std::int64_t rows, char separator) {
 }
 
 void writeJackpotMessage(std::string& out, const SimulationState::Row& drawn) {
-    out.assign("Iso potti, 10/10 oikein!\r\n\r\n");
+    out.assign(texts::jackpot);
+    out.append("\r\n\r\n");
     for (std::size_t j = 0; j < drawn.size(); ++j) {
         if (j > 0) {
             out.append("\r\n");

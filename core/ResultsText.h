@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "SimulationState.h"
+#include "core/SimulationState.h"
 
 namespace zarno {
 

@@ -1,34 +1,54 @@
 #pragma once
 
-#include "Levels.h"
-#include "NumberSet.h"
-#include "PrizeTable.h"
-#include "SimulationState.h"
+#include <array>
+#include <cstdint>
+
+#include "core/Levels.h"
+#include "core/NumberSet.h"
+#include "core/PrizeTable.h"
+#include "core/SimulationState.h"
 
 namespace zarno {
 
-// The set of the row's numbers, for counting hits by membership instead of 20 comparisons.
-inline NumberSet numbersOf(const SimulationState::Row& drawn) {
-    NumberSet set;
-#pragma GCC unroll 20
-    for (const std::int16_t number : drawn) {
-        set.add(number);
-    }
-    return set;
-}
+// The player's choice for a run, as plain values: read from the window when a run starts or
+// continues, since its controls stay disabled while rows are drawn.
+struct Play {
+    int level = 0;  // the level text rounded down; outside 2..10 nothing is tallied
+    // The numbers of the level's boxes that can be drawn; 0, which no row holds, for every other
+    // box, so that it never hits.
+    std::array<int, numberBoxes> numbers{};
+
+    bool operator==(const Play&) const = default;
+};
 
 // A player's number equals a drawn one exactly when it is a whole number 1..70; any other value
-// maps to 0, which no row holds, so it never hits.
-constexpr int hittableNumber(std::int32_t wholeNumber) {
-    const bool inRange =
-        static_cast<std::uint32_t>(wholeNumber) - 1u < std::uint32_t{highestNumber};
-    return inRange ? wholeNumber : 0;
+// maps to 0.
+constexpr int hittableNumber(double value) {
+    const bool drawable = value >= 1 && value <= highestNumber && value == static_cast<int>(value);
+    return drawable ? static_cast<int>(value) : 0;
 }
 
-// One row's tally at a level: one more row with this hit count, and its prize.
-inline void tally(SimulationState& state, int level, int hits) {
-    ++state.Hits(level)[static_cast<std::size_t>(hits)];
-    state.Winnings += prize(level, hits);
+// The hits of a row: how many of the player's numbers it holds. A number chosen in two boxes
+// counts twice.
+inline int scoreRow(const NumberSet& row, const Play& play) {
+    int hits = 0;
+    for (const int number : play.numbers) {
+        hits += row.contains(number) ? 1 : 0;
+    }
+    return hits;
+}
+
+// Rows counted by their hits: the tally of one pass of the draw loop.
+using HitCounts = std::array<std::int64_t, maxLevel + 1>;
+
+// Adds rows played at a level to its histogram, and their prizes to the winnings.
+inline void tally(SimulationState& state, int level, const HitCounts& rows) {
+    const auto counts = state.Hits(level);
+    for (int k = 0; k <= level; ++k) {
+        const std::int64_t n = rows[static_cast<std::size_t>(k)];
+        counts[static_cast<std::size_t>(k)] += n;
+        state.Winnings += n * prize(level, k);
+    }
 }
 
 }  // namespace zarno

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "Levels.h"
+#include "core/Levels.h"
 
 namespace zarno {
 

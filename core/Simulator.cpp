@@ -1,24 +1,18 @@
-#include "Simulator.h"
+#include "core/Simulator.h"
 
 #include <algorithm>
-#include <string_view>
 
-#include "DrawGenerator.h"
-#include "Narrowing.h"
-#include "NumberFormat.h"
-#include "ResultsText.h"
-#include "Scoring.h"
+#include "core/ResultsText.h"
+#include "core/Texts.h"
+#include "platform/Narrowing.h"
+#include "platform/NumberFormat.h"
+#include "platform/NumberText.h"
 
 namespace zarno {
-namespace {
 
-constexpr std::string_view numbersMissingMessage = "Anna kaikki numerot.";
-constexpr std::string_view rowLimitMessage = "Arvonta lopetettu (alkaa jo riittämään)";
-
-}  // namespace
-
-Simulator::Simulator(WindowPort& window, RandomNumbers& random, char decimalSeparator)
-    : window_(window), random_(random), separator_(decimalSeparator) {
+Simulator::Simulator(WindowPort& window, RuntimeServices& services, RowEngine& engine,
+                     char decimalSeparator)
+    : window_(window), services_(services), engine_(engine), separator_(decimalSeparator) {
     caption_.reserve(128);
     message_.reserve(128);
 }
@@ -44,32 +38,45 @@ void Simulator::Form_Load() {
     }
 }
 
-// Checks the boxes the level asks for. A level that is not a number, or whose integer part is
-// above the ten boxes there are, is refused the same way instead of failing or reading past them.
-bool Simulator::numbersComplete() const {
-    const ControlText& level = window_.levelText();
-    if (!level.isNumeric() || floorOf(level.number()) > maxLevel) {
-        return false;
-    }
-    const auto numbers = window_.numberTexts();
+std::optional<double> Simulator::levelValue() const {
+    return textToNumber(window_.text(Control::cmbTaso), separator_);
+}
+
+// Checks the boxes the level asks for, in index order.
+bool Simulator::numbersComplete(double level) const {
     for (int i = 0; i < numberBoxes; ++i) {
-        if (level.number() > i && !numbers[static_cast<std::size_t>(i)].isNumeric()) {
+        if (level > i && !isNumeric(window_.text(numberBox(i)), separator_)) {
             return false;
         }
     }
     return true;
 }
 
+void Simulator::readRunSettings() {
+    play_.level = floorToInt16(levelValue().value_or(0));
+    const int boxes = std::clamp(play_.level, 0, numberBoxes);
+    for (int i = 0; i < numberBoxes; ++i) {
+        const auto number =
+            i < boxes ? textToNumber(window_.text(numberBox(i)), separator_) : std::nullopt;
+        play_.numbers[static_cast<std::size_t>(i)] = hittableNumber(number.value_or(0));
+    }
+    fastMode_ = window_.fastModeValue();
+}
+
 void Simulator::cmdAloitaArvonta_Click() {
-    if (!numbersComplete()) {
-        window_.showMessage(numbersMissingMessage);
+    // A level that is not a number, or whose integer part is above the ten boxes there are, is
+    // refused like a missing number instead of failing or reading past the boxes.
+    const std::optional<double> level = levelValue();
+    if (!level || floorOf(*level) > maxLevel || !numbersComplete(*level)) {
+        showMessage(texts::numbersMissing);
         return;
     }
     window_.setEnabled(Control::cmdAloitaArvonta, false);
     window_.setEnabled(Control::cmbTaso, false);
     window_.setEnabled(Control::cmdTauko, true);
     window_.setEnabled(Control::chkFast, false);
-    if (state_.NewSeries) {
+    const bool newSeries = state_.NewSeries;
+    if (newSeries) {
         ShowLevelPanel();
     }
     state_.NewSeries = false;
@@ -81,16 +88,122 @@ void Simulator::cmdAloitaArvonta_Click() {
         state_.StopRequested = false;
         window_.setVisible(Control::cmdReset, false);
     }
+    readRunSettings();
+    if (newSeries) {
+        engine_.beginSeries(play_);
+    } else {
+        engine_.resume(play_);
+    }
+    // Each pass commits a stretch of rows: up to the next multiple of 1000, a jackpot or the
+    // row limit, so that every row the fast-mode rule or a message shows ends a pass.
     while (!state_.StopRequested) {
-        if (static_cast<double>(state_.Rows) >= rowLimit) {
-            // The pass still completes: one more row is drawn and scored below.
+        std::int64_t most = 1000 - state_.Rows % 1000;
+        const bool atLimit = static_cast<double>(state_.Rows) >= rowLimit;
+        if (atLimit) {
             state_.StopRequested = true;
-            writeRowCounterCaption();
-            window_.showMessage(rowLimitMessage);
+            showCounter(state_.Rows);
+            showMessage(texts::rowLimitReached);
+            most = 1;  // the pass still completes: one more row
+        } else {
+            most = std::min(most, static_cast<std::int64_t>(rowLimit) - state_.Rows);
         }
-        ++state_.Rows;
-        DrawNumbers();
-        ScoreRow();
+        const auto hits = takeRows(most, atLimit);
+        HitCounts rows{};
+        for (const std::uint8_t h : hits) {
+            ++rows[h];
+        }
+        state_.Rows += static_cast<std::int64_t>(hits.size());
+        engine_.commit(hits.size(), state_.Drawn);
+        ScoreRows(rows);
+    }
+    presentResults();  // a stopped run shows its last captions at once
+}
+
+// The rows of the next pass. It waits only briefly for them, so that the window stays responsive
+// however busy the machine; a pass that must draw a row waits until it has one.
+std::span<const std::uint8_t> Simulator::takeRows(std::int64_t most, bool atLeastOne) {
+    std::span<const std::uint8_t> hits = engine_.ready(most, patience);
+    while (atLeastOne && hits.empty()) {
+        hits = engine_.ready(most, patience);
+    }
+    if (play_.level == maxLevel) {
+        const auto jackpot = std::find(hits.begin(), hits.end(), maxLevel);
+        if (jackpot != hits.end()) {
+            hits = hits.first(static_cast<std::size_t>(jackpot - hits.begin()) + 1);
+        }
+    }
+    return hits;
+}
+
+void Simulator::ScoreRows(const HitCounts& rows) {
+    const int level = play_.level;
+    if (isLevel(level)) {
+        tally(state_, level, rows);
+        if (level == maxLevel && rows[maxLevel] > 0) {
+            announceJackpot();
+        }
+        if (refreshAllowed()) {
+            const auto counts = state_.Hits(level);
+            shown_.level = level;
+            shown_.rows = state_.Rows;
+            shown_.winnings = state_.Winnings;
+            std::copy(counts.begin(), counts.end(), shown_.hits.begin());
+            shown_.levelPending = true;
+            shown_.jackpotPending = false;  // the refresh rewrites the 10-hit label too
+        }
+    }
+    services_.pumpEvents();
+    if (refreshAllowed()) {
+        showCounter(state_.Rows);
+    }
+}
+
+// Fast mode refreshes at every 1000th row; any value but 0 and 1 refreshes nothing.
+bool Simulator::refreshAllowed() const {
+    return fastMode_ == 0 || (fastMode_ == 1 && state_.Rows % 1000 == 0);
+}
+
+void Simulator::showCounter(std::int64_t rows) {
+    shown_.counter = rows;
+    shown_.counterPending = true;
+}
+
+void Simulator::announceJackpot() {
+    shown_.jackpots = state_.Hits(maxLevel)[maxLevel];
+    shown_.jackpotRows = state_.Rows;
+    shown_.jackpotPending = true;
+    writeJackpotMessage(message_, state_.Drawn);
+    showMessage(message_);
+}
+
+// The window behind a message shows what led to it.
+void Simulator::showMessage(std::string_view text) {
+    presentResults();
+    services_.showMessage(text);
+}
+
+void Simulator::presentResults() {
+    if (shown_.levelPending) {
+        shown_.levelPending = false;
+        const int level = shown_.level;
+        writeWinningsCaption(caption_, shown_.winnings, shown_.rows, separator_);
+        window_.setCaption(LabelId::winnings(level), caption_);
+        for (int k = level; k >= 0; --k) {
+            writeHitsCaption(caption_, level, k, shown_.hits[static_cast<std::size_t>(k)],
+                             shown_.rows, separator_);
+            window_.setCaption(LabelId::hits(level, k), caption_);
+        }
+    }
+    if (shown_.jackpotPending) {
+        shown_.jackpotPending = false;
+        writeHitsCaption(caption_, maxLevel, maxLevel, shown_.jackpots, shown_.jackpotRows,
+                         separator_);
+        window_.setCaption(LabelId::hits(maxLevel, maxLevel), caption_);
+    }
+    if (shown_.counterPending) {
+        shown_.counterPending = false;
+        writeRowCounter(caption_, shown_.counter, separator_);
+        window_.setCaption(LabelId::rowCounter(), caption_);
     }
 }
 
@@ -122,30 +235,32 @@ void Simulator::cmdReset_Click() {
     state_.ResetPending = true;
     state_.Rows = 0;
     state_.Winnings = 0;
-    window_.setCaption(LabelId::rowCounter(), "0");
+    showCounter(0);
+    presentResults();
     window_.setEnabled(Control::cmdTauko, false);
     window_.setVisible(Control::cmdTauko, true);
     window_.setVisible(Control::cmdJatka, false);
     window_.setEnabled(Control::chkFast, true);
     state_.hitCounts.fill(0);
+    engine_.stop();  // the rows drawn ahead belong to the series that ends here
     HideLevelPanel();
     cmbTaso_Click();
 }
 
 void Simulator::cmdExit_Click() {
-    window_.endProgram();
+    services_.endProgram();
 }
 
 void Simulator::cmbTaso_Click() {
     for (int i = 0; i < numberBoxes; ++i) {
         window_.setEnabled(numberBox(i), false);
     }
-    const ControlText& level = window_.levelText();
-    if (!level.isNumeric()) {
+    const std::optional<double> level = levelValue();
+    if (!level) {
         return;  // a typed text that is no number enables no box
     }
     // A level above ten enables all ten boxes and never one beyond them.
-    const int last = std::min<int>(toInt16(floorOf(level.number()) - 1), numberBoxes - 1);
+    const int last = std::min<int>(toInt16(floorOf(*level) - 1), numberBoxes - 1);
     for (int a = 0; a <= last; ++a) {
         window_.setEnabled(numberBox(a), true);
     }
@@ -154,9 +269,10 @@ void Simulator::cmbTaso_Click() {
 // Frames are shown and hidden only on an exact match of the level, so a level such as 2.5 that
 // passes the start matches no frame.
 void Simulator::setLevelFrameVisible(bool visible) {
-    for (int level = minLevel; level <= maxLevel; ++level) {
-        if (window_.levelText().number() == level) {
-            window_.setVisible(levelFrame(level), visible);
+    const std::optional<double> level = levelValue();
+    for (int l = minLevel; l <= maxLevel; ++l) {
+        if (level && *level == l) {
+            window_.setVisible(levelFrame(l), visible);
         }
     }
 }
@@ -167,77 +283,6 @@ void Simulator::ShowLevelPanel() {
 
 void Simulator::HideLevelPanel() {
     setLevelFrameVisible(false);
-}
-
-void Simulator::DrawNumbers() {
-    drawNumbers(state_.Drawn, random_);
-}
-
-bool Simulator::IsDrawnAlready(std::int16_t candidate, std::int16_t index) const {
-    return isDrawnAlready(state_.Drawn, candidate, index);
-}
-
-int Simulator::currentLevel() const {
-    return floorToInt16(window_.levelText().number());
-}
-
-int Simulator::countHits(int level) const {
-    const NumberSet row = numbersOf(state_.Drawn);
-    const auto numbers =
-        window_.numberTexts().first(static_cast<std::size_t>(std::clamp(level, 0, numberBoxes)));
-    int hits = 0;
-    for (const ControlText& number : numbers) {
-        hits += row.contains(hittableNumber(number.wholeNumber())) ? 1 : 0;
-    }
-    return hits;
-}
-
-void Simulator::ScoreRow() {
-    const int level = currentLevel();
-    const int hits = countHits(level);
-    if (isLevel(level)) {
-        tally(state_, level, hits);
-        if (level == maxLevel && hits == maxLevel) {
-            announceJackpot();
-        }
-        if (refreshAllowed()) {
-            refreshLevel(level);
-        }
-    }
-    window_.pumpEvents();
-    if (refreshAllowed()) {
-        writeRowCounterCaption();
-    }
-}
-
-// Decided afresh each time: chkFast and Rows may have changed in between.
-bool Simulator::refreshAllowed() const {
-    const int fast = window_.fastModeValue();
-    return fast == 0 || (fast == 1 && state_.Rows % 1000 == 0);
-}
-
-void Simulator::refreshLevel(int level) {
-    writeWinningsCaption(caption_, state_.Winnings, state_.Rows, separator_);
-    window_.setCaption(LabelId::winnings(level), caption_);
-    const auto counts = state_.Hits(level);
-    for (int k = level; k >= 0; --k) {
-        writeHitsCaption(caption_, level, k, counts[static_cast<std::size_t>(k)], state_.Rows,
-                         separator_);
-        window_.setCaption(LabelId::hits(level, k), caption_);
-    }
-}
-
-void Simulator::announceJackpot() {
-    writeHitsCaption(caption_, maxLevel, maxLevel, state_.Hits(maxLevel).back(), state_.Rows,
-                     separator_);
-    window_.setCaption(LabelId::hits(maxLevel, maxLevel), caption_);
-    writeJackpotMessage(message_, state_.Drawn);
-    window_.showMessage(message_);
-}
-
-void Simulator::writeRowCounterCaption() {
-    writeRowCounter(caption_, state_.Rows, separator_);
-    window_.setCaption(LabelId::rowCounter(), caption_);
 }
 
 }  // namespace zarno

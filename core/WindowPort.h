@@ -1,11 +1,10 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
+#include <string>
 #include <string_view>
 
-#include "ControlText.h"
-#include "Levels.h"
+#include "core/Levels.h"
 
 namespace zarno {
 
@@ -52,16 +51,14 @@ private:
     int index_;
 };
 
-// What the simulation needs of its window: the texts it reads, the flags and captions it writes,
-// the message box, the event pump and the end of the program.
+// What the simulation needs of its window's controls: the texts it reads and the flags and
+// captions it writes.
 class WindowPort {
 public:
     virtual ~WindowPort() = default;
 
-    // The texts of cmbTaso and of cmbNumero(0) .. cmbNumero(9), each with its value as a number
-    // kept up to date as the text changes.
-    virtual const ControlText& levelText() const = 0;
-    virtual std::span<const ControlText, numberBoxes> numberTexts() const = 0;
+    // The text of cmbTaso or of a number box, UTF-8.
+    virtual std::string text(Control control) const = 0;
     // The value of chkFast: 0 clear, 1 ticked.
     virtual int fastModeValue() const = 0;
 
@@ -69,13 +66,6 @@ public:
     virtual void setVisible(Control control, bool visible) = 0;
     virtual void addItem(Control control, std::string_view item) = 0;
     virtual void setCaption(LabelId label, std::string_view caption) = 0;
-
-    // A modal message: prompt only, OK only; returns when the user has closed it.
-    virtual void showMessage(std::string_view text) = 0;
-    // Dispatches every pending window event before it returns.
-    virtual void pumpEvents() = 0;
-    // Ends the process at once; in production it does not return.
-    virtual void endProgram() = 0;
 };
 
 }  // namespace zarno

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "FuzzCheck.h"
-#include "NumberFormat.h"
+#include "fuzz/FuzzCheck.h"
+#include "platform/NumberFormat.h"
 
 namespace {
 

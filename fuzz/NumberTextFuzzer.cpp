@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "ControlText.h"
-#include "FuzzCheck.h"
-#include "NumberText.h"
+#include "core/Scoring.h"
+#include "fuzz/FuzzCheck.h"
+#include "platform/NumberText.h"
 
 namespace {
 
@@ -70,11 +70,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(!std::isfinite(std::strtod(normalized.c_str(), nullptr)));  // only overflow
     }
 
-    zarno::ControlText control(separator);
-    control.setText(text);
-    FUZZ_CHECK(control.isNumeric() == value.has_value());
-    if (control.wholeNumber() != zarno::ControlText::notWhole) {
-        FUZZ_CHECK(value && *value == control.wholeNumber());
+    // A player's number hits only as the whole number 1..70 it reads as.
+    if (value) {
+        const int hittable = zarno::hittableNumber(*value);
+        FUZZ_CHECK(hittable == 0 || (hittable >= 1 && hittable <= 70 && *value == hittable));
     }
     return 0;
 }

@@ -1,4 +1,4 @@
-#include "NumberFormat.h"
+#include "platform/NumberFormat.h"
 
 #include <algorithm>
 #include <array>

@@ -1,33 +1,19 @@
-#include "RandomNumbers.h"
-
-#include <time.h>
+#include "platform/RandomNumbers.h"
 
 #include <random>
 
+#include "platform/SystemTime.h"
+
 namespace zarno {
-namespace {
-
-std::uint64_t readClock(clockid_t id) {
-    timespec ts{};
-    clock_gettime(id, &ts);
-    return static_cast<std::uint64_t>(ts.tv_sec) * 1'000'000'000u +
-           static_cast<std::uint64_t>(ts.tv_nsec);
-}
-
-std::uint64_t startingSeed(Clock& clock) {
-    std::random_device device;
-    const std::uint64_t entropy = (static_cast<std::uint64_t>(device()) << 32) | device();
-    return mix64(entropy ^ clock.now() ^ readClock(CLOCK_REALTIME));
-}
-
-}  // namespace
 
 std::uint64_t SystemClock::now() {
-    return readClock(CLOCK_REALTIME_COARSE);
+    return coarseWallClockNanoseconds();
 }
 
-RandomNumbers::RandomNumbers(Clock& clock) : RandomNumbers(clock, startingSeed(clock)) {}
-
-RandomNumbers::RandomNumbers(Clock& clock, std::uint64_t seed) : clock_(clock), engine_(seed) {}
+std::uint64_t freshSeed(Clock& clock) {
+    std::random_device device;
+    const std::uint64_t entropy = (static_cast<std::uint64_t>(device()) << 32) | device();
+    return mix64(entropy ^ clock.now() ^ preciseWallClockNanoseconds());
+}
 
 }  // namespace zarno

@@ -18,6 +18,7 @@ constexpr std::uint64_t mix64(std::uint64_t x) noexcept {
 }
 
 // A reading of a clock, in its own ticks. The generator mixes it into its state at every reseed.
+// Worker threads read it concurrently, so an implementation must allow that.
 class Clock {
 public:
     virtual ~Clock() = default;
@@ -31,13 +32,16 @@ public:
     std::uint64_t now() override;
 };
 
-// The runtime's random-number service: uniform doubles 0 <= r < 1 from a PCG generator, and a
+// A seed no earlier run of the program used: the operating system's entropy and the clock.
+std::uint64_t freshSeed(Clock& clock);
+
+// The runtime's random-number service: uniform values 0 <= r < 1 from a PCG generator, and a
 // reseed that mixes a clock reading into the generator's current state. Because the state is
 // kept, rows drawn within one tick of the clock still differ.
 class RandomNumbers {
 public:
-    explicit RandomNumbers(Clock& clock);             // seeded from the clock and the OS
-    RandomNumbers(Clock& clock, std::uint64_t seed);  // a fixed start, for repeatable runs
+    RandomNumbers(Clock& clock, std::uint64_t seed, std::uint64_t stream = 0)
+        : clock_(clock), engine_(seed, stream) {}
 
     // The next value of the sequence as 32 random bits; the value r it stands for is
     // bits / 2^32, so 0 <= r < 1.
@@ -50,11 +54,18 @@ public:
 
     void reseed() noexcept { engine_.mixIn(clock_.now()); }
 
+    // Where the sequence stands. Returning to a position replays the values that followed it,
+    // so a row can be drawn again from the position its reseed left.
+    std::uint64_t position() const noexcept { return engine_.state(); }
+    void moveTo(std::uint64_t position) noexcept { engine_.setState(position); }
+
 private:
     class Engine : public pcg32 {
     public:
         using pcg32::pcg32;
         void mixIn(std::uint64_t reading) noexcept { state_ = mix64(state_ ^ reading); }
+        std::uint64_t state() const noexcept { return state_; }
+        void setState(std::uint64_t state) noexcept { state_ = state; }
     };
 
     Clock& clock_;

@@ -1,4 +1,4 @@
-#include "Icon.h"
+#include "ui/Icon.h"
 
 #include <QPixmap>
 

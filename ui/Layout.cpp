@@ -1,7 +1,9 @@
-#include "Layout.h"
+#include "ui/Layout.h"
 
 #include <array>
 #include <cmath>
+
+#include "core/Texts.h"
 
 namespace zarno::ui {
 namespace {
@@ -41,30 +43,33 @@ std::vector<ControlSpec> buildLayout() {
     std::vector<ControlSpec> layout = {
         {.name = "chkFast",
          .kind = K::checkBox,
-         .caption = "Vauhtia",
+         .caption = qtext(texts::fastMode),
          .rect = {120, 120, 1095, 255}},
         {.name = "lblZarno",
          .kind = K::label,
-         .caption = "Zarno",
+         .caption = qtext(texts::title),
          .rect = {2760, 120, 930, 435},
          .font = {18, true, true},
          .sizedToText = true},
-        {.name = "cmdExit", .kind = K::button, .caption = "Lopeta", .rect = {5040, 120, 1095, 375}},
+        {.name = "cmdExit",
+         .kind = K::button,
+         .caption = qtext(texts::quit),
+         .rect = {5040, 120, 1095, 375}},
         {.name = "lblTaso",
          .kind = K::label,
-         .caption = "Taso",
+         .caption = qtext(texts::levelHeading),
          .rect = {360, 600, 615, 255},
          .font = headingFont},
         {.name = "cmbTaso", .kind = K::editableCombo, .caption = "2", .rect = {360, 960, 615, 315}},
         {.name = "lblRiveja",
          .kind = K::label,
-         .caption = QString::fromUtf8("Rivejä arvottu/rahaa mennyt (kpl/€) : "),
+         .caption = qtext(texts::rowsDrawn),
          .rect = {1920, 960, 2670, 195},
          .sizedToText = true},
         {.name = "lblArvontoja", .kind = K::label, .caption = "0", .rect = {4600, 960, 1455, 255}},
         {.name = "txtTasot",
          .kind = K::label,
-         .caption = "Numerot",
+         .caption = qtext(texts::numbersHeading),
          .rect = {360, 1440, 1095, 255},
          .font = headingFont},
     };
@@ -78,7 +83,7 @@ std::vector<ControlSpec> buildLayout() {
         rect.height = frame.height;
         layout.push_back({.name = frameName(frame.level),
                           .kind = K::frame,
-                          .caption = QStringLiteral("Zarno %1").arg(frame.level),
+                          .caption = qtext(texts::frame) + QString::number(frame.level),
                           .rect = rect,
                           .hidden = true,
                           .level = frame.level});
@@ -86,35 +91,35 @@ std::vector<ControlSpec> buildLayout() {
             const int top = hitLabelTop + hitLabelStep * (frame.level - k);
             layout.push_back({.name = hitLabelName(frame.level, k),
                               .kind = K::label,
-                              .caption = QStringLiteral("%1 oikein (kpl):").arg(k),
+                              .caption = qtext(texts::hitsLabel[static_cast<std::size_t>(k)]),
                               .rect = {resultLabelLeft, top, resultLabelWidth, resultLabelHeight},
                               .level = frame.level});
         }
         layout.push_back(
             {.name = winningsLabelName(frame.level),
              .kind = K::label,
-             .caption = "Voitot: ",
+             .caption = qtext(texts::winningsHeading),
              .rect = {resultLabelLeft, frame.winningsTop, resultLabelWidth, resultLabelHeight},
              .level = frame.level});
     }
     const ControlSpec buttons[] = {
         {.name = "cmdAloitaArvonta",
          .kind = K::button,
-         .caption = "Arvontaa",
+         .caption = qtext(texts::start),
          .rect = {2160, 6960, 1695, 495},
          .font = {12, true, false}},
         {.name = "cmdReset",
          .kind = K::button,
-         .caption = "Aloita alusta",
+         .caption = qtext(texts::startOver),
          .rect = {240, 7080, 1335, 375},
          .hidden = true},
         {.name = "cmdTauko",
          .kind = K::button,
-         .caption = "Tauko",
+         .caption = qtext(texts::pause),
          .rect = {4200, 7080, 1335, 375}},
         {.name = "cmdJatka",
          .kind = K::button,
-         .caption = "Jatka arvontaa",
+         .caption = qtext(texts::resume),
          .rect = {4200, 7080, 1335, 375},
          .hidden = true},
     };
@@ -123,6 +128,10 @@ std::vector<ControlSpec> buildLayout() {
 }
 
 }  // namespace
+
+QString qtext(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QRect toPixels(const TwipRect& twips) {
     const auto px = [](int t) { return static_cast<int>(std::lround(t / double{twipsPerPixel})); };

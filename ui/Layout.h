@@ -3,9 +3,10 @@
 #include <QRect>
 #include <QString>
 
+#include <string_view>
 #include <vector>
 
-#include "WindowPort.h"
+#include "core/WindowPort.h"
 
 namespace zarno::ui {
 
@@ -21,6 +22,9 @@ struct TwipRect {
 };
 
 QRect toPixels(const TwipRect& twips);
+
+// One of the program's texts as Qt holds it.
+QString qtext(std::string_view text);
 
 enum class ControlKind { button, checkBox, label, editableCombo, listCombo, frame };
 

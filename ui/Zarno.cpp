@@ -1,4 +1,4 @@
-#include "Zarno.h"
+#include "ui/Zarno.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -12,11 +12,10 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "CoarseClock.h"
-#include "Fonts.h"
-
-#include "Icon.h"
-#include "Layout.h"
+#include "core/Texts.h"
+#include "platform/qt/Fonts.h"
+#include "ui/Icon.h"
+#include "ui/Layout.h"
 
 namespace zarno {
 namespace {
@@ -30,30 +29,25 @@ QFont fontOf(const ui::FontSpec& entry) {
     return designFont(entry.points, entry.bold, entry.underline);
 }
 
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
-Zarno::Zarno(RuntimeServices& services, RandomNumbers& random, QWidget* parent)
+Zarno::Zarno(RuntimeServices& services, RowEngine& engine, QWidget* parent)
     : QWidget(parent),
       services_(services),
       separator_(decimalSeparatorOf(QLocale())),
-      levelText_(separator_),
-      simulator_(*this, random, separator_) {
-    numberTexts_.fill(ControlText(separator_));
-    for (std::string& caption : captions_) {
-        caption.reserve(128);  // so that writing a caption never allocates
-    }
+      simulator_(*this, services, engine, separator_) {
     installFontFallbacks();
-    setWindowTitle(QStringLiteral("Zarno"));
+    setWindowTitle(ui::qtext(texts::title));
     setWindowIcon(ui::zarnoIcon());
     setFont(designFont(8.25));
     resize(ui::toPixels(ui::clientArea).size());
     createControls();
     connectHandlers();
     setTabOrder();
+    const QScreen* shownOn = screen();
+    const double hertz = shownOn && shownOn->refreshRate() > 1 ? shownOn->refreshRate() : 60.0;
+    frame_.setInterval(static_cast<int>(1000.0 / hertz));
+    connect(&frame_, &QTimer::timeout, this, [this] { simulator_.presentResults(); });
     simulator_.Form_Load();
 }
 
@@ -150,30 +144,18 @@ void Zarno::createControls() {
     cmdJatka = qobject_cast<QPushButton*>(find("cmdJatka"));
 }
 
-void Zarno::trackText(QComboBox* box, ControlText& text) {
-    text.setText(box->currentText().toStdString());
-    connect(box, &QComboBox::currentTextChanged, this,
-            [&text](const QString& value) { text.setText(value.toStdString()); });
-}
-
 template <class Handler>
 void Zarno::whileDrawing(Handler handler) {
     if (drawing_++ == 0) {
-        const QScreen* shown = screen();
-        const double hertz = shown && shown->refreshRate() > 1 ? shown->refreshRate() : 60.0;
-        frameInterval_ = static_cast<std::uint64_t>(1e9 / hertz);
-        nextFrame_ = coarseNanoseconds() + frameInterval_;
+        frame_.start();
     }
     handler();
-    --drawing_;
-    presentCaptions();  // a stopped run shows its last captions at once
+    if (--drawing_ == 0) {
+        frame_.stop();
+    }
 }
 
 void Zarno::connectHandlers() {
-    trackText(cmbTaso, levelText_);
-    for (std::size_t i = 0; i < cmbNumero.size(); ++i) {
-        trackText(cmbNumero[i], numberTexts_[i]);
-    }
     connect(cmdAloitaArvonta, &QPushButton::clicked, this,
             [this] { whileDrawing([this] { simulator_.cmdAloitaArvonta_Click(); }); });
     connect(cmdTauko, &QPushButton::clicked, this, [this] { simulator_.cmdTauko_Click(); });
@@ -196,6 +178,10 @@ QGroupBox* Zarno::frmZarno(int level) const {
     return qobject_cast<QGroupBox*>(widget(levelFrame(level)));
 }
 
+std::string Zarno::text(Control control) const {
+    return qobject_cast<QComboBox*>(widget(control))->currentText().toStdString();
+}
+
 int Zarno::fastModeValue() const {
     return chkFast->checkState() == Qt::Checked ? 1 : 0;
 }
@@ -211,53 +197,14 @@ void Zarno::setVisible(Control control, bool visible) {
 void Zarno::addItem(Control control, std::string_view item) {
     auto* box = qobject_cast<QComboBox*>(widget(control));
     const bool noneChosen = box->currentIndex() < 0;
-    box->addItem(fromUtf8(item));
+    box->addItem(ui::qtext(item));
     if (noneChosen) {
         box->setCurrentIndex(-1);  // appending never chooses an entry
     }
 }
 
 void Zarno::setCaption(LabelId id, std::string_view caption) {
-    const auto index = static_cast<std::size_t>(id.index());
-    captions_[index].assign(caption);
-    captionPending_[index] = true;
-    anyCaptionPending_ = true;
-    if (drawing_ == 0) {
-        presentCaptions();
-    }
-}
-
-void Zarno::presentCaptions() {
-    if (!anyCaptionPending_) {
-        return;
-    }
-    anyCaptionPending_ = false;
-    for (std::size_t i = 0; i < captions_.size(); ++i) {
-        if (captionPending_[i]) {
-            captionPending_[i] = false;
-            labels_[i]->setText(fromUtf8(captions_[i]));
-        }
-    }
-}
-
-void Zarno::showMessage(std::string_view text) {
-    presentCaptions();  // the window behind the message shows what led to it
-    services_.showMessage(this, fromUtf8(text));
-}
-
-void Zarno::pumpEvents() {
-    if (anyCaptionPending_) {
-        const std::uint64_t now = coarseNanoseconds();
-        if (now >= nextFrame_) {
-            presentCaptions();  // repainted by this very pumping
-            nextFrame_ = now + frameInterval_;
-        }
-    }
-    services_.pumpEvents();
-}
-
-void Zarno::endProgram() {
-    services_.endProgram();
+    label(id)->setText(ui::qtext(caption));
 }
 
 // The focus starts on the first control of the tab order that can take it.

@@ -1,15 +1,15 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
 
-#include "ControlText.h"
-#include "Levels.h"
-#include "RandomNumbers.h"
-#include "RuntimeServices.h"
-#include "Simulator.h"
-#include "WindowPort.h"
+#include "core/Levels.h"
+#include "core/RowEngine.h"
+#include "core/Simulator.h"
+#include "core/WindowPort.h"
+#include "platform/RuntimeServices.h"
 
 class QCheckBox;
 class QComboBox;
@@ -20,12 +20,12 @@ class QPushButton;
 namespace zarno {
 
 // The program's one window. It creates its controls from the layout table, forwards their
-// events to the simulation's handlers and carries out what the simulation asks of the window.
+// events to the simulation's handlers and carries out what the simulation asks of its controls.
 class Zarno : public QWidget, public WindowPort {
     Q_OBJECT
 
 public:
-    Zarno(RuntimeServices& services, RandomNumbers& random, QWidget* parent = nullptr);
+    Zarno(RuntimeServices& services, RowEngine& engine, QWidget* parent = nullptr);
 
     Simulator& simulator() { return simulator_; }
 
@@ -47,16 +47,12 @@ public:
     QLabel* label(LabelId id) const { return labels_[static_cast<std::size_t>(id.index())]; }
 
     // WindowPort
-    const ControlText& levelText() const override { return levelText_; }
-    std::span<const ControlText, numberBoxes> numberTexts() const override { return numberTexts_; }
+    std::string text(Control control) const override;
     int fastModeValue() const override;
     void setEnabled(Control control, bool enabled) override;
     void setVisible(Control control, bool visible) override;
     void addItem(Control control, std::string_view item) override;
     void setCaption(LabelId label, std::string_view caption) override;
-    void showMessage(std::string_view text) override;
-    void pumpEvents() override;
-    void endProgram() override;
 
     using QWidget::setEnabled;
     using QWidget::setVisible;
@@ -68,29 +64,21 @@ protected:
 
 private:
     void createControls();
-    // Runs a handler that may draw rows; captions are presented when it returns.
+    // Runs a handler that may draw rows, presenting the results once per screen frame meanwhile.
     template <class Handler>
     void whileDrawing(Handler handler);
-    void presentCaptions();
     void connectHandlers();
     void setTabOrder();
-    void trackText(QComboBox* box, ControlText& text);
     QWidget* widget(Control control) const { return controls_[static_cast<std::size_t>(control)]; }
 
     RuntimeServices& services_;
     char separator_;
-    ControlText levelText_;
-    std::array<ControlText, numberBoxes> numberTexts_;
     std::array<QWidget*, static_cast<std::size_t>(Control::count)> controls_{};
     std::array<QLabel*, LabelId::count> labels_{};
-    // The latest caption of every label. While rows are drawn they reach the labels at most
-    // once per screen frame, since repainting costs far more than a row; otherwise at once.
-    std::array<std::string, LabelId::count> captions_;
-    std::array<bool, LabelId::count> captionPending_{};
-    bool anyCaptionPending_ = false;
+    // Repainting costs far more than a row, so while rows are drawn the results reach the
+    // labels at most once per screen frame.
+    QTimer frame_;
     int drawing_ = 0;  // nested draw loops under way
-    std::uint64_t nextFrame_ = 0;
-    std::uint64_t frameInterval_ = 0;
     Simulator simulator_;
     bool shown_ = false;
 };

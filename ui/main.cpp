@@ -1,16 +1,17 @@
 #include <QApplication>
 
-#include "QtRuntimeServices.h"
-#include "RandomNumbers.h"
-#include "Zarno.h"
+#include "core/RowEngine.h"
+#include "platform/RandomNumbers.h"
+#include "platform/qt/QtRuntimeServices.h"
+#include "ui/Zarno.h"
 
 int main(int argc, char** argv) {
-    zarno::preferUnixEventDispatcher();
     QApplication app(argc, argv);
     zarno::SystemClock clock;
-    zarno::RandomNumbers random(clock);
+    zarno::RowEngine engine(clock, zarno::freshSeed(clock));
     zarno::QtRuntimeServices services;
-    zarno::Zarno window(services, random);
+    zarno::Zarno window(services, engine);
+    services.setWindow(&window);
     window.show();
     return QApplication::exec();
 }

@@ -1,4 +1,4 @@
-#include "Fonts.h"
+#include "platform/qt/Fonts.h"
 
 #include <QFont>
 #include <QStringList>

@@ -1,54 +1,44 @@
-#include "QtRuntimeServices.h"
+#include "platform/qt/QtRuntimeServices.h"
 
-#include <qpa/qwindowsysteminterface.h>
 #include <QCoreApplication>
 #include <QMessageBox>
-
-#include <unistd.h>
+#include <QWidget>
 
 #include <cstdio>
-#include "CoarseClock.h"
+#include <cstdlib>
 
 namespace zarno {
+namespace {
 
-void showMessageBox(QWidget* parent, const QString& text) {
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+void showMessageBox(QWidget* parent, std::string_view text) {
     // The texts break lines with CR LF; a Qt label breaks on the LF alone.
-    QString shown = text;
+    QString shown = fromUtf8(text);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Zarno"), shown, QMessageBox::Ok, parent);
+    const QString title = parent ? parent->window()->windowTitle() : QString();
+    QMessageBox box(QMessageBox::NoIcon, title, shown, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
-void QtRuntimeServices::showMessage(QWidget* parent, const QString& text) {
-    showMessageBox(parent, text);
-}
-
-void pumpPendingEvents(std::uint64_t& lastTick) {
-    const std::uint64_t tick = coarseNanoseconds();
-    if (tick != lastTick) {
-        lastTick = tick;
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-        return;
-    }
-    QCoreApplication::sendPostedEvents();
-    QWindowSystemInterface::sendWindowSystemEvents(QEventLoop::AllEvents);
-}
-
-void preferUnixEventDispatcher() {
-    if (!qEnvironmentVariableIsSet("QT_NO_GLIB")) {
-        qputenv("QT_NO_GLIB", "1");
-    }
+void QtRuntimeServices::showMessage(std::string_view text) {
+    showMessageBox(window_, text);
 }
 
 void QtRuntimeServices::pumpEvents() {
-    pumpPendingEvents(lastTick_);
+    QCoreApplication::processEvents();
 }
 
 void QtRuntimeServices::endProgram() {
-    // At once: no further statement of any handler runs, and nothing needs saving.
+    // At once: no further statement of any handler runs, worker threads or not, and nothing
+    // needs saving.
     std::fflush(nullptr);
-    ::_exit(0);
+    std::_Exit(0);
 }
 
 }  // namespace zarno

@@ -1,4 +1,4 @@
-#include "DrawGenerator.h"
+#include "core/DrawGenerator.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,8 @@
 #include <random>
 #include <set>
 
-#include "ScriptedRandom.h"
+#include "doubles/Clocks.h"
+#include "doubles/ScriptedRandom.h"
 
 namespace zarno {
 namespace {
@@ -29,11 +30,16 @@ TEST(DrawNumbers, EveryRowHoldsTwentyDistinctNumbersFrom1To70) {
     RandomNumbers random(clock, 42);
     SimulationState::Row row{};
     for (int n = 0; n < 20000; ++n) {
-        drawNumbers(row, random);
+        const NumberSet set = drawNumbers(row, random);
         const std::set<int> distinct(row.begin(), row.end());
         ASSERT_EQ(distinct.size(), 20u);
         ASSERT_GE(*distinct.begin(), 1);
         ASSERT_LE(*distinct.rbegin(), 70);
+        // The set the draw returns, which scoring uses, holds exactly the row.
+        ASSERT_EQ(set.size(), 20);
+        for (int number = 0; number <= 70; ++number) {
+            ASSERT_EQ(set.contains(number), distinct.count(number) == 1) << number;
+        }
     }
 }
 
@@ -168,7 +174,7 @@ TEST(RandomNumbers, ASeedAndAClockRepeatTheirSequence) {
 
 TEST(RandomNumbers, ValuesLieInTheHalfOpenUnitInterval) {
     ScriptedClock clock;
-    RandomNumbers random(clock);
+    RandomNumbers random(clock, freshSeed(clock));
     for (int n = 0; n < 100000; ++n) {
         const double r = random.next();
         ASSERT_GE(r, 0.0);

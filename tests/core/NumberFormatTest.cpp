@@ -1,4 +1,4 @@
-#include "NumberFormat.h"
+#include "platform/NumberFormat.h"
 
 #include <gtest/gtest.h>
 

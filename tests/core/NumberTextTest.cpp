@@ -1,11 +1,12 @@
-#include "NumberText.h"
+#include "platform/NumberText.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
-#include "ControlText.h"
-#include "Narrowing.h"
+#include "core/Scoring.h"
+#include "platform/Narrowing.h"
 
 namespace zarno {
 namespace {
@@ -66,24 +67,18 @@ TEST(TextToNumber, ReadsOnlyTheGivenCharacters) {
     EXPECT_EQ(textToNumber(std::string_view(buffer, 0), '.'), std::nullopt);
 }
 
-TEST(ControlText, KeepsItsNumberWithItsText) {
-    ControlText text(',');
-    EXPECT_FALSE(text.isNumeric());
-    text.setText("4,5");
-    EXPECT_TRUE(text.isNumeric());
-    EXPECT_EQ(text.number(), 4.5);
-    EXPECT_EQ(text.text(), "4,5");
-    EXPECT_EQ(text.wholeNumber(), ControlText::notWhole);
-    text.setText(" 70 ");
-    EXPECT_EQ(text.wholeNumber(), 70);
-    text.setText("-3,0");
-    EXPECT_EQ(text.wholeNumber(), -3);
-    text.setText("9999999999");
-    EXPECT_EQ(text.wholeNumber(), ControlText::notWhole);  // too many digits for an int
-    text.setText("x");
-    EXPECT_FALSE(text.isNumeric());
-    EXPECT_EQ(text.wholeNumber(), ControlText::notWhole);
-    EXPECT_NE(text.number(), text.number());  // NaN: equal to no drawn number
+// Only a player's number that is a whole number 1..70 can equal a drawn one.
+TEST(HittableNumber, IsTheNumberItselfOnlyWhenItCanBeDrawn) {
+    const struct {
+        double value;
+        int expected;
+    } cases[] = {
+        {1, 1},  {70, 70},  {4.5, 0},   {0, 0},          {71, 0},
+        {-3, 0}, {1e10, 0}, {-1e10, 0}, {70.0000001, 0}, {std::nan(""), 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(hittableNumber(c.value), c.expected) << c.value;
+    }
 }
 
 TEST(Narrowing, FloorsAndNarrowsWithoutOverflow) {

@@ -1,4 +1,4 @@
-#include "ResultsText.h"
+#include "core/ResultsText.h"
 
 #include <gtest/gtest.h>
 

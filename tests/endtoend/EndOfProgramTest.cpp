@@ -13,7 +13,7 @@
 #include <thread>
 #include <vector>
 
-#include "Layout.h"
+#include "ui/Layout.h"
 
 // Xlib's macros (None, Bool, Status, ...) would break the headers above, so it comes last.
 #include <X11/Xlib.h>

@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "ResultsText.h"
-#include "SimulationState.h"
-#include "Zarno.h"
+#include "core/ResultsText.h"
+#include "core/SimulationState.h"
+#include "ui/Zarno.h"
 
 namespace zarno::test {
 

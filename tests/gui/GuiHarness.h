@@ -6,70 +6,44 @@
 #include <QStringList>
 #include <QTest>
 
-#include <functional>
-#include <memory>
-
-#include "QtRuntimeServices.h"
-#include "RandomNumbers.h"
-
-#include "RuntimeServices.h"
-#include "Zarno.h"
+#include "core/RowEngine.h"
+#include "doubles/Clocks.h"
+#include "doubles/FakeServices.h"
+#include "ui/Zarno.h"
 
 namespace zarno::test {
 
-// Runtime services a test can watch: messages are recorded instead of shown, the end of the
-// program is recorded instead of ending the test, and the event pump is the real one, with a
-// hook that runs after it.
-class FakeServices final : public RuntimeServices {
-public:
-    void showMessage(QWidget*, const QString& text) override {
-        messages << text;
-        if (onMessage) {
-            onMessage();
-        }
-    }
-    void pumpEvents() override {
-        pumpPendingEvents(lastTick_);
-        ++pumps;
-        if (onPump) {
-            onPump();
-        }
-    }
-    void endProgram() override {
-        ++ends;
-        if (onEnd) {
-            onEnd();
-        }
-    }
-
-    QStringList messages;
-    long long pumps = 0;
-    int ends = 0;
-    std::function<void()> onPump;
-    std::function<void()> onMessage;
-    std::function<void()> onEnd;
-
-private:
-    std::uint64_t lastTick_ = 0;
-};
-
-// A clock that stands still, so a fixed seed draws the same rows every time.
-class StillClock final : public Clock {
-public:
-    std::uint64_t now() override { return 1'700'000'000'000'000'000u; }
-};
-
-// A window with its own services and a seeded generator, shown on the offscreen platform.
+// A window with services a test can watch, whose pump is the real one, and an engine on a clock
+// that stands still, so that a seed draws the same rows every time. Shown on the offscreen
+// platform.
 struct Harness {
-    explicit Harness(std::uint64_t seed = 12345) : random(clock, seed), window(services, random) {
+    explicit Harness(std::uint64_t seed = 12345, unsigned workers = 2)
+        : engine(clock, seed, workers), window(services, engine) {
+        services.dispatch = [] { QCoreApplication::processEvents(); };
+        services.onEnd = [] {};  // recorded only: an exception must not cross Qt's handlers
         window.show();
     }
 
     Simulator& simulator() { return window.simulator(); }
     SimulationState& state() { return window.simulator().state(); }
+    // Pauses with a click at the first pumping once the series has reached `rows`.
+    void pauseAt(std::int64_t rows) {
+        services.onPump = [this, rows] {
+            if (state().Rows >= rows && window.cmdTauko->isVisible()) {
+                QTest::mouseClick(window.cmdTauko, Qt::LeftButton);
+            }
+        };
+    }
+    QStringList messages() const {
+        QStringList all;
+        for (const std::string& message : services.messages) {
+            all << QString::fromStdString(message);
+        }
+        return all;
+    }
 
-    StillClock clock;
-    RandomNumbers random;
+    ScriptedClock clock;
+    RowEngine engine;
     FakeServices services;
     Zarno window;
 };

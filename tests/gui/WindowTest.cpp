@@ -8,11 +8,11 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "GuiHarness.h"
-#include "Layout.h"
-#include "NumberFormat.h"
-#include "QtRuntimeServices.h"
-#include "ResultsText.h"
+#include "core/ResultsText.h"
+#include "gui/GuiHarness.h"
+#include "platform/NumberFormat.h"
+#include "platform/qt/QtRuntimeServices.h"
+#include "ui/Layout.h"
 
 namespace zarno::test {
 namespace {
@@ -34,6 +34,13 @@ SimulationState::Row rowStartingWith(std::initializer_list<int> numbers) {
         row[i] = filler--;
     }
     return row;
+}
+
+// One pass of the draw loop, scoring `rows` (rows by hits) as the run's settings stand, with the
+// captions presented as a stopped run presents them.
+void scorePass(Harness& h, const HitCounts& rows) {
+    h.simulator().ScoreRows(rows);
+    h.simulator().presentResults();
 }
 
 }  // namespace
@@ -368,7 +375,7 @@ void WindowTest::typingALevelRunsNoHandler() {
     QTest::keyClicks(edit, "3");
     QTest::keyClick(edit, Qt::Key_Return);
     QCOMPARE(h.window.cmbTaso->currentText(), QStringLiteral("3"));
-    QCOMPARE(h.window.levelText().number(), 3.0);  // the converted value follows the text
+    QCOMPARE(h.window.text(Control::cmbTaso), "3");  // the level the next start reads
     for (int i = 0; i < 10; ++i) {
         QCOMPARE(h.window.cmbNumero[static_cast<std::size_t>(i)]->isEnabled(), i < 5);
     }
@@ -390,9 +397,9 @@ void WindowTest::framesFollowTheLevel() {
 void WindowTest::captionsAfterTheFirstRow() {
     Harness h;
     playLevel(h.window, 2);
-    h.state().Drawn = rowStartingWith({});
+    h.simulator().readRunSettings();
     h.state().Rows = 1;
-    h.simulator().ScoreRow();
+    scorePass(h, {1, 0, 0});
     QCOMPARE(h.window.label(LabelId::hits(2, 0))->text(),
              QStringLiteral("0 oikein (kpl): 1 (100%)"));
     QCOMPARE(h.window.findChild<QLabel*>("lblZarno21")->text(),
@@ -406,10 +413,10 @@ void WindowTest::captionsAfterTheFirstRow() {
 void WindowTest::captionsForThreeRowsAndSevenEuros() {
     Harness h;
     playLevel(h.window, 2);
+    h.simulator().readRunSettings();
     h.state().Hits(2)[0] = 2;
     h.state().Rows = 3;
-    h.state().Drawn = rowStartingWith({2, 1});
-    h.simulator().ScoreRow();
+    scorePass(h, {0, 0, 1});
     QCOMPARE(h.state().Winnings, 7);
     QCOMPARE(h.window.findChild<QLabel*>("lblZarno2voitot")->text(),
              utf8("Voitot (€): 7 ( 233.33% )"));
@@ -424,25 +431,24 @@ void WindowTest::fastModeWritesEveryThousandthRow() {
     playLevel(h.window, 3);
     QTest::mouseClick(h.window.chkFast, Qt::LeftButton);
     QCOMPARE(h.window.fastModeValue(), 1);
+    h.simulator().readRunSettings();
     QLabel* winnings = h.window.findChild<QLabel*>("lblZarno3voitot");
-    for (int row = 1; row < 1000; ++row) {
+    const auto passOfOneRow = [&] {
         ++h.state().Rows;
-        h.simulator().DrawNumbers();
-        h.simulator().ScoreRow();
+        scorePass(h, {1});
+    };
+    for (int row = 1; row < 1000; ++row) {
+        passOfOneRow();
     }
     QCOMPARE(h.window.lblArvontoja->text(), QStringLiteral("0"));
     QCOMPARE(winnings->text(), QStringLiteral("Voitot: "));
-    QCOMPARE(h.services.pumps, 999);  // events are pumped on every row regardless
-    ++h.state().Rows;
-    h.simulator().DrawNumbers();
-    h.simulator().ScoreRow();
+    QCOMPARE(h.services.pumps, 999);  // events are pumped on every pass regardless
+    passOfOneRow();
     QCOMPARE(h.window.lblArvontoja->text(), QStringLiteral("1 000"));
     QVERIFY(winnings->text().startsWith(utf8("Voitot (€): ")));
     const QString atThousand = winnings->text();
     for (int row = 1001; row <= 1500; ++row) {
-        ++h.state().Rows;
-        h.simulator().DrawNumbers();
-        h.simulator().ScoreRow();
+        passOfOneRow();
     }
     QCOMPARE(h.window.lblArvontoja->text(), QStringLiteral("1 000"));
     QCOMPARE(winnings->text(), atThousand);
@@ -452,14 +458,17 @@ void WindowTest::jackpotRewritesItsLabelAndListsTheRow() {
     Harness h;
     playLevel(h.window, 10);
     QTest::mouseClick(h.window.chkFast, Qt::LeftButton);  // the jackpot shows even in fast mode
+    h.simulator().readRunSettings();
     QString labelWhenShown;
     h.services.onMessage = [&] { labelWhenShown = h.window.label(LabelId::hits(10, 10))->text(); };
     h.state().Rows = 7;
     h.state().Drawn = rowStartingWith({4, 9, 1, 10, 2, 8, 3, 7, 5, 6});
-    h.simulator().ScoreRow();
-    QCOMPARE(h.services.messages.size(), 1);
+    HitCounts jackpot{};
+    jackpot[10] = 1;
+    scorePass(h, jackpot);
+    QCOMPARE(h.messages().size(), 1);
     QCOMPARE(
-        h.services.messages[0],
+        h.messages()[0],
         QStringLiteral("Iso potti, 10/10 oikein!\r\n\r\n4\r\n9\r\n1\r\n10\r\n2\r\n8\r\n3\r\n7"
                        "\r\n5\r\n6\r\n70\r\n69\r\n68\r\n67\r\n66\r\n65\r\n64\r\n63\r\n62\r\n61"));
     QCOMPARE(labelWhenShown, QStringLiteral("10 oikein (kpl): 1 (14.28571%)"));
@@ -473,22 +482,23 @@ void WindowTest::finnishLocaleWritesADecimalComma() {
     Harness h;
     QLocale::setDefault(QLocale::c());
     playLevel(h.window, 2);
+    h.simulator().readRunSettings();
     h.state().Hits(2)[0] = 2;
     h.state().Rows = 3;
-    h.state().Drawn = rowStartingWith({1, 2});
-    h.simulator().ScoreRow();
+    scorePass(h, {0, 0, 1});
     QCOMPARE(h.window.findChild<QLabel*>("lblZarno2voitot")->text(),
              utf8("Voitot (€): 7 ( 233,33% )"));
     QCOMPARE(h.window.findChild<QLabel*>("lblZarno20")->text(),
              QStringLiteral("0 oikein (kpl): 2 (66,7%)"));
-    // The locale's separator also reads as a decimal separator in the level box.
-    h.window.cmbTaso->setEditText(QStringLiteral("2,5"));
-    QCOMPARE(h.window.levelText().number(), 2.5);
+    // The locale's separator also reads as a decimal separator in the level box: 3,5 enables
+    // three boxes, as 3.5 would.
+    h.window.cmbTaso->setEditText(QStringLiteral("3,5"));
+    h.simulator().cmbTaso_Click();
+    QVERIFY(h.window.cmbNumero[2]->isEnabled() && !h.window.cmbNumero[3]->isEnabled());
 }
 
 void WindowTest::messageBoxIsPlainWithOkOnly() {
-    QWidget parent;
-    parent.show();
+    Harness h;
     QString title, text;
     int buttons = 0;
     bool iconless = false;
@@ -502,7 +512,7 @@ void WindowTest::messageBoxIsPlainWithOkOnly() {
         QVERIFY(box->isModal());
         box->button(QMessageBox::Ok)->click();
     });
-    showMessageBox(&parent, QStringLiteral("Iso potti, 10/10 oikein!\r\n\r\n1\r\n2"));
+    showMessageBox(&h.window, "Iso potti, 10/10 oikein!\r\n\r\n1\r\n2");
     QCOMPARE(title, QStringLiteral("Zarno"));
     QCOMPARE(text, QStringLiteral("Iso potti, 10/10 oikein!\n\n1\n2"));
     QCOMPARE(buttons, 1);

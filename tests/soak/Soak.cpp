@@ -1,6 +1,6 @@
 // A long run of the real window, offscreen: many series with pause, continue, start over, level
 // and fast-mode changes in a random but seeded order, checked at every pause.
-// Usage: zarno-soak [--rows N] [--seconds S] [--seed X]   (defaults: 100000000 rows, 1800 s, 1)
+// Usage: zarno-soak [--rows N] [--seconds S] [--seed X]   (defaults: 10^10 rows, 1800 s, 1)
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -16,9 +16,9 @@
 #include <random>
 #include <string>
 
-#include "Captions.h"
-#include "GuiHarness.h"
-#include "PrizeTable.h"
+#include "core/PrizeTable.h"
+#include "gui/Captions.h"
+#include "gui/GuiHarness.h"
 
 namespace zarno::test {
 namespace {
@@ -37,7 +37,7 @@ class Soak {
 public:
     Soak(std::uint64_t seed, std::int64_t rows, double seconds)
         : h_(seed), random_(seed), rowLimit_(rows), seconds_(seconds) {
-        h_.services.onPump = [this] { onRow(); };
+        h_.services.onPump = [this] { onPass(); };
     }
 
     void run() {
@@ -51,6 +51,7 @@ public:
                     check();
                 } else {
                     QTest::mouseClick(h_.window.cmdReset, Qt::LeftButton);
+                    previousRows_ = 0;
                     ++starts_;
                     checkStartOver();
                 }
@@ -67,7 +68,7 @@ public:
     }
 
 private:
-    std::int64_t rowsDrawn() const { return h_.services.pumps; }
+    std::int64_t rowsDrawn() const { return drawn_; }
     bool chance(double p) { return std::uniform_real_distribution<double>(0, 1)(random_) < p; }
     int between(int low, int high) {
         return std::uniform_int_distribution<int>(low, high)(random_);
@@ -101,12 +102,15 @@ private:
         pauseAt_ = h_.state().Rows + (chance(0.3) ? between(1, 2500) : between(1, longest));
     }
 
-    void onRow() {
+    // At the end of each pass of the draw loop.
+    void onPass() {
         const SimulationState& s = h_.state();
+        drawn_ += s.Rows - previousRows_;
+        previousRows_ = s.Rows;
         if (fast_ && s.Rows % 1000 == 0) {
             lastThousandth_ = s;
         }
-        if (s.Rows == pauseAt_) {
+        if (s.Rows >= pauseAt_ && h_.window.cmdTauko->isVisible()) {
             QTest::mouseClick(h_.window.cmdTauko, Qt::LeftButton);
             if (chance(0.05)) {
                 // A continue handled by the same pumping: a loop nested in this one.
@@ -163,6 +167,8 @@ private:
     std::int64_t pauseAt_ = 0;
     Captions before_;
     std::optional<SimulationState> lastThousandth_;
+    std::int64_t drawn_ = 0;
+    std::int64_t previousRows_ = 0;
     int starts_ = 0;
     int pauses_ = 0;
     int nested_ = 0;
@@ -172,7 +178,7 @@ private:
 }  // namespace zarno::test
 
 int main(int argc, char** argv) {
-    std::int64_t rows = 100'000'000;
+    std::int64_t rows = 10'000'000'000;
     double seconds = 1800;
     std::uint64_t seed = 1;
     for (int i = 1; i + 1 < argc; i += 2) {
@@ -187,7 +193,6 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    zarno::preferUnixEventDispatcher();
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     zarno::test::Soak(seed, rows, seconds).run();

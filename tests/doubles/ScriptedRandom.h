@@ -4,8 +4,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "RandomNumbers.h"
-
 namespace zarno::test {
 
 // A generator that returns a script of values r, 0 <= r < 1, for pinning down what the draw does
@@ -26,18 +24,6 @@ private:
     std::vector<double> values_;
     std::size_t used_ = 0;
     int reseeds_ = 0;
-};
-
-// A clock that stands still unless told to move: rows drawn on it must still differ.
-class ScriptedClock final : public Clock {
-public:
-    explicit ScriptedClock(std::uint64_t reading = 1'700'000'000'000'000'000u)
-        : reading_(reading) {}
-    std::uint64_t now() override { return reading_; }
-    void advance(std::uint64_t ticks) { reading_ += ticks; }
-
-private:
-    std::uint64_t reading_;
 };
 
 // The r that makes the candidate `number`: the middle of its interval.

@@ -1,17 +1,13 @@
 #pragma once
 
 #include <array>
-#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
-#include "WindowPort.h"
+#include "core/WindowPort.h"
 
 namespace zarno::test {
-
-// Thrown by the fake end of the program, so a test sees the end and everything after it unwinds.
-struct ProgramEnded {};
 
 // A window in memory: controls start as they are created on screen, and every effect is recorded.
 class FakeWindow : public WindowPort {
@@ -24,11 +20,10 @@ public:
         for (int l = minLevel; l <= maxLevel; ++l) {
             visible[index(levelFrame(l))] = false;
         }
-        level.setText("2");
+        texts[index(Control::cmbTaso)] = "2";
     }
 
-    const ControlText& levelText() const override { return level; }
-    std::span<const ControlText, numberBoxes> numberTexts() const override { return numbers; }
+    std::string text(Control control) const override { return texts[index(control)]; }
     int fastModeValue() const override { return fastMode; }
     void setEnabled(Control control, bool value) override {
         enabled[index(control)] = value;
@@ -48,34 +43,12 @@ public:
             log.push_back("caption " + std::to_string(label.index()));
         }
     }
-    void showMessage(std::string_view text) override {
-        messages.emplace_back(text);
-        if (logging) {
-            log.push_back("message");
-        }
-        if (onMessage) {
-            onMessage();
-        }
-    }
-    void pumpEvents() override {
-        ++pumps;
-        if (logging) {
-            log.push_back("pump");
-        }
-        if (onPump) {
-            onPump();
-        }
-    }
-    void endProgram() override {
-        ended = true;
-        throw ProgramEnded{};
-    }
 
-    void setLevel(std::string_view text) { level.setText(text); }
-    void setNumbers(std::initializer_list<std::string_view> texts) {
-        std::size_t i = 0;
-        for (const auto text : texts) {
-            numbers[i++].setText(text);
+    void setLevel(std::string_view text) { texts[index(Control::cmbTaso)] = text; }
+    void setNumbers(std::initializer_list<std::string_view> numbers) {
+        int i = 0;
+        for (const auto number : numbers) {
+            texts[index(numberBox(i++))] = number;
         }
     }
     const std::string& caption(LabelId label) const {
@@ -87,7 +60,7 @@ public:
     static std::size_t index(Control control) { return static_cast<std::size_t>(control); }
 
     // What the window was told, in order, while logging is on: "enable 1 0" for
-    // setEnabled(Control 1, false), "show 3 1", "caption 0", "message", "pump".
+    // setEnabled(Control 1, false), "show 3 1", "caption 0".
     void record(const char* what, Control control, bool value) {
         if (logging) {
             log.push_back(std::string(what) + ' ' + std::to_string(index(control)) + ' ' +
@@ -98,19 +71,13 @@ public:
     std::vector<std::string> log;
 
     static constexpr std::size_t controls = static_cast<std::size_t>(Control::count);
-    ControlText level;
-    std::array<ControlText, numberBoxes> numbers;
+    std::array<std::string, controls> texts;
     std::array<bool, controls> enabled{};
     std::array<bool, controls> visible{};
     std::array<std::vector<std::string>, controls> items;
     std::array<std::string, LabelId::count> captions;
-    std::vector<std::string> messages;
     int fastMode = 0;
-    int pumps = 0;
     int captionWrites = 0;
-    bool ended = false;
-    std::function<void()> onPump;
-    std::function<void()> onMessage;
 };
 
 }  // namespace zarno::test

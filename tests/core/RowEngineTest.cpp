@@ -1,0 +1,198 @@
+// The row engine behind the draw loop: what a series draws depends on the seed, the series and
+// the clock only, never on the number of workers, their scheduling or where the user pauses.
+#include "core/RowEngine.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/ResultsText.h"
+#include "core/Simulator.h"
+#include "doubles/Clocks.h"
+#include "doubles/FakeServices.h"
+#include "doubles/FakeWindow.h"
+
+namespace zarno {
+namespace {
+
+// Chosen so that level 10 with the numbers 1..10 hits 10 of 10 early, and twice.
+constexpr std::uint64_t jackpotSeed = 58;  // jackpots at rows 18 954 and 336 185
+constexpr std::int64_t seriesRows = 400'000;
+
+// What the window showed when a jackpot was announced, beside what it should have shown.
+struct JackpotSeen {
+    std::int64_t row = 0;
+    std::string shown;
+    std::string expected;
+};
+
+// What a series leaves behind, and how it got there.
+struct Outcome {
+    SimulationState state;
+    std::vector<std::string> messages;
+    std::vector<std::int64_t> passes;  // Rows at each pumping
+    std::vector<JackpotSeen> jackpots;
+};
+
+// A series at level 10 with the numbers 1..10, in fast mode.
+struct Series {
+    explicit Series(unsigned workers, std::uint64_t seed = jackpotSeed)
+        : engine(clock, seed, workers) {
+        simulator.Form_Load();
+        window.setLevel("10");
+        window.setNumbers({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"});
+        window.fastMode = 1;
+        services.onMessage = [this] { outcome.jackpots.push_back(seeJackpot()); };
+    }
+
+    // The 10-hit label shows the jackpot's own row; the winnings label and the row counter keep
+    // the last 1000th row's figures.
+    JackpotSeen seeJackpot() const {
+        const SimulationState& s = simulator.state();
+        JackpotSeen seen{s.Rows};
+        for (const LabelId label :
+             {LabelId::hits(10, 10), LabelId::winnings(10), LabelId::rowCounter()}) {
+            seen.shown += window.caption(label) + " | ";
+        }
+        std::string text;
+        writeHitsCaption(text, 10, 10, s.Hits(10)[10], s.Rows, '.');
+        seen.expected = text + " | ";
+        writeWinningsCaption(text, lastThousandth.Winnings, lastThousandth.Rows, '.');
+        seen.expected += text + " | ";
+        writeRowCounter(text, lastThousandth.Rows, '.');
+        seen.expected += text + " | ";
+        return seen;
+    }
+
+    // Draws until the series reaches each of `pauses` in turn, pausing and continuing there.
+    Outcome play(std::vector<std::int64_t> pauses) {
+        std::size_t next = 0;
+        services.onPump = [&] {
+            const SimulationState& s = simulator.state();
+            outcome.passes.push_back(s.Rows);
+            if (s.Rows % 1000 == 0) {
+                lastThousandth = s;
+            }
+            if (s.Rows >= pauses[next]) {
+                ++next;
+                simulator.cmdTauko_Click();
+            }
+        };
+        simulator.cmdAloitaArvonta_Click();
+        while (next < pauses.size()) {
+            simulator.cmdJatka_Click();
+        }
+        outcome.state = simulator.state();
+        outcome.messages = services.messages;
+        return outcome;
+    }
+
+    test::ScriptedClock clock;
+    RowEngine engine;
+    test::FakeWindow window;
+    test::FakeServices services;
+    Simulator simulator{window, services, engine, '.'};
+    SimulationState lastThousandth;
+    Outcome outcome;
+};
+
+bool sameSeries(const Outcome& a, const Outcome& b) {
+    return a.state.Rows == b.state.Rows && a.state.hitCounts == b.state.hitCounts &&
+           a.state.Winnings == b.state.Winnings && a.state.Drawn == b.state.Drawn &&
+           a.messages == b.messages;
+}
+
+TEST(RowEngine, ASeriesIsTheSameWhateverTheWorkersAndThePauses) {
+    const Outcome reference = Series(1).play({seriesRows});
+    ASSERT_FALSE(reference.messages.empty()) << "the seed no longer gives an early jackpot";
+    const struct {
+        unsigned workers;
+        std::vector<std::int64_t> pauses;
+    } runs[] = {
+        {2, {seriesRows}},
+        {8, {seriesRows}},
+        {1, {1, 73'500, 200'000, seriesRows}},
+        {2, {999, 1000, 123'456, seriesRows}},
+        {8, {reference.jackpots.front().row, seriesRows}},
+    };
+    for (const auto& run : runs) {
+        SCOPED_TRACE(testing::Message()
+                     << run.workers << " workers, " << run.pauses.size() << " pauses");
+        EXPECT_TRUE(sameSeries(Series(run.workers).play(run.pauses), reference));
+    }
+}
+
+// Every pass ends at a 1000th row or at a jackpot, and a jackpot shows its own row at once.
+TEST(RowEngine, PassesEndAtThousandthRowsAndAtJackpots) {
+    const Outcome outcome = Series(2).play({seriesRows});
+    ASSERT_FALSE(outcome.jackpots.empty());
+    for (const std::int64_t rows : outcome.passes) {
+        const bool jackpot =
+            std::any_of(outcome.jackpots.begin(), outcome.jackpots.end(),
+                        [rows](const JackpotSeen& seen) { return seen.row == rows; });
+        ASSERT_TRUE(rows % 1000 == 0 || jackpot) << rows;
+    }
+    const JackpotSeen& first = outcome.jackpots.front();
+    ASSERT_GT(first.row % 1000, 0) << "pick a seed whose jackpot falls between 1000th rows";
+    ASSERT_GT(first.row, 1000);
+    EXPECT_EQ(first.shown, first.expected);
+    // The row listed is the one with all ten numbers.
+    const std::string message = outcome.messages.front() + "\r\n";
+    for (int n = 1; n <= 10; ++n) {
+        EXPECT_NE(message.find("\n" + std::to_string(n) + "\r"), std::string::npos) << n;
+    }
+}
+
+// Start over drops the blocks drawn ahead; the next series is new, and as repeatable as the
+// first.
+TEST(RowEngine, StartOverWithBlocksQueuedBeginsANewSeries) {
+    const auto twoSeries = [](unsigned workers) {
+        Series s(workers, 77);
+        const Outcome first = s.play({50'000});
+        s.simulator.cmdReset_Click();
+        Outcome second = s.play({50'000});
+        EXPECT_EQ(second.state.Rows, 50'000);
+        EXPECT_FALSE(sameSeries(first, second)) << "the new series replays the last one";
+        return second;
+    };
+    EXPECT_TRUE(sameSeries(twoSeries(1), twoSeries(8)));
+}
+
+// Rows drawn ahead for another play are drawn again from the start of their block: the rows
+// stay the same, only their hits change.
+TEST(RowEngine, ResumingWithAnotherPlayKeepsTheRows) {
+    test::ScriptedClock clock;
+    Play first;
+    first.level = 2;
+    first.numbers = {1, 2};
+    Play second = first;
+    second.numbers = {3, 4};
+    const auto take = [](RowEngine& engine, std::int64_t rows, SimulationState::Row& last) {
+        std::vector<std::uint8_t> hits;
+        while (rows > 0) {
+            const auto ready =
+                engine.ready(std::min<std::int64_t>(rows, 1000), std::chrono::milliseconds(1000));
+            hits.insert(hits.end(), ready.begin(), ready.end());
+            engine.commit(ready.size(), last);
+            rows -= static_cast<std::int64_t>(ready.size());
+        }
+        return hits;
+    };
+    SimulationState::Row switched{};
+    SimulationState::Row straight{};
+    RowEngine a(clock, 5, 2);
+    a.beginSeries(first);
+    take(a, 15'500, switched);
+    a.resume(second);
+    const auto afterSwitch = take(a, 9'500, switched);
+    RowEngine b(clock, 5, 3);
+    b.beginSeries(second);
+    const auto all = take(b, 25'000, straight);
+    EXPECT_EQ(switched, straight);
+    EXPECT_TRUE(std::equal(afterSwitch.begin(), afterSwitch.end(), all.end() - 9'500));
+}
+
+}  // namespace
+}  // namespace zarno
