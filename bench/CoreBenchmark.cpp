@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bench/AllocationCounter.h"
+#include "bench/BenchPlay.h"
 #include "bench/Figures.h"
 #include "core/DrawGenerator.h"
 #include "core/Scoring.h"
@@ -14,15 +15,6 @@
 
 namespace zarno::bench {
 namespace {
-
-Play playOf(int level) {
-    Play play;
-    play.level = level;
-    for (int i = 0; i < level; ++i) {
-        play.numbers[static_cast<std::size_t>(i)] = 3 * i + 5;
-    }
-    return play;
-}
 
 struct Generator {
     SystemClock clock;
@@ -41,7 +33,7 @@ BENCHMARK(BM_DrawNumbers);
 
 void BM_ScoreRow(benchmark::State& state) {
     Generator g;
-    const Play play = playOf(static_cast<int>(state.range(0)));
+    const Play play = benchPlay(static_cast<int>(state.range(0)));
     std::vector<NumberSet> rows(1024);
     SimulationState::Row row{};
     for (NumberSet& set : rows) {
@@ -59,7 +51,7 @@ std::size_t allocationsPerMillionRows = 0;
 // A worker's row: the reseed, the generator's position kept, the draw and the hits kept.
 void BM_DrawAndScore(benchmark::State& state) {
     Generator g;
-    const Play play = playOf(static_cast<int>(state.range(0)));
+    const Play play = benchPlay(static_cast<int>(state.range(0)));
     std::vector<std::uint8_t> hits(1000);
     std::vector<std::uint64_t> starts(1000);
     std::size_t row = 0;

@@ -18,6 +18,7 @@
 #include <thread>
 
 #include "bench/AllocationCounter.h"
+#include "bench/BenchPlay.h"
 #include "bench/Figures.h"
 #include "core/DrawGenerator.h"
 #include "core/RowEngine.h"
@@ -31,15 +32,6 @@ using Clock = std::chrono::steady_clock;
 
 double secondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-Play playOf(int level) {
-    Play play;
-    play.level = level;
-    for (int i = 0; i < level; ++i) {
-        play.numbers[static_cast<std::size_t>(i)] = 7 * i + 1;
-    }
-    return play;
 }
 
 // The program's own services, with a user who pauses once the series reaches a row count. It
@@ -99,7 +91,7 @@ public:
 
     unsigned workers() const { return engine_.workers(); }
 
-    // A new series at a level with the numbers 1, 8, 15, ..., drawn until `rows` rows.
+    // A new series at a level with the numbers of benchPlay, drawn until `rows` rows.
     Series run(int level, bool fast, std::int64_t rows) {
         prepare(level, fast);
         services_.pauseAt(&window_, rows);
@@ -177,7 +169,7 @@ private:
 double oneThreadRowsPerSecond(int level) {
     SystemClock clock;
     RandomNumbers random(clock, freshSeed(clock));
-    const Play play = playOf(level);
+    const Play play = benchPlay(level);
     constexpr int rows = 5'000'000;
     std::array<std::uint8_t, 1000> hits{};
     const auto start = Clock::now();
@@ -197,7 +189,7 @@ double engineRowsPerSecond(int level, std::int64_t rows) {
     RowEngine engine(clock, freshSeed(clock));
     SimulationState::Row last{};
     HitCounts counts{};
-    engine.beginSeries(playOf(level));
+    engine.beginSeries(benchPlay(level));
     const auto start = Clock::now();
     for (std::int64_t done = 0; done < rows;) {
         const auto hits = engine.ready(1000, std::chrono::milliseconds(100));
