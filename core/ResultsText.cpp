@@ -1,8 +1,10 @@
 #include "core/ResultsText.h"
 
 #include <array>
+#include <cmath>
 
 #include "core/Levels.h"
+#include "core/Odds.h"
 #include "core/Texts.h"
 #include "platform/NumberFormat.h"
 
@@ -69,6 +71,29 @@ void writeJackpotMessage(std::string& out, const SimulationState::Row& drawn) {
         }
         appendInteger(out, drawn[j]);
     }
+}
+
+void writeExpectedShare(std::string& out, int level, int hits, char separator) {
+    out.assign(texts::expectedShare);
+    appendFormatted(out, 100 * odds::hitChance(level, hits), sharePattern(level, hits), separator);
+    out.push_back('%');
+}
+
+void writeWinningsTip(std::string& out, int level, std::int64_t rows, char separator) {
+    out.assign(texts::expectedReturn);
+    appendFormatted(out, 100 * odds::expectedPrize(level), "#.##", separator);
+    out.push_back('%');
+    if (rows <= 0) {
+        return;
+    }
+    out.push_back('\n');
+    out.append(texts::deviation);
+    appendFormatted(out, rows, rowCounterPattern, separator);
+    out.append(texts::deviationRows);
+    const double deviation =
+        100 * odds::prizeDeviation(level) / std::sqrt(static_cast<double>(rows));
+    appendFormatted(out, deviation, "#.##", separator);
+    out.append(texts::deviationUnit);
 }
 
 }  // namespace zarno

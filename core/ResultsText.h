@@ -20,6 +20,12 @@ void writeHitsCaption(std::string& out, int level, int hits, std::int64_t count,
 void writeRowCounter(std::string& out, std::int64_t rows, char separator);
 void writeJackpotMessage(std::string& out, const SimulationState::Row& drawn);
 
+// The tooltip of a hit label: the share of rows with that many hits that the odds give.
+void writeExpectedShare(std::string& out, int level, int hits, char separator);
+// The tooltip of a winnings label: the expected payout, and for `rows` above 0 a second line with
+// the exact standard deviation of the payout percentage after that many rows.
+void writeWinningsTip(std::string& out, int level, std::int64_t rows, char separator);
+
 inline constexpr std::string_view rowCounterPattern = "# ### ### ###";
 
 }  // namespace zarno

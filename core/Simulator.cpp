@@ -188,6 +188,8 @@ void Simulator::presentResults() {
         const int level = shown_.level;
         writeWinningsCaption(caption_, shown_.winnings, shown_.rows, separator_);
         window_.setCaption(LabelId::winnings(level), caption_);
+        writeWinningsTip(caption_, level, shown_.rows, separator_);
+        window_.setToolTip(LabelId::winnings(level), caption_);
         for (int k = level; k >= 0; --k) {
             writeHitsCaption(caption_, level, k, shown_.hits[static_cast<std::size_t>(k)],
                              shown_.rows, separator_);

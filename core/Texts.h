@@ -37,4 +37,12 @@ inline constexpr std::array<std::string_view, maxLevel + 1> hitsLabel = {
 };
 inline constexpr std::string_view winnings = "Voitot (€): ";
 
+// Tooltips of the result labels: what the odds lead one to expect. A winnings label's second
+// line reads deviation, the rows, deviationRows, the deviation and deviationUnit.
+inline constexpr std::string_view expectedShare = "Odotettu osuus: ";
+inline constexpr std::string_view expectedReturn = "Odotettu palautus: ";
+inline constexpr std::string_view deviation = "Keskihajonta ";
+inline constexpr std::string_view deviationRows = " rivillä: ±";
+inline constexpr std::string_view deviationUnit = " %-yks.";
+
 }  // namespace zarno::texts

@@ -51,8 +51,8 @@ private:
     int index_;
 };
 
-// What the simulation needs of its window's controls: the texts it reads and the flags and
-// captions it writes.
+// What the simulation needs of its window's controls: the texts it reads and the flags, captions
+// and tooltips it writes.
 class WindowPort {
 public:
     virtual ~WindowPort() = default;
@@ -66,6 +66,8 @@ public:
     virtual void setVisible(Control control, bool visible) = 0;
     virtual void addItem(Control control, std::string_view item) = 0;
     virtual void setCaption(LabelId label, std::string_view caption) = 0;
+    // A result label's tooltip, which a screen reader also reads as its description.
+    virtual void setToolTip(LabelId label, std::string_view text) = 0;
 };
 
 }  // namespace zarno

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "core/ResultsText.h"
 #include "core/Texts.h"
 #include "platform/qt/Fonts.h"
 #include "ui/Icon.h"
@@ -42,6 +43,7 @@ Zarno::Zarno(RuntimeServices& services, RowEngine& engine, QWidget* parent)
     setFont(designFont(8.25));
     resize(ui::toPixels(ui::clientArea).size());
     createControls();
+    setExpectations();
     connectHandlers();
     setTabOrder();
     const QScreen* shownOn = screen();
@@ -155,6 +157,20 @@ void Zarno::whileDrawing(Handler handler) {
     }
 }
 
+// What the odds lead one to expect never changes: the hit labels' tooltips, and the first line
+// of the winnings labels' tooltips, which the results complete once rows are shown.
+void Zarno::setExpectations() {
+    std::string text;
+    for (int level = minLevel; level <= maxLevel; ++level) {
+        for (int k = 0; k <= level; ++k) {
+            writeExpectedShare(text, level, k, separator_);
+            setToolTip(LabelId::hits(level, k), text);
+        }
+        writeWinningsTip(text, level, 0, separator_);
+        setToolTip(LabelId::winnings(level), text);
+    }
+}
+
 void Zarno::connectHandlers() {
     connect(cmdAloitaArvonta, &QPushButton::clicked, this,
             [this] { whileDrawing([this] { simulator_.cmdAloitaArvonta_Click(); }); });
@@ -205,6 +221,12 @@ void Zarno::addItem(Control control, std::string_view item) {
 
 void Zarno::setCaption(LabelId id, std::string_view caption) {
     label(id)->setText(ui::qtext(caption));
+}
+
+void Zarno::setToolTip(LabelId id, std::string_view text) {
+    const QString tip = ui::qtext(text);
+    label(id)->setToolTip(tip);
+    label(id)->setAccessibleDescription(tip);
 }
 
 // The focus starts on the first control of the tab order that can take it.

@@ -53,8 +53,10 @@ public:
     void setVisible(Control control, bool visible) override;
     void addItem(Control control, std::string_view item) override;
     void setCaption(LabelId label, std::string_view caption) override;
+    void setToolTip(LabelId label, std::string_view text) override;
 
     using QWidget::setEnabled;
+    using QWidget::setToolTip;
     using QWidget::setVisible;
 
 protected:
@@ -64,6 +66,7 @@ protected:
 
 private:
     void createControls();
+    void setExpectations();
     // Runs a handler that may draw rows, presenting the results once per screen frame meanwhile.
     template <class Handler>
     void whileDrawing(Handler handler);

@@ -47,8 +47,8 @@ struct Series {
         services.onMessage = [this] { outcome.jackpots.push_back(seeJackpot()); };
     }
 
-    // The 10-hit label shows the jackpot's own row; the winnings label and the row counter keep
-    // the last 1000th row's figures.
+    // The 10-hit label shows the jackpot's own row; the winnings label, its tooltip and the row
+    // counter keep the last 1000th row's figures.
     JackpotSeen seeJackpot() const {
         const SimulationState& s = simulator.state();
         JackpotSeen seen{s.Rows};
@@ -56,6 +56,7 @@ struct Series {
              {LabelId::hits(10, 10), LabelId::winnings(10), LabelId::rowCounter()}) {
             seen.shown += window.caption(label) + " | ";
         }
+        seen.shown += window.toolTips[static_cast<std::size_t>(LabelId::winnings(10).index())];
         std::string text;
         writeHitsCaption(text, 10, 10, s.Hits(10)[10], s.Rows, '.');
         seen.expected = text + " | ";
@@ -63,6 +64,8 @@ struct Series {
         seen.expected += text + " | ";
         writeRowCounter(text, lastThousandth.Rows, '.');
         seen.expected += text + " | ";
+        writeWinningsTip(text, 10, lastThousandth.Rows, '.');  // computed with its caption
+        seen.expected += text;
         return seen;
     }
 

@@ -44,6 +44,10 @@ public:
         }
     }
 
+    void setToolTip(LabelId label, std::string_view text) override {
+        toolTips[static_cast<std::size_t>(label.index())].assign(text);
+    }
+
     void setLevel(std::string_view text) { texts[index(Control::cmbTaso)] = text; }
     void setNumbers(std::initializer_list<std::string_view> numbers) {
         int i = 0;
@@ -76,6 +80,7 @@ public:
     std::array<bool, controls> visible{};
     std::array<std::vector<std::string>, controls> items;
     std::array<std::string, LabelId::count> captions;
+    std::array<std::string, LabelId::count> toolTips;
     int fastMode = 0;
     int captionWrites = 0;
 };

@@ -44,15 +44,19 @@ private slots:
 void PresentationTest::captionsAfterAPauseAreThoseOfTheLastRow_data() {
     QTest::addColumn<bool>("fast");
     QTest::addColumn<int>("level");
-    QTest::newRow("every row") << false << 6;
-    QTest::newRow("fast mode") << true << 4;
+    QTest::addColumn<QString>("deviation");  // the winnings tooltip's second line
+    QTest::newRow("every row") << false << 6
+                               << QString::fromUtf8("Keskihajonta 124 000 rivillä: ±2.1 %-yks.");
+    QTest::newRow("fast mode") << true << 4
+                               << QString::fromUtf8("Keskihajonta 124 000 rivillä: ±0.67 %-yks.");
 }
 
 // A pause ends a pass, and a pass ends at a 1000th row, so in both modes the window shows the
-// figures of the row the series stopped at.
+// figures of the row the series stopped at, and the winnings tooltip the spread after it.
 void PresentationTest::captionsAfterAPauseAreThoseOfTheLastRow() {
     QFETCH(bool, fast);
     QFETCH(int, level);
+    QFETCH(QString, deviation);
     Harness h;
     playLevel(h.window, level);
     if (fast) {
@@ -65,6 +69,7 @@ void PresentationTest::captionsAfterAPauseAreThoseOfTheLastRow() {
     const Captions shown = shownCaptions(h.window, level);
     QCOMPARE(shown.level, expected.level);
     QCOMPARE(shown.rowCounter, expected.rowCounter);
+    QCOMPARE(h.window.label(LabelId::winnings(level))->toolTip().section('\n', 1), deviation);
 }
 
 void PresentationTest::aStoppedRunIsRepaintedWithItsLastCaptions() {

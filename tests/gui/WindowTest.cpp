@@ -70,6 +70,8 @@ private slots:
     void fastModeWritesEveryThousandthRow();
     void jackpotRewritesItsLabelAndListsTheRow();
     void finnishLocaleWritesADecimalComma();
+    void toolTipsGiveTheOdds_data();
+    void toolTipsGiveTheOdds();
     void messageBoxIsPlainWithOkOnly();
 };
 
@@ -495,6 +497,39 @@ void WindowTest::finnishLocaleWritesADecimalComma() {
     h.window.cmbTaso->setEditText(QStringLiteral("3,5"));
     h.simulator().cmbTaso_Click();
     QVERIFY(h.window.cmbNumero[2]->isEnabled() && !h.window.cmbNumero[3]->isEnabled());
+}
+
+void WindowTest::toolTipsGiveTheOdds_data() {
+    QTest::addColumn<bool>("finnish");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("2 of 2") << false << "lblzarno22"
+                            << "Odotettu osuus: 7.9%";
+    QTest::newRow("10 of 10") << false << "lblZarno1010"
+                              << "Odotettu osuus: 0.00005%";
+    QTest::newRow("5 of 5, one decimal") << false << "lblZarno55"
+                                         << "Odotettu osuus: 0.1%";
+    QTest::newRow("winnings, before any row") << false << "lblZarno2voitot"
+                                              << "Odotettu palautus: 55.07%";
+    QTest::newRow("2 of 2, fi") << true << "lblzarno22"
+                                << "Odotettu osuus: 7,9%";
+    QTest::newRow("0 of 4, fi") << true << "lblZarno40"
+                                << "Odotettu osuus: 25,1%";
+    QTest::newRow("winnings, fi") << true << "lblZarno10Voitot"
+                                  << "Odotettu palautus: 55,21%";
+}
+
+// Each result label carries what the odds lead one to expect, also for a screen reader.
+void WindowTest::toolTipsGiveTheOdds() {
+    QFETCH(bool, finnish);
+    QFETCH(QString, label);
+    QFETCH(QString, expected);
+    QLocale::setDefault(finnish ? QLocale(QLocale::Finnish, QLocale::Finland) : QLocale::c());
+    Harness h;
+    QLocale::setDefault(QLocale::c());
+    const QLabel* shown = h.window.findChild<QLabel*>(label);
+    QCOMPARE(shown->toolTip(), expected);
+    QCOMPARE(shown->accessibleDescription(), expected);
 }
 
 void WindowTest::messageBoxIsPlainWithOkOnly() {

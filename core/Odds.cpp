@@ -1,0 +1,31 @@
+#include "core/Odds.h"
+
+#include <cmath>
+
+#include "core/PrizeTable.h"
+
+namespace zarno::odds {
+
+double hitChance(int level, int hits) {
+    return static_cast<double>(favourable(level, hits)) / static_cast<double>(possible(level));
+}
+
+double expectedPrize(int level) {
+    double expected = 0;
+    for (int k = 0; k <= level; ++k) {
+        expected += hitChance(level, k) * static_cast<double>(prize(level, k));
+    }
+    return expected;
+}
+
+double prizeDeviation(int level) {
+    const double mean = expectedPrize(level);
+    double variance = 0;
+    for (int k = 0; k <= level; ++k) {
+        const double d = static_cast<double>(prize(level, k)) - mean;
+        variance += hitChance(level, k) * d * d;
+    }
+    return std::sqrt(variance);
+}
+
+}  // namespace zarno::odds
