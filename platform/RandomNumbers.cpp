@@ -7,13 +7,13 @@
 namespace zarno {
 
 std::uint64_t SystemClock::now() {
-    return coarseWallClockNanoseconds();
+    return coarseClockNanoseconds();
 }
 
 std::uint64_t freshSeed(Clock& clock) {
     std::random_device device;
     const std::uint64_t entropy = (static_cast<std::uint64_t>(device()) << 32) | device();
-    return mix64(entropy ^ clock.now() ^ preciseWallClockNanoseconds());
+    return mix64(entropy ^ clock.now() ^ wallClockNanoseconds());
 }
 
 }  // namespace zarno

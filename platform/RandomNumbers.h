@@ -25,8 +25,8 @@ public:
     virtual std::uint64_t now() = 0;
 };
 
-// The operating system's wall clock, read at its coarse resolution (a few milliseconds): cheap
-// enough to read before every row, and many rows then fall within one tick.
+// The operating system's clock at its coarse resolution (a few milliseconds): cheap enough to
+// read before every row, and many rows then fall within one tick.
 class SystemClock final : public Clock {
 public:
     std::uint64_t now() override;

@@ -2,13 +2,15 @@
 
 #include <cstdint>
 
+// The operating system's clocks, with one implementation per system (platform/posix,
+// platform/windows, platform/macos), chosen when the program is built.
 namespace zarno {
 
-// The wall clock in nanoseconds since 1970, at the system's coarse resolution (a few
-// milliseconds), for reading before every row: the cheapest reading the system offers.
-std::uint64_t coarseWallClockNanoseconds() noexcept;
+// A clock of coarse resolution (a few milliseconds), in nanoseconds: the cheapest reading the
+// system offers, for reading before every row.
+std::uint64_t coarseClockNanoseconds() noexcept;
 
-// The wall clock at the system's finest resolution, for seeding.
-std::uint64_t preciseWallClockNanoseconds() noexcept;
+// The wall clock at the system's finest resolution, in nanoseconds since 1970, for seeding.
+std::uint64_t wallClockNanoseconds() noexcept;
 
 }  // namespace zarno

@@ -14,12 +14,16 @@ std::uint64_t read(clockid_t id) noexcept {
 
 }  // namespace
 
-// The coarse clock is read from the vDSO without a system call: a few nanoseconds.
-std::uint64_t coarseWallClockNanoseconds() noexcept {
+// Linux reads its coarse clock from the vDSO, without a system call: a few nanoseconds.
+std::uint64_t coarseClockNanoseconds() noexcept {
+#ifdef CLOCK_REALTIME_COARSE
     return read(CLOCK_REALTIME_COARSE);
+#else
+    return read(CLOCK_REALTIME);
+#endif
 }
 
-std::uint64_t preciseWallClockNanoseconds() noexcept {
+std::uint64_t wallClockNanoseconds() noexcept {
     return read(CLOCK_REALTIME);
 }
 

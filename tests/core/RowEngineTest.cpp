@@ -36,12 +36,12 @@ struct Outcome {
     std::vector<JackpotSeen> jackpots;
 };
 
-// A series at level 10 with the numbers 1..10, in fast mode.
+// A series with the numbers 1..L, by default at level 10, in fast mode.
 struct Series {
-    explicit Series(unsigned workers, std::uint64_t seed = jackpotSeed)
+    explicit Series(unsigned workers, std::uint64_t seed = jackpotSeed, int level = 10)
         : engine(clock, seed, workers) {
         simulator.Form_Load();
-        window.setLevel("10");
+        window.setLevel(std::to_string(level));
         window.setNumbers({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"});
         window.fastMode = 1;
         services.onMessage = [this] { outcome.jackpots.push_back(seeJackpot()); };
@@ -145,6 +145,41 @@ TEST(RowEngine, PassesEndAtThousandthRowsAndAtJackpots) {
     const std::string message = outcome.messages.front() + "\r\n";
     for (int n = 1; n <= 10; ++n) {
         EXPECT_NE(message.find("\n" + std::to_string(n) + "\r"), std::string::npos) << n;
+    }
+}
+
+// One table, checked on every system the tests run on (Linux, and Windows under wine): a fixed
+// seed and a clock that stands still draw the same series everywhere.
+TEST(RowEngine, AFixedSeriesIsTheSameOnEverySystem) {
+    const struct {
+        std::uint64_t seed;
+        int level;
+        std::int64_t rows;
+        std::vector<std::int64_t> hits;
+        std::int64_t winnings;
+        SimulationState::Row drawn;
+    } series[] = {
+        {2026, 2, 200'000, {101775, 82522, 15703}, 109921, {39, 42, 26, 25, 7,  28, 68, 16, 18, 57,
+                                                            51, 59, 50, 9,  19, 36, 69, 29, 65, 8}},
+        {7, 6, 150'000, {18191, 48657, 49949, 25454, 6780, 924, 45}, 83174, {49, 21, 31, 14, 16,
+                                                                             45, 38, 1,  57, 36,
+                                                                             59, 37, 51, 43, 3,
+                                                                             41, 69, 54, 20, 53}},
+        {jackpotSeed,
+         10,
+         seriesRows,
+         {10177, 50316, 103232, 115248, 77199, 33217, 8947, 1522, 135, 5, 2},
+         561622,
+         {32, 48, 39, 28, 16, 22, 50, 17, 1, 57, 37, 15, 42, 59, 66, 69, 56, 10, 63, 23}},
+    };
+    for (const auto& expected : series) {
+        SCOPED_TRACE(testing::Message()
+                     << "seed " << expected.seed << ", level " << expected.level);
+        const Outcome outcome = Series(2, expected.seed, expected.level).play({expected.rows});
+        const auto hits = outcome.state.Hits(expected.level);
+        EXPECT_EQ(std::vector<std::int64_t>(hits.begin(), hits.end()), expected.hits);
+        EXPECT_EQ(outcome.state.Winnings, expected.winnings);
+        EXPECT_EQ(outcome.state.Drawn, expected.drawn);
     }
 }
 

@@ -1,0 +1,27 @@
+# Cross build for 64-bit Windows with Debian's mingw-w64 (package g++-mingw-w64-x86-64-posix):
+#   cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+#         -DZARNO_WITH_QT=OFF
+# The posix flavour of the compiler, since the row engine uses std::thread. Tests run under wine.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# The header-only libraries (pcg-cpp, Boost.Math) are the host's; they are searched after the
+# target's system headers, so that those always win.
+set(CMAKE_CXX_FLAGS_INIT "-idirafter /usr/include")
+# The compiler's runtime linked in, so a test program runs under wine on its own.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+
+find_program(ZARNO_WINE NAMES wine64 wine PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
+if(ZARNO_WINE)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${ZARNO_WINE})
+endif()
