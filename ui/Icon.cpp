@@ -3,21 +3,10 @@
 #include <QPixmap>
 
 namespace zarno::ui {
-namespace {
 
-const char* const ballXpm[] = {
-    "16 16 5 1",        "  c None",         ". c #1B3F8B",      "+ c #2F6FD6",
-    "o c #FFFFFF",      "x c #F2C230",      "     ......     ", "   ..++++++..   ",
-    "  .++++++++++.  ", " .+++xxxxxx+++. ", " .++oooooooo++. ", ".+++oooooooo+++.",
-    ".+++++++ooo++++.", ".++++++ooo+++++.", ".+++++ooo++++++.", ".++++ooo+++++++.",
-    ".+++oooooooo+++.", " .++oooooooo++. ", " .+++xxxxxx+++. ", "  .++++++++++.  ",
-    "   ..++++++..   ", "     ......     ",
-};
-
-}  // namespace
-
+// The same 16 x 16 image is installed as the program's icon in the desktop's icon theme.
 QIcon zarnoIcon() {
-    return QIcon(QPixmap(ballXpm));
+    return QIcon(QPixmap(QStringLiteral(":/icons/zarno.png")));
 }
 
 }  // namespace zarno::ui
