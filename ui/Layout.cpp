@@ -129,10 +129,6 @@ std::vector<ControlSpec> buildLayout() {
 
 }  // namespace
 
-QString qtext(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QRect toPixels(const TwipRect& twips) {
     const auto px = [](int t) { return static_cast<int>(std::lround(t / double{twipsPerPixel})); };
     return QRect(px(twips.left), px(twips.top), px(twips.width), px(twips.height));

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/WindowPort.h"
+#include "platform/qt/QtText.h"
 
 namespace zarno::ui {
 
@@ -22,9 +23,6 @@ struct TwipRect {
 };
 
 QRect toPixels(const TwipRect& twips);
-
-// One of the program's texts as Qt holds it.
-QString qtext(std::string_view text);
 
 enum class ControlKind { button, checkBox, label, editableCombo, listCombo, frame };
 

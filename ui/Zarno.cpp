@@ -38,7 +38,7 @@ Zarno::Zarno(RuntimeServices& services, RowEngine& engine, QWidget* parent)
       separator_(decimalSeparatorOf(QLocale())),
       simulator_(*this, services, engine, separator_) {
     installFontFallbacks();
-    setWindowTitle(ui::qtext(texts::title));
+    setWindowTitle(qtext(texts::title));
     setWindowIcon(ui::zarnoIcon());
     setFont(designFont(8.25));
     resize(ui::toPixels(ui::clientArea).size());
@@ -213,18 +213,18 @@ void Zarno::setVisible(Control control, bool visible) {
 void Zarno::addItem(Control control, std::string_view item) {
     auto* box = qobject_cast<QComboBox*>(widget(control));
     const bool noneChosen = box->currentIndex() < 0;
-    box->addItem(ui::qtext(item));
+    box->addItem(qtext(item));
     if (noneChosen) {
         box->setCurrentIndex(-1);  // appending never chooses an entry
     }
 }
 
 void Zarno::setCaption(LabelId id, std::string_view caption) {
-    label(id)->setText(ui::qtext(caption));
+    label(id)->setText(qtext(caption));
 }
 
 void Zarno::setToolTip(LabelId id, std::string_view text) {
-    const QString tip = ui::qtext(text);
+    const QString tip = qtext(text);
     label(id)->setToolTip(tip);
     label(id)->setAccessibleDescription(tip);
 }

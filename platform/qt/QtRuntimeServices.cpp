@@ -7,18 +7,12 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/qt/QtText.h"
+
 namespace zarno {
-namespace {
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 void showMessageBox(QWidget* parent, std::string_view text) {
     // The texts break lines with CR LF; a Qt label breaks on the LF alone.
-    QString shown = fromUtf8(text);
+    QString shown = qtext(text);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     const QString title = parent ? parent->window()->windowTitle() : QString();
     QMessageBox box(QMessageBox::NoIcon, title, shown, QMessageBox::Ok, parent);
