@@ -11,8 +11,7 @@
 #include "core/ResultsText.h"
 #include "core/Simulator.h"
 #include "doubles/Clocks.h"
-#include "doubles/FakeServices.h"
-#include "doubles/FakeWindow.h"
+#include "doubles/Rig.h"
 
 namespace zarno {
 namespace {
@@ -37,10 +36,9 @@ struct Outcome {
 };
 
 // A series with the numbers 1..L, by default at level 10, in fast mode.
-struct Series {
+struct Series : test::Rig {
     explicit Series(unsigned workers, std::uint64_t seed = jackpotSeed, int level = 10)
-        : engine(clock, seed, workers) {
-        simulator.Form_Load();
+        : Rig(workers, seed) {
         window.setLevel(std::to_string(level));
         window.setNumbers({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"});
         window.fastMode = 1;
@@ -92,11 +90,6 @@ struct Series {
         return outcome;
     }
 
-    test::ScriptedClock clock;
-    RowEngine engine;
-    test::FakeWindow window;
-    test::FakeServices services;
-    Simulator simulator{window, services, engine, '.'};
     SimulationState lastThousandth;
     Outcome outcome;
 };

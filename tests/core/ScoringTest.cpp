@@ -5,9 +5,7 @@
 #include "core/PrizeTable.h"
 #include "core/Scoring.h"
 #include "core/Simulator.h"
-#include "doubles/Clocks.h"
-#include "doubles/FakeServices.h"
-#include "doubles/FakeWindow.h"
+#include "doubles/Rig.h"
 
 namespace zarno {
 namespace {
@@ -23,8 +21,6 @@ NumberSet rowOf(std::initializer_list<int> numbers) {
 // Scoring as a run does it: the play read from the boxes' texts, and rows tallied in passes.
 class ScoreRowTest : public ::testing::Test {
 protected:
-    ScoreRowTest() { simulator.Form_Load(); }
-
     int hits(std::string_view level, std::initializer_list<std::string_view> numbers,
              const NumberSet& row) {
         window.setLevel(level);
@@ -33,11 +29,10 @@ protected:
         return scoreRow(row, simulator.play());
     }
 
-    test::ScriptedClock clock;
-    RowEngine engine{clock, 1, 1};
-    test::FakeWindow window;
-    test::FakeServices services;
-    Simulator simulator{window, services, engine, '.'};
+    test::Rig rig{1, 1};
+    test::FakeWindow& window = rig.window;
+    test::FakeServices& services = rig.services;
+    Simulator& simulator = rig.simulator;
 };
 
 TEST_F(ScoreRowTest, CountsThePlayersNumbersInTheRow) {

@@ -7,9 +7,7 @@
 #include <numeric>
 
 #include "core/Texts.h"
-#include "doubles/Clocks.h"
-#include "doubles/FakeServices.h"
-#include "doubles/FakeWindow.h"
+#include "doubles/Rig.h"
 
 namespace zarno {
 namespace {
@@ -17,39 +15,12 @@ namespace {
 using test::FakeServices;
 using test::FakeWindow;
 using test::ProgramEnded;
-using test::ScriptedClock;
+using test::Rig;
 
 std::int64_t histogramSum(const SimulationState& s, int level) {
     const auto counts = s.Hits(level);
     return std::accumulate(counts.begin(), counts.end(), std::int64_t{0});
 }
-
-// A simulator with its window and services in memory, loaded.
-struct Rig {
-    explicit Rig(unsigned workers = 2, std::uint64_t seed = 2026) : engine(clock, seed, workers) {
-        simulator.Form_Load();
-    }
-
-    SimulationState& state() { return simulator.state(); }
-    void play(std::string_view level, std::initializer_list<std::string_view> numbers) {
-        window.setLevel(level);
-        window.setNumbers(numbers);
-    }
-    // The user pauses at the first pumping after the series reaches `rows`.
-    void pauseAt(std::int64_t rows) {
-        services.onPump = [this, rows] {
-            if (state().Rows >= rows) {
-                simulator.cmdTauko_Click();
-            }
-        };
-    }
-
-    ScriptedClock clock;
-    RowEngine engine;
-    FakeWindow window;
-    FakeServices services;
-    Simulator simulator{window, services, engine, '.'};
-};
 
 class SimulatorTest : public ::testing::Test {
 protected:
