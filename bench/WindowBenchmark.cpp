@@ -1,9 +1,11 @@
-// Rows per second: one bare thread, the engine with all its workers, and the real window in fast
-// and non-fast mode; with the pause latency, the peak memory and the allocations per row.
-// Offscreen by default; on an X display with --display NAME.
+// Rows per second: one bare thread, the engine with all its workers, the window's thread
+// committing rows that are always ready, and the real window in fast and non-fast mode; with
+// the pause latency, how long events wait for the window's thread, the peak memory and the
+// allocations per row. Offscreen by default; on an X display with --display NAME.
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -11,18 +13,22 @@
 #include <sys/resource.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <cstring>
+#include <mutex>
+#include <random>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "bench/AllocationCounter.h"
 #include "bench/BenchPlay.h"
 #include "bench/Figures.h"
 #include "core/DrawGenerator.h"
 #include "core/RowEngine.h"
-#include "platform/qt/QtRuntimeServices.h"
 #include "ui/Zarno.h"
 
 namespace zarno::bench {
@@ -34,44 +40,15 @@ double secondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-// The program's own services, with a user who pauses once the series reaches a row count. It
-// also counts the allocations of the run's steady part, from a tenth of the rows to the pause.
-class PausingServices final : public RuntimeServices {
+double millisecondsBetween(Clock::time_point from, Clock::time_point to) {
+    return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
+// The program's messages would wait for a click; the end of the program is not asked for here.
+class QuietServices final : public RuntimeServices {
 public:
     void showMessage(std::string_view) override {}
-    void pumpEvents() override {
-        real_.pumpEvents();
-        if (!window_) {
-            return;
-        }
-        const std::int64_t rows = window_->simulator().state().Rows;
-        if (warmRows_ < 0 && rows >= pauseAt_ / 10) {
-            warmRows_ = rows;
-            warmAllocations_ = allocationCount();
-        }
-        if (rows >= pauseAt_ && window_->cmdTauko->isVisible()) {
-            steadyAllocationsPerRow_ =
-                static_cast<double>(allocationCount() - warmAllocations_) /
-                static_cast<double>(std::max<std::int64_t>(rows - warmRows_, 1));
-            window_->cmdTauko->click();
-        }
-    }
-    void endProgram() override { real_.endProgram(); }
-
-    void pauseAt(Zarno* window, std::int64_t rows) {
-        window_ = window;
-        pauseAt_ = rows;
-        warmRows_ = -1;
-    }
-    double steadyAllocationsPerRow() const { return steadyAllocationsPerRow_; }
-
-private:
-    QtRuntimeServices real_;
-    Zarno* window_ = nullptr;
-    std::int64_t pauseAt_ = 0;
-    std::int64_t warmRows_ = -1;
-    std::size_t warmAllocations_ = 0;
-    double steadyAllocationsPerRow_ = 0;
+    void endProgram() override {}
 };
 
 struct Series {
@@ -79,72 +56,159 @@ struct Series {
     double allocationsPerRow = 0;
 };
 
+// An event that knows when it was posted, and a receiver on the window's thread that keeps how
+// long each waited.
+class Probe : public QObject {
+public:
+    static inline const auto posted = static_cast<QEvent::Type>(QEvent::registerEventType());
+    struct Posted : QEvent {
+        explicit Posted(Clock::time_point when) : QEvent(posted), at(when) {}
+        Clock::time_point at;
+    };
+
+    bool event(QEvent* event) override {
+        if (event->type() != posted) {
+            return QObject::event(event);
+        }
+        waits.push_back(millisecondsBetween(static_cast<Posted*>(event)->at, Clock::now()));
+        return true;
+    }
+
+    // Posts events from another thread, one every few milliseconds, for as long as the
+    // window's event loop runs `seconds`; the median and the 99th percentile of their waits.
+    std::pair<double, double> measure(double seconds) {
+        waits.clear();
+        std::atomic<bool> done{false};
+        std::thread poster([&] {
+            std::mt19937 random(7);
+            while (!done) {
+                std::this_thread::sleep_for(std::chrono::microseconds(
+                    std::uniform_int_distribution<int>(1000, 3000)(random)));
+                QCoreApplication::postEvent(this, new Posted(Clock::now()));
+            }
+        });
+        QEventLoop loop;
+        QTimer::singleShot(static_cast<int>(seconds * 1000), &loop, &QEventLoop::quit);
+        loop.exec();
+        done = true;
+        poster.join();
+        QCoreApplication::sendPostedEvents(this);
+        std::sort(waits.begin(), waits.end());
+        const auto at = [this](double q) {
+            const auto last = static_cast<double>(waits.size() - 1);
+            return waits.empty() ? 0.0 : waits[static_cast<std::size_t>(q * last)];
+        };
+        return {at(0.5), at(0.99)};
+    }
+
+    std::vector<double> waits;
+};
+
 class WindowBench {
 public:
-    WindowBench() : engine_(clock_, freshSeed(clock_)), window_(services_, engine_) {
+    explicit WindowBench(unsigned workers = 0)
+        : engine_(clock_, freshSeed(clock_), workers), window_(services_, engine_) {
         window_.show();
-        const auto until = Clock::now() + std::chrono::milliseconds(300);
-        while (Clock::now() < until) {
-            QCoreApplication::processEvents();
-        }
+        QEventLoop settle;
+        QTimer::singleShot(300, &settle, &QEventLoop::quit);
+        settle.exec();
     }
 
     unsigned workers() const { return engine_.workers(); }
+    Zarno& window() { return window_; }
 
-    // A new series at a level with the numbers of benchPlay, drawn until `rows` rows.
+    // A new series at a level with the numbers of benchPlay, drawn by the window's own ticks
+    // until `rows` rows, when the user pauses.
     Series run(int level, bool fast, std::int64_t rows) {
         prepare(level, fast);
-        services_.pauseAt(&window_, rows);
+        const SimulationState& state = window_.simulator().state();
+        std::int64_t warmRows = -1;
+        std::size_t warmAllocations = 0;
+        double allocationsPerRow = 0;
+        QEventLoop loop;
+        QTimer watch;
+        watch.setInterval(1);
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (warmRows < 0 && state.Rows >= rows / 10) {
+                warmRows = state.Rows;
+                warmAllocations = allocationCount();
+            }
+            if (state.Rows >= rows) {
+                allocationsPerRow =
+                    static_cast<double>(allocationCount() - warmAllocations) /
+                    static_cast<double>(std::max<std::int64_t>(1, state.Rows - warmRows));
+                window_.button(Control::cmdTauko)->click();
+                loop.quit();
+            }
+        });
+        watch.start();
         const auto start = Clock::now();
-        window_.cmdAloitaArvonta->click();
-        const double seconds = secondsSince(start);
-        const auto drawn = window_.simulator().state().Rows;
-        return {static_cast<double>(drawn) / seconds, services_.steadyAllocationsPerRow()};
+        window_.button(Control::cmdAloitaArvonta)->click();
+        loop.exec();
+        return {static_cast<double>(state.Rows) / secondsSince(start), allocationsPerRow};
     }
 
-    // From a pause click to the end of the draw loop, in milliseconds, the worst of several:
-    // clicks posted from another thread, as input reaches the window, and clicks from a timer.
+    // From a click posted from another thread, as input reaches the window, to the pause
+    // handler's end, in milliseconds: the worst of several, while rows are drawn.
     double pauseLatencyMs() {
         double worst = 0;
         for (int attempt = 0; attempt < 6; ++attempt) {
-            prepare(10, attempt % 4 < 2);
-            services_.pauseAt(&window_, std::numeric_limits<std::int64_t>::max());
+            prepare(10, attempt % 2 == 0);
             Clock::time_point clicked;
-            std::thread user;
-            if (attempt % 2 == 0) {
-                user = std::thread([&] {
-                    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-                    clicked = Clock::now();
-                    postClick(window_.cmdTauko);
+            Clock::time_point handled;
+            QEventLoop loop;
+            const auto connection =
+                QObject::connect(window_.button(Control::cmdTauko), &QPushButton::clicked, [&] {
+                    handled = Clock::now();
+                    loop.quit();
                 });
-            } else {
-                QTimer::singleShot(200, &window_, [&] {
-                    clicked = Clock::now();
-                    window_.cmdTauko->click();
-                });
-            }
-            window_.cmdAloitaArvonta->click();
-            const auto stopped = Clock::now();
-            if (user.joinable()) {
-                user.join();
-            }
-            worst = std::max(worst,
-                             std::chrono::duration<double, std::milli>(stopped - clicked).count());
+            std::thread user([&] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(200));
+                clicked = Clock::now();
+                postClick(window_.button(Control::cmdTauko));
+            });
+            window_.button(Control::cmdAloitaArvonta)->click();
+            loop.exec();
+            user.join();
+            QObject::disconnect(connection);
+            worst = std::max(worst, millisecondsBetween(clicked, handled));
         }
         return worst;
     }
 
+    // The rows per second that the window's thread commits, tallies and presents when rows are
+    // always ready: the workers fill every block they may hold while no tick runs, then one tick
+    // takes them all.
+    double commitRowsPerSecond(int level, bool fast) {
+        prepare(level, fast);
+        window_.button(Control::cmdAloitaArvonta)->click();
+        Simulator& simulator = window_.simulator();
+        double rows = 0;
+        double seconds = 0;
+        for (int round = 0; round < 40; ++round) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(60));
+            const std::int64_t before = simulator.state().Rows;
+            const auto start = Clock::now();
+            simulator.tick(Simulator::Deadline::max());
+            simulator.presentResults();
+            seconds += secondsSince(start);
+            rows += static_cast<double>(simulator.state().Rows - before);
+        }
+        window_.button(Control::cmdTauko)->click();
+        return rows / seconds;
+    }
+
 private:
     void prepare(int level, bool fast) {
-        if (window_.cmdReset->isVisible()) {
-            window_.cmdReset->click();
+        if (window_.button(Control::cmdJatka)->isVisible()) {
+            window_.button(Control::cmdReset)->click();
         }
-        window_.cmbTaso->setCurrentIndex(level - minLevel);
+        window_.comboBox(Control::cmbTaso)->setCurrentIndex(level - minLevel);
         window_.simulator().cmbTaso_Click();  // what choosing the entry runs
         for (int i = 0; i < level; ++i) {
-            window_.cmbNumero[static_cast<std::size_t>(i)]->setCurrentIndex(7 * i);
+            window_.numberBox(i)->setCurrentIndex(7 * i);
         }
-        window_.chkFast->setChecked(fast);
+        window_.checkBox(Control::chkFast)->setChecked(fast);
     }
 
     static void postClick(QWidget* button) {
@@ -161,7 +225,7 @@ private:
 
     SystemClock clock_;
     RowEngine engine_;
-    PausingServices services_;
+    QuietServices services_;
     Zarno window_;
 };
 
@@ -183,23 +247,42 @@ double oneThreadRowsPerSecond(int level) {
     return rows / seconds;
 }
 
-// The engine with all its workers and a consumer that commits every row in passes of 1000.
+// The engine with all its workers and a consumer that commits every row in stretches of 1000 and,
+// like the window, sleeps until the engine wakes it when none is ready.
 double engineRowsPerSecond(int level, std::int64_t rows) {
     SystemClock clock;
     RowEngine engine(clock, freshSeed(clock));
+    std::mutex mutex;
+    std::condition_variable woken;
+    bool wake = false;
+    engine.setWake([&] {
+        {
+            std::lock_guard lock(mutex);
+            wake = true;
+        }
+        woken.notify_one();
+    });
     SimulationState::Row last{};
     HitCounts counts{};
     engine.beginSeries(benchPlay(level));
     const auto start = Clock::now();
     for (std::int64_t done = 0; done < rows;) {
-        const auto hits = engine.ready(1000, std::chrono::milliseconds(100));
+        const auto hits = engine.ready(1000);
+        if (hits.empty()) {
+            std::unique_lock lock(mutex);
+            woken.wait_for(lock, std::chrono::milliseconds(1), [&] { return wake; });
+            wake = false;
+            continue;
+        }
         for (const std::uint8_t h : hits) {
             ++counts[h];
         }
         engine.commit(hits.size(), last);
         done += static_cast<std::int64_t>(hits.size());
     }
-    return static_cast<double>(rows) / secondsSince(start);
+    const double seconds = secondsSince(start);
+    engine.setWake({});
+    return static_cast<double>(rows) / seconds;
 }
 
 double peakResidentMegabytes() {
@@ -253,6 +336,28 @@ int main(int argc, char** argv) {
         allocsWorst = std::max({allocsWorst, fast.allocationsPerRow, slow.allocationsPerRow});
     }
     const double latency = bench.pauseLatencyMs();
+
+    // How long an event waits for the window's thread, idle and while rows are drawn.
+    Probe probe;
+    const auto idle = probe.measure(3);
+    std::pair<double, double> drawing{0, 0};
+    for (const bool fast : {true, false}) {
+        bench.run(2, fast, 1);  // a series that goes on after the pause is continued below
+        bench.window().button(Control::cmdJatka)->click();
+        const auto waits = probe.measure(3);
+        bench.window().button(Control::cmdTauko)->click();
+        drawing = {std::max(drawing.first, waits.first), std::max(drawing.second, waits.second)};
+    }
+
+    // The committing thread on its own, with as many workers as it may ever have.
+    double commit = 1e300;
+    {
+        WindowBench many(RowEngine::maxWorkers);
+        for (const bool fast : {true, false}) {
+            commit = std::min(commit, many.commitRowsPerSecond(10, fast));
+        }
+    }
+
     printFigure("threads", bench.workers(), "workers");
     printFigure("core_rows_per_s_1thread", coreWorst, "rows/s");
     printFigure("engine_rows_per_s", engineWorst, "rows/s");
@@ -261,7 +366,13 @@ int main(int argc, char** argv) {
     printFigure("slow_rows_per_s", slowWorst, "rows/s");
     printFigure("fast_vs_engine", fastWorst / engineWorst, "ratio");
     printFigure("slow_vs_engine", slowWorst / engineWorst, "ratio");
+    printFigure("commit_rows_per_s", commit, "rows/s");
+    printFigure("commit_workers_kept_up", commit / coreWorst, "workers");
     printFigure("pause_latency_ms", latency, "ms");
+    printFigure("event_latency_ms_idle_median", idle.first, "ms");
+    printFigure("event_latency_ms_idle_p99", idle.second, "ms");
+    printFigure("event_latency_ms_drawing_median", drawing.first, "ms");
+    printFigure("event_latency_ms_drawing_p99", drawing.second, "ms");
     printFigure("peak_rss_mb", peakResidentMegabytes(), "MB");
     printFigure("allocs_per_row", allocsWorst, "allocs");
     return 0;

@@ -1,8 +1,10 @@
 #include "core/RowEngine.h"
 
 #include <algorithm>
+#include <exception>
 
 #include "core/DrawGenerator.h"
+#include "platform/Processors.h"
 
 namespace zarno {
 namespace {
@@ -17,18 +19,27 @@ constexpr std::size_t blocksPerWorker = 4;
 
 }  // namespace
 
-RowEngine::RowEngine(Clock& clock, std::uint64_t seed, unsigned workers)
+RowEngine::RowEngine(Clock& clock, std::uint64_t seed, unsigned workers, const StartThread& start)
     : clock_(clock), seed_(seed) {
     if (workers == 0) {
-        workers = std::max(1u, std::thread::hardware_concurrency());
+        workers = std::min(usableProcessors(), maxWorkers);
     }
-    slots_.resize(blocksPerWorker * workers);
+    slots_.resize(blocksPerWorker * std::max(workers, 1u));
     for (auto& slot : slots_) {
         slot = std::make_unique<Block>();
     }
-    threads_.reserve(workers);
+    threads_.reserve(workers);  // so that keeping a started thread cannot throw
     for (unsigned i = 0; i < workers; ++i) {
-        threads_.emplace_back([this] { work(); });
+        std::function<void()> work = [this] {
+            nameThread("zarno-rows");
+            lowerThreadPriority();
+            this->work();
+        };
+        try {
+            threads_.push_back(start ? start(std::move(work)) : std::thread(std::move(work)));
+        } catch (const std::exception&) {
+            break;  // the workers that did start draw on their own
+        }
     }
 }
 
@@ -44,9 +55,14 @@ RowEngine::~RowEngine() {
     }
 }
 
+void RowEngine::setWake(std::function<void()> wake) {
+    std::lock_guard lock(mutex_);
+    wake_ = std::move(wake);
+}
+
 void RowEngine::beginSeries(const Play& play) {
-    std::unique_lock lock(mutex_);
-    restartAt(lock, 0);
+    std::lock_guard lock(mutex_);
+    restartAt(0);
     cursorRow_ = 0;
     ++series_;
     play_ = play;
@@ -55,35 +71,39 @@ void RowEngine::beginSeries(const Play& play) {
 }
 
 void RowEngine::resume(const Play& play) {
-    std::unique_lock lock(mutex_);
+    std::lock_guard lock(mutex_);
     if (drawing_ && play == play_) {
         return;
     }
-    restartAt(lock, cursorBlock_);
+    restartAt(cursorBlock_);
     play_ = play;
     drawing_ = true;
     workWaiting_.notify_all();
 }
 
 void RowEngine::stop() {
-    std::unique_lock lock(mutex_);
-    restartAt(lock, 0);
+    std::lock_guard lock(mutex_);
+    restartAt(0);
     cursorRow_ = 0;
 }
 
-// Drops every block in hand; drawing goes on from `block` once it is allowed again. The workers
-// leave a block they are drawing at their next check, so this waits well under a millisecond.
-void RowEngine::restartAt(std::unique_lock<std::mutex>& lock, std::int64_t block) {
+// Drops every block in hand; drawing goes on from `block` once it is allowed again. A worker
+// still drawing an outdated block leaves it at its next check and publishes nothing; until then
+// its slot is not handed out again. Called with the mutex held.
+void RowEngine::restartAt(std::int64_t block) {
     drawing_ = false;
     epoch_.fetch_add(1);
-    waiting_ = true;
-    progress_.wait(lock, [this] { return busy_ == 0; });
-    waiting_ = false;
     for (auto& slot : slots_) {
         slot->published.store(-1, std::memory_order_relaxed);
     }
     nextBlock_ = block;
     cursorBlock_ = block;
+}
+
+// Called with the mutex held.
+bool RowEngine::mayDraw() const {
+    return drawing_ && nextBlock_ < cursorBlock_ + static_cast<std::int64_t>(slots_.size()) &&
+           !slotOf(nextBlock_).writing;
 }
 
 RandomNumbers RowEngine::generator(std::uint64_t series, std::int64_t block) const {
@@ -95,29 +115,27 @@ RandomNumbers RowEngine::generator(std::uint64_t series, std::int64_t block) con
 void RowEngine::work() {
     std::unique_lock lock(mutex_);
     for (;;) {
-        workWaiting_.wait(lock, [this] {
-            return quitting_ || (drawing_ && nextBlock_ < cursorBlock_ + static_cast<std::int64_t>(
-                                                                             slots_.size()));
-        });
+        workWaiting_.wait(lock, [this] { return quitting_ || mayDraw(); });
         if (quitting_) {
             return;
         }
-        // The block's slot was freed when the cursor passed the block that held it before.
         const std::int64_t index = nextBlock_++;
         const std::uint64_t series = series_;
         const Play play = play_;
         const std::uint64_t epoch = epoch_.load();
         Block& block = slotOf(index);
-        ++busy_;
+        block.writing = true;
         lock.unlock();
         const bool complete = draw(block, index, series, play, epoch);
         lock.lock();
-        --busy_;
+        block.writing = false;
         if (complete && epoch == epoch_.load()) {
             block.published.store(index, std::memory_order_release);
-        }
-        if (waiting_) {
-            progress_.notify_all();
+            if (index == cursorBlock_ && wake_) {
+                wake_();
+            }
+        } else {
+            workWaiting_.notify_all();  // its slot may be handed out again
         }
     }
 }
@@ -140,19 +158,23 @@ bool RowEngine::draw(Block& block, std::int64_t index, std::uint64_t series, con
     return true;
 }
 
-std::span<const std::uint8_t> RowEngine::ready(std::int64_t most,
-                                               std::chrono::milliseconds patience) {
+std::span<const std::uint8_t> RowEngine::ready(std::int64_t most) {
     Block& block = slotOf(cursorBlock_);
     if (block.published.load(std::memory_order_acquire) != cursorBlock_) {
-        std::unique_lock lock(mutex_);
-        waiting_ = true;
-        const bool came = progress_.wait_for(lock, patience, [&] {
-            return block.published.load(std::memory_order_acquire) == cursorBlock_;
-        });
-        waiting_ = false;
-        if (!came) {
+        if (!threads_.empty()) {
             return {};
         }
+        // Without a worker the committing thread draws the block it needs itself.
+        std::unique_lock lock(mutex_);
+        if (!drawing_) {
+            return {};
+        }
+        const std::uint64_t series = series_;
+        const Play play = play_;
+        const std::uint64_t epoch = epoch_.load();
+        lock.unlock();
+        draw(block, cursorBlock_, series, play, epoch);
+        block.published.store(cursorBlock_, std::memory_order_release);
     }
     const std::int64_t rows = std::min<std::int64_t>(most, blockRows - cursorRow_);
     return std::span<const std::uint8_t>(block.hits)

@@ -94,37 +94,49 @@ void Simulator::cmdAloitaArvonta_Click() {
     } else {
         engine_.resume(play_);
     }
-    // Each pass commits a stretch of rows: up to the next multiple of 1000, a jackpot or the
-    // row limit, so that every row the fast-mode rule or a message shows ends a pass.
-    while (!state_.StopRequested) {
-        std::int64_t most = 1000 - state_.Rows % 1000;
-        const bool atLimit = static_cast<double>(state_.Rows) >= rowLimit;
-        if (atLimit) {
-            state_.StopRequested = true;
-            showCounter(state_.Rows);
-            showMessage(texts::rowLimitReached);
-            most = 1;  // the pass still completes: one more row
-        } else {
-            most = std::min(most, static_cast<std::int64_t>(rowLimit) - state_.Rows);
-        }
-        const auto hits = takeRows(most, atLimit);
-        HitCounts rows{};
-        for (const std::uint8_t h : hits) {
-            ++rows[h];
-        }
-        state_.Rows += static_cast<std::int64_t>(hits.size());
-        engine_.commit(hits.size(), state_.Drawn);
-        ScoreRows(rows);
-    }
-    presentResults();  // a stopped run shows its last captions at once
+    going_ = true;
 }
 
-// The rows of the next pass. It waits only briefly for them, so that the window stays responsive
-// however busy the machine; a pass that must draw a row waits until it has one.
-std::span<const std::uint8_t> Simulator::takeRows(std::int64_t most, bool atLeastOne) {
-    std::span<const std::uint8_t> hits = engine_.ready(most, patience);
-    while (atLeastOne && hits.empty()) {
-        hits = engine_.ready(most, patience);
+bool Simulator::running() const {
+    return going_ && !ended_ && (!state_.StopRequested || limitRowOwed_);
+}
+
+Simulator::Tick Simulator::tick(Deadline deadline) {
+    if (ticking_) {
+        return Tick::waiting;  // the tick that opened the message box goes on after OK
+    }
+    ticking_ = true;
+    const struct Done {
+        bool& ticking;
+        ~Done() { ticking = false; }
+    } done{ticking_};
+    while (running()) {
+        if (!commitStretch()) {
+            return Tick::waiting;
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            return running() ? Tick::more : Tick::stopped;
+        }
+    }
+    return Tick::stopped;
+}
+
+// One pass of the run: the row-limit test, then the rows of the stretch, counted, committed and
+// scored. False when its rows are not ready yet.
+bool Simulator::commitStretch() {
+    if (!limitRowOwed_ && static_cast<double>(state_.Rows) >= rowLimit) {
+        state_.StopRequested = true;
+        showCounter(state_.Rows);
+        showMessage(texts::rowLimitReached);
+        limitRowOwed_ = true;  // the pass still completes: one more row
+    }
+    const std::int64_t most = limitRowOwed_
+                                  ? 1
+                                  : std::min(1000 - state_.Rows % 1000,
+                                             static_cast<std::int64_t>(rowLimit) - state_.Rows);
+    std::span<const std::uint8_t> hits = engine_.ready(most);
+    if (hits.empty()) {
+        return false;
     }
     if (play_.level == maxLevel) {
         const auto jackpot = std::find(hits.begin(), hits.end(), maxLevel);
@@ -132,7 +144,15 @@ std::span<const std::uint8_t> Simulator::takeRows(std::int64_t most, bool atLeas
             hits = hits.first(static_cast<std::size_t>(jackpot - hits.begin()) + 1);
         }
     }
-    return hits;
+    HitCounts rows{};
+    for (const std::uint8_t h : hits) {
+        ++rows[h];
+    }
+    state_.Rows += static_cast<std::int64_t>(hits.size());
+    engine_.commit(hits.size(), state_.Drawn);
+    limitRowOwed_ = false;
+    ScoreRows(rows);
+    return true;
 }
 
 void Simulator::ScoreRows(const HitCounts& rows) {
@@ -152,7 +172,6 @@ void Simulator::ScoreRows(const HitCounts& rows) {
             shown_.jackpotPending = false;  // the refresh rewrites the 10-hit label too
         }
     }
-    services_.pumpEvents();
     if (refreshAllowed()) {
         showCounter(state_.Rows);
     }
@@ -214,6 +233,7 @@ void Simulator::cmdTauko_Click() {
         return;
     }
     state_.StopRequested = true;
+    limitRowOwed_ = false;  // a row the limit still owes is not waited for
     window_.setEnabled(Control::cmdAloitaArvonta, false);
     window_.setVisible(Control::cmdJatka, true);
     window_.setVisible(Control::cmdTauko, false);
@@ -245,11 +265,13 @@ void Simulator::cmdReset_Click() {
     window_.setEnabled(Control::chkFast, true);
     state_.hitCounts.fill(0);
     engine_.stop();  // the rows drawn ahead belong to the series that ends here
+    limitRowOwed_ = false;
     HideLevelPanel();
     cmbTaso_Click();
 }
 
 void Simulator::cmdExit_Click() {
+    ended_ = true;  // no row is committed after the end, whatever events remain
     services_.endProgram();
 }
 

@@ -4,7 +4,6 @@
 #include <chrono>
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string>
 
 #include "core/RowEngine.h"
@@ -18,13 +17,22 @@ namespace zarno {
 // The rules of the simulator: the window's event handlers and the procedures they call, working
 // on the series' state. Rows come from the engine; the window is reached through WindowPort and
 // the runtime through RuntimeServices.
+//
+// A run is not a loop: the start handler sets it going and returns, and the window's thread then
+// calls tick() from its event loop whenever rows may be ready. The handlers only switch states,
+// so none of them ever runs inside another.
 class Simulator {
 public:
     // Rows at which the drawing stops by itself.
     static constexpr double rowLimit = 4'000'000'000.0;
-    // How long a pass waits for rows before it pumps events without any, so that the window
-    // answers even when the workers get no processor time.
-    static constexpr std::chrono::milliseconds patience{20};
+
+    using Deadline = std::chrono::steady_clock::time_point;
+    // What the window's thread is to do after a tick.
+    enum class Tick {
+        stopped,  // no run goes on: nothing to tick for until a handler starts one
+        waiting,  // the run waits for rows: tick again when the engine wakes the window
+        more,     // time ran out with rows still ready: tick again as soon as events allow
+    };
 
     Simulator(WindowPort& window, RuntimeServices& services, RowEngine& engine,
               char decimalSeparator);
@@ -43,9 +51,17 @@ public:
     // Reads the level, the numbers and fast mode from the window. The draw loop does this when
     // a run starts or continues; their controls then stay disabled until the run ends.
     void readRunSettings();
-    // One pass's rows, already added to Rows and the last of them in Drawn: tallies them,
-    // announces a jackpot (a pass at level 10 ends at its 10-hit row), refreshes the level's
-    // display under the fast-mode rule, pumps events and refreshes the row counter.
+    // Commits the rows that are ready, a stretch at a time, until none is ready, the run stops
+    // or the deadline has passed; at least one stretch when one is ready. A stretch ends at the
+    // next 1000th row, a 10-hit row at level 10 or the row limit, so that every row the fast-mode
+    // rule or a message shows ends one. Does nothing inside a message box that a tick opened.
+    Tick tick(Deadline deadline);
+    // Whether a run goes on, so that ticks have rows to commit.
+    bool running() const;
+
+    // One stretch's rows, already added to Rows and the last of them in Drawn: tallies them,
+    // announces a jackpot (a stretch at level 10 ends at its 10-hit row), and refreshes the
+    // level's display and then the row counter under the fast-mode rule.
     void ScoreRows(const HitCounts& rows);
     // Writes the captions whose values changed since they were last presented.
     void presentResults();
@@ -73,7 +89,7 @@ private:
     std::optional<double> levelValue() const;
     bool numbersComplete(double level) const;
     void setLevelFrameVisible(bool visible);
-    std::span<const std::uint8_t> takeRows(std::int64_t most, bool atLeastOne);
+    bool commitStretch();
     bool refreshAllowed() const;
     void showCounter(std::int64_t rows);
     void announceJackpot();
@@ -86,6 +102,10 @@ private:
     SimulationState state_;
     Play play_;
     int fastMode_ = 0;
+    bool going_ = false;         // set going by a start; goes on until StopRequested
+    bool limitRowOwed_ = false;  // the row limit's message was shown; one more row follows it
+    bool ticking_ = false;
+    bool ended_ = false;
     Shown shown_;
     std::string caption_;  // reused for every caption
     std::string message_;

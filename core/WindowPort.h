@@ -14,7 +14,6 @@ enum class Control : std::uint8_t {
     cmdTauko,
     cmdJatka,
     cmdReset,
-    cmdExit,
     cmbTaso,
     chkFast,
     cmbNumero0,                            // cmbNumero(0) .. cmbNumero(9) follow in index order

@@ -38,13 +38,18 @@ constexpr int hitLabelTop = 360;
 constexpr int hitLabelStep = 360;
 constexpr int resultLabelHeight = 255;
 
+// The Tab order: the number boxes first, then the rest in this order.
+constexpr int tabAfterBoxes = numberBoxes;
+
 std::vector<ControlSpec> buildLayout() {
     using K = ControlKind;
     std::vector<ControlSpec> layout = {
         {.name = "chkFast",
          .kind = K::checkBox,
          .caption = qtext(texts::fastMode),
-         .rect = {120, 120, 1095, 255}},
+         .rect = {120, 120, 1095, 255},
+         .control = Control::chkFast,
+         .tab = tabAfterBoxes + 7},
         {.name = "lblZarno",
          .kind = K::label,
          .caption = qtext(texts::title),
@@ -54,19 +59,31 @@ std::vector<ControlSpec> buildLayout() {
         {.name = "cmdExit",
          .kind = K::button,
          .caption = qtext(texts::quit),
-         .rect = {5040, 120, 1095, 375}},
+         .rect = {5040, 120, 1095, 375},
+         .tab = tabAfterBoxes + 2,
+         .onClick = &Simulator::cmdExit_Click},
         {.name = "lblTaso",
          .kind = K::label,
          .caption = qtext(texts::levelHeading),
          .rect = {360, 600, 615, 255},
          .font = headingFont},
-        {.name = "cmbTaso", .kind = K::editableCombo, .caption = "2", .rect = {360, 960, 615, 315}},
+        {.name = "cmbTaso",
+         .kind = K::editableCombo,
+         .caption = "2",
+         .rect = {360, 960, 615, 315},
+         .control = Control::cmbTaso,
+         .tab = tabAfterBoxes + 4,
+         .onClick = &Simulator::cmbTaso_Click},
         {.name = "lblRiveja",
          .kind = K::label,
          .caption = qtext(texts::rowsDrawn),
          .rect = {1920, 960, 2670, 195},
          .sizedToText = true},
-        {.name = "lblArvontoja", .kind = K::label, .caption = "0", .rect = {4600, 960, 1455, 255}},
+        {.name = "lblArvontoja",
+         .kind = K::label,
+         .caption = "0",
+         .rect = {4600, 960, 1455, 255},
+         .label = LabelId::rowCounter()},
         {.name = "txtTasot",
          .kind = K::label,
          .caption = qtext(texts::numbersHeading),
@@ -76,52 +93,69 @@ std::vector<ControlSpec> buildLayout() {
     for (int i = 0; i < numberBoxes; ++i) {
         layout.push_back({.name = numberBoxName(i),
                           .kind = K::listCombo,
-                          .rect = {360, 1800 + 480 * i, 1215, 315}});
+                          .rect = {360, 1800 + 480 * i, 1215, 315},
+                          .control = numberBox(i),
+                          .tab = 1 + i});
     }
     for (const FrameRow& frame : frames) {
         TwipRect rect = frameCorner;
         rect.height = frame.height;
+        const Control container = levelFrame(frame.level);
         layout.push_back({.name = frameName(frame.level),
                           .kind = K::frame,
                           .caption = qtext(texts::frame) + QString::number(frame.level),
                           .rect = rect,
                           .hidden = true,
-                          .level = frame.level});
+                          .control = container});
         for (int k = frame.level; k >= 0; --k) {
             const int top = hitLabelTop + hitLabelStep * (frame.level - k);
             layout.push_back({.name = hitLabelName(frame.level, k),
                               .kind = K::label,
                               .caption = qtext(texts::hitsLabel[static_cast<std::size_t>(k)]),
                               .rect = {resultLabelLeft, top, resultLabelWidth, resultLabelHeight},
-                              .level = frame.level});
+                              .in = container,
+                              .label = LabelId::hits(frame.level, k)});
         }
         layout.push_back(
             {.name = winningsLabelName(frame.level),
              .kind = K::label,
              .caption = qtext(texts::winningsHeading),
              .rect = {resultLabelLeft, frame.winningsTop, resultLabelWidth, resultLabelHeight},
-             .level = frame.level});
+             .in = container,
+             .label = LabelId::winnings(frame.level)});
     }
     const ControlSpec buttons[] = {
         {.name = "cmdAloitaArvonta",
          .kind = K::button,
          .caption = qtext(texts::start),
          .rect = {2160, 6960, 1695, 495},
-         .font = {12, true, false}},
+         .font = {12, true, false},
+         .control = Control::cmdAloitaArvonta,
+         .tab = tabAfterBoxes + 1,
+         .onClick = &Simulator::cmdAloitaArvonta_Click},
         {.name = "cmdReset",
          .kind = K::button,
          .caption = qtext(texts::startOver),
          .rect = {240, 7080, 1335, 375},
-         .hidden = true},
+         .hidden = true,
+         .control = Control::cmdReset,
+         .tab = tabAfterBoxes + 6,
+         .onClick = &Simulator::cmdReset_Click},
         {.name = "cmdTauko",
          .kind = K::button,
          .caption = qtext(texts::pause),
-         .rect = {4200, 7080, 1335, 375}},
+         .rect = {4200, 7080, 1335, 375},
+         .control = Control::cmdTauko,
+         .tab = tabAfterBoxes + 5,
+         .onClick = &Simulator::cmdTauko_Click},
         {.name = "cmdJatka",
          .kind = K::button,
          .caption = qtext(texts::resume),
          .rect = {4200, 7080, 1335, 375},
-         .hidden = true},
+         .hidden = true,
+         .control = Control::cmdJatka,
+         .tab = tabAfterBoxes + 3,
+         .onClick = &Simulator::cmdJatka_Click},
     };
     layout.insert(layout.end(), std::begin(buttons), std::end(buttons));
     return layout;
@@ -137,21 +171,6 @@ QRect toPixels(const TwipRect& twips) {
 const std::vector<ControlSpec>& windowLayout() {
     static const std::vector<ControlSpec> layout = buildLayout();
     return layout;
-}
-
-const std::vector<QString>& tabOrder() {
-    static const std::vector<QString> order = [] {
-        std::vector<QString> names;
-        for (int i = 0; i < numberBoxes; ++i) {
-            names.push_back(numberBoxName(i));
-        }
-        for (const char* name : {"cmdAloitaArvonta", "cmdExit", "cmdJatka", "cmbTaso", "cmdTauko",
-                                 "cmdReset", "chkFast"}) {
-            names.push_back(QString::fromLatin1(name));
-        }
-        return names;
-    }();
-    return order;
 }
 
 QString numberBoxName(int index) {
@@ -173,36 +192,6 @@ QString hitLabelName(int level, int hits) {
 
 QString winningsLabelName(int level) {
     return QStringLiteral("lblZarno%1%2").arg(level).arg(level <= 3 ? "voitot" : "Voitot");
-}
-
-QString controlName(Control control) {
-    const int value = static_cast<int>(control);
-    if (value >= static_cast<int>(Control::frmZarno2)) {
-        return frameName(value - static_cast<int>(Control::frmZarno2) + minLevel);
-    }
-    if (value >= static_cast<int>(Control::cmbNumero0)) {
-        return numberBoxName(value - static_cast<int>(Control::cmbNumero0));
-    }
-    static const std::array<const char*, 7> names = {
-        "cmdAloitaArvonta", "cmdTauko", "cmdJatka", "cmdReset", "cmdExit", "cmbTaso", "chkFast"};
-    return QString::fromLatin1(names[static_cast<std::size_t>(value)]);
-}
-
-QString labelName(LabelId label) {
-    if (label == LabelId::rowCounter()) {
-        return QStringLiteral("lblArvontoja");
-    }
-    for (int level = minLevel; level <= maxLevel; ++level) {
-        if (label == LabelId::winnings(level)) {
-            return winningsLabelName(level);
-        }
-        for (int k = 0; k <= level; ++k) {
-            if (label == LabelId::hits(level, k)) {
-                return hitLabelName(level, k);
-            }
-        }
-    }
-    return {};
 }
 
 }  // namespace zarno::ui

@@ -3,11 +3,14 @@
 #include <QRect>
 #include <QString>
 
-#include <string_view>
+#include <optional>
+#include <variant>
 #include <vector>
 
+#include "core/Simulator.h"
 #include "core/WindowPort.h"
 #include "platform/qt/QtText.h"
+#include "ui/Zarno.h"
 
 namespace zarno::ui {
 
@@ -32,7 +35,10 @@ struct FontSpec {
     bool underline = false;
 };
 
-// One control as the window creates it.
+// What a click on a control runs: one of the simulation's handlers, or one of the window's own.
+using Handler = std::variant<std::monostate, void (Simulator::*)(), void (Zarno::*)()>;
+
+// One control as the window creates it, and everything that refers to it.
 struct ControlSpec {
     QString name;  // also the widget's objectName
     ControlKind kind = ControlKind::label;
@@ -40,10 +46,13 @@ struct ControlSpec {
     TwipRect rect;
     FontSpec font;
     bool hidden = false;
-    bool sizedToText = false;  // grows to fit its caption
-    // A frame's own level; for a result label, the level of the frame it lies in; else 0, for a
-    // control that lies on the window itself.
-    int level = 0;
+    bool sizedToText = false;   // grows to fit its caption
+    std::optional<Control> in;  // the frame it lies in; else it lies on the window itself
+    // How the simulation addresses it, if it does.
+    std::optional<Control> control;
+    std::optional<LabelId> label;
+    int tab = 0;      // its place in the Tab order, from 1; 0 when Tab passes it by
+    Handler onClick;  // for a combo box: choosing an entry of its list
 };
 
 inline constexpr TwipRect clientArea{0, 0, 6345, 7860};
@@ -51,12 +60,7 @@ inline constexpr TwipRect clientArea{0, 0, 6345, 7860};
 // Every control of the window, containers before their contents.
 const std::vector<ControlSpec>& windowLayout();
 
-// The order in which Tab moves through the controls.
-const std::vector<QString>& tabOrder();
-
-// Names of the controls and labels the simulation addresses.
-QString controlName(Control control);
-QString labelName(LabelId label);
+// Names of controls that come in families.
 QString hitLabelName(int level, int hits);
 QString winningsLabelName(int level);
 QString numberBoxName(int index);

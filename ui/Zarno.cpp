@@ -4,13 +4,14 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QScreen>
+
+#include <algorithm>
 
 #include "core/ResultsText.h"
 #include "core/Texts.h"
@@ -26,15 +27,66 @@ char decimalSeparatorOf(const QLocale& locale) {
     return point.size() == 1 && point.at(0).unicode() < 0x80 ? point.at(0).toLatin1() : '.';
 }
 
-QFont fontOf(const ui::FontSpec& entry) {
-    return designFont(entry.points, entry.bold, entry.underline);
+QWidget* createWidget(const ui::ControlSpec& spec, QWidget* container, QObject* filter) {
+    switch (spec.kind) {
+        case ui::ControlKind::button:
+            return new QPushButton(spec.caption, container);
+        case ui::ControlKind::checkBox:
+            return new QCheckBox(spec.caption, container);
+        case ui::ControlKind::label: {
+            auto* label = new QLabel(spec.caption, container);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setTextFormat(Qt::PlainText);
+            return label;
+        }
+        case ui::ControlKind::editableCombo: {
+            auto* combo = new QComboBox(container);
+            combo->setEditable(true);
+            combo->setInsertPolicy(QComboBox::NoInsert);
+            combo->setCompleter(nullptr);
+            for (int level = minLevel; level <= maxLevel; ++level) {
+                combo->addItem(QString::number(level));
+            }
+            combo->setCurrentIndex(-1);
+            combo->setEditText(spec.caption);
+            // Enter would choose a matching entry; only the list chooses one.
+            combo->lineEdit()->installEventFilter(filter);
+            return combo;
+        }
+        case ui::ControlKind::listCombo:
+            return new QComboBox(container);
+        case ui::ControlKind::frame:
+            return new QGroupBox(spec.caption, container);
+    }
+    return nullptr;
 }
+
+// A button runs its handler when clicked, a combo box when an entry of its list is chosen (never
+// when its text is typed).
+template <class Slot>
+void onClick(QWidget* control, QObject* context, Slot slot) {
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        QObject::connect(button, &QAbstractButton::clicked, context, slot);
+    } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        QObject::connect(combo, &QComboBox::activated, context, slot);
+    }
+}
+
+template <class... Visitors>
+struct Overloaded : Visitors... {
+    using Visitors::operator()...;
+};
+
+// How long one tick may commit rows before the events waiting behind it get their turn. On a
+// machine whose workers always have rows ready, it bounds how long a click waits.
+constexpr std::chrono::milliseconds tickBudget{1};
 
 }  // namespace
 
 Zarno::Zarno(RuntimeServices& services, RowEngine& engine, QWidget* parent)
     : QWidget(parent),
       services_(services),
+      engine_(engine),
       separator_(decimalSeparatorOf(QLocale())),
       simulator_(*this, services, engine, separator_) {
     installFontFallbacks();
@@ -44,116 +96,63 @@ Zarno::Zarno(RuntimeServices& services, RowEngine& engine, QWidget* parent)
     resize(ui::toPixels(ui::clientArea).size());
     createControls();
     setExpectations();
-    connectHandlers();
-    setTabOrder();
     const QScreen* shownOn = screen();
     const double hertz = shownOn && shownOn->refreshRate() > 1 ? shownOn->refreshRate() : 60.0;
-    frame_.setInterval(static_cast<int>(1000.0 / hertz));
-    connect(&frame_, &QTimer::timeout, this, [this] { simulator_.presentResults(); });
+    frame_.setInterval(std::chrono::milliseconds(static_cast<int>(1000.0 / hertz)));
+    connect(&frame_, &QTimer::timeout, this, [this] { tick(true); });
+    engine_.setWake([this] { wake(); });
     simulator_.Form_Load();
 }
 
+Zarno::~Zarno() {
+    engine_.setWake({});
+}
+
 void Zarno::createControls() {
-    QHash<QString, QWidget*> byName;
-    QHash<int, QGroupBox*> frames;
-    for (const ui::ControlSpec& entry : ui::windowLayout()) {
-        const bool inFrame = entry.level != 0 && entry.kind != ui::ControlKind::frame;
-        QWidget* container = inFrame ? frames.value(entry.level) : static_cast<QWidget*>(this);
-        QWidget* created = nullptr;
-        switch (entry.kind) {
-            case ui::ControlKind::button:
-                created = new QPushButton(entry.caption, container);
-                break;
-            case ui::ControlKind::checkBox:
-                created = new QCheckBox(entry.caption, container);
-                break;
-            case ui::ControlKind::label: {
-                auto* label = new QLabel(entry.caption, container);
-                label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-                label->setTextFormat(Qt::PlainText);
-                created = label;
-                break;
-            }
-            case ui::ControlKind::editableCombo: {
-                auto* combo = new QComboBox(container);
-                combo->setEditable(true);
-                combo->setInsertPolicy(QComboBox::NoInsert);
-                combo->setCompleter(nullptr);
-                for (int level = minLevel; level <= maxLevel; ++level) {
-                    combo->addItem(QString::number(level));
-                }
-                combo->setCurrentIndex(-1);
-                combo->setEditText(entry.caption);
-                // Enter would choose a matching entry; only the list chooses one.
-                combo->lineEdit()->installEventFilter(this);
-                created = combo;
-                break;
-            }
-            case ui::ControlKind::listCombo:
-                created = new QComboBox(container);
-                break;
-            case ui::ControlKind::frame: {
-                auto* frame = new QGroupBox(entry.caption, container);
-                frames.insert(entry.level, frame);
-                created = frame;
-                break;
-            }
+    std::vector<std::pair<int, QWidget*>> tabbed;
+    for (const ui::ControlSpec& spec : ui::windowLayout()) {
+        QWidget* created = createWidget(spec, spec.in ? widget(*spec.in) : this, this);
+        created->setObjectName(spec.name);
+        if (spec.font.points != ui::FontSpec{}.points || spec.font.bold || spec.font.underline) {
+            created->setFont(designFont(spec.font.points, spec.font.bold, spec.font.underline));
         }
-        created->setObjectName(entry.name);
-        if (entry.font.points != ui::FontSpec{}.points || entry.font.bold || entry.font.underline) {
-            created->setFont(fontOf(entry.font));
-        }
-        QRect geometry = ui::toPixels(entry.rect);
-        if (entry.sizedToText) {
+        QRect geometry = ui::toPixels(spec.rect);
+        if (spec.sizedToText) {
             geometry.setSize(geometry.size().expandedTo(created->sizeHint()));
         }
         created->setGeometry(geometry);
-        if (entry.hidden) {
+        if (spec.hidden) {
             created->hide();
         }
-        byName.insert(entry.name, created);
-    }
-
-    const auto find = [&](const QString& name) { return byName.value(name); };
-    for (int c = 0; c < static_cast<int>(Control::count); ++c) {
-        controls_[static_cast<std::size_t>(c)] = find(ui::controlName(static_cast<Control>(c)));
-    }
-    labels_[0] = qobject_cast<QLabel*>(find(ui::labelName(LabelId::rowCounter())));
-    for (int level = minLevel; level <= maxLevel; ++level) {
-        labels_[static_cast<std::size_t>(LabelId::winnings(level).index())] =
-            qobject_cast<QLabel*>(find(ui::winningsLabelName(level)));
-        for (int k = 0; k <= level; ++k) {
-            labels_[static_cast<std::size_t>(LabelId::hits(level, k).index())] =
-                qobject_cast<QLabel*>(find(ui::hitLabelName(level, k)));
+        if (spec.control) {
+            controls_[static_cast<std::size_t>(*spec.control)] = created;
         }
+        if (spec.label) {
+            labels_[static_cast<std::size_t>(spec.label->index())] = qobject_cast<QLabel*>(created);
+        }
+        if (spec.tab > 0) {
+            tabbed.emplace_back(spec.tab, created);
+        }
+        std::visit(Overloaded{
+                       [](std::monostate) {},
+                       [&](void (Simulator::*handler)()) {
+                           onClick(created, this, [this, handler] {
+                               (simulator_.*handler)();
+                               tick(false);  // the window reacts to the state it left
+                           });
+                       },
+                       [&](void (Zarno::*handler)()) {
+                           onClick(created, this, [this, handler] { (this->*handler)(); });
+                       },
+                   },
+                   spec.onClick);
     }
-
-    chkFast = qobject_cast<QCheckBox*>(find("chkFast"));
-    lblZarno = qobject_cast<QLabel*>(find("lblZarno"));
-    cmdExit = qobject_cast<QPushButton*>(find("cmdExit"));
-    lblTaso = qobject_cast<QLabel*>(find("lblTaso"));
-    cmbTaso = qobject_cast<QComboBox*>(find("cmbTaso"));
-    lblRiveja = qobject_cast<QLabel*>(find("lblRiveja"));
-    lblArvontoja = qobject_cast<QLabel*>(find("lblArvontoja"));
-    txtTasot = qobject_cast<QLabel*>(find("txtTasot"));
-    for (int i = 0; i < numberBoxes; ++i) {
-        cmbNumero[static_cast<std::size_t>(i)] =
-            qobject_cast<QComboBox*>(find(ui::numberBoxName(i)));
-    }
-    cmdAloitaArvonta = qobject_cast<QPushButton*>(find("cmdAloitaArvonta"));
-    cmdReset = qobject_cast<QPushButton*>(find("cmdReset"));
-    cmdTauko = qobject_cast<QPushButton*>(find("cmdTauko"));
-    cmdJatka = qobject_cast<QPushButton*>(find("cmdJatka"));
-}
-
-template <class Handler>
-void Zarno::whileDrawing(Handler handler) {
-    if (drawing_++ == 0) {
-        frame_.start();
-    }
-    handler();
-    if (--drawing_ == 0) {
-        frame_.stop();
+    std::sort(tabbed.begin(), tabbed.end());
+    for (std::size_t i = 0; i < tabbed.size(); ++i) {
+        tabOrder_.push_back(tabbed[i].second);
+        if (i > 0) {
+            QWidget::setTabOrder(tabbed[i - 1].second, tabbed[i].second);
+        }
     }
 }
 
@@ -171,23 +170,48 @@ void Zarno::setExpectations() {
     }
 }
 
-void Zarno::connectHandlers() {
-    connect(cmdAloitaArvonta, &QPushButton::clicked, this,
-            [this] { whileDrawing([this] { simulator_.cmdAloitaArvonta_Click(); }); });
-    connect(cmdTauko, &QPushButton::clicked, this, [this] { simulator_.cmdTauko_Click(); });
-    connect(cmdJatka, &QPushButton::clicked, this,
-            [this] { whileDrawing([this] { simulator_.cmdJatka_Click(); }); });
-    connect(cmdReset, &QPushButton::clicked, this, [this] { simulator_.cmdReset_Click(); });
-    connect(cmdExit, &QPushButton::clicked, this, [this] { simulator_.cmdExit_Click(); });
-    // activated is emitted when the user chooses an entry, never when the text is typed.
-    connect(cmbTaso, &QComboBox::activated, this, [this] { simulator_.cmbTaso_Click(); });
+void Zarno::tick(bool frame) {
+    const auto outcome = simulator_.tick(std::chrono::steady_clock::now() + tickBudget);
+    // Repainting costs far more than a row, so while rows are drawn the captions reach the labels
+    // once a frame; a stopped run shows its last ones at once.
+    if (frame || outcome == Simulator::Tick::stopped) {
+        simulator_.presentResults();
+    }
+    if (outcome == Simulator::Tick::stopped) {
+        frame_.stop();
+        return;
+    }
+    if (!frame_.isActive()) {
+        frame_.start();
+    }
+    if (outcome == Simulator::Tick::more) {
+        wake();  // the rest after the events that wait
+    }
 }
 
-void Zarno::setTabOrder() {
-    const auto& order = ui::tabOrder();
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        QWidget::setTabOrder(findChild<QWidget*>(order[i - 1]), findChild<QWidget*>(order[i]));
+// The call is queued by name, so that nothing this thread writes crosses to the window's thread
+// but what Qt itself hands over.
+void Zarno::wake() {
+    if (!wakePosted_.exchange(true)) {
+        QMetaObject::invokeMethod(this, "tickOnWake", Qt::QueuedConnection);
     }
+}
+
+void Zarno::tickOnWake() {
+    wakePosted_ = false;
+    tick(false);
+}
+
+QPushButton* Zarno::button(Control control) const {
+    return qobject_cast<QPushButton*>(widget(control));
+}
+
+QComboBox* Zarno::comboBox(Control control) const {
+    return qobject_cast<QComboBox*>(widget(control));
+}
+
+QCheckBox* Zarno::checkBox(Control control) const {
+    return qobject_cast<QCheckBox*>(widget(control));
 }
 
 QGroupBox* Zarno::frmZarno(int level) const {
@@ -195,11 +219,11 @@ QGroupBox* Zarno::frmZarno(int level) const {
 }
 
 std::string Zarno::text(Control control) const {
-    return qobject_cast<QComboBox*>(widget(control))->currentText().toStdString();
+    return comboBox(control)->currentText().toStdString();
 }
 
 int Zarno::fastModeValue() const {
-    return chkFast->checkState() == Qt::Checked ? 1 : 0;
+    return checkBox(Control::chkFast)->checkState() == Qt::Checked ? 1 : 0;
 }
 
 void Zarno::setEnabled(Control control, bool enabled) {
@@ -211,7 +235,7 @@ void Zarno::setVisible(Control control, bool visible) {
 }
 
 void Zarno::addItem(Control control, std::string_view item) {
-    auto* box = qobject_cast<QComboBox*>(widget(control));
+    QComboBox* box = comboBox(control);
     const bool noneChosen = box->currentIndex() < 0;
     box->addItem(qtext(item));
     if (noneChosen) {
@@ -229,15 +253,14 @@ void Zarno::setToolTip(LabelId id, std::string_view text) {
     label(id)->setAccessibleDescription(tip);
 }
 
-// The focus starts on the first control of the tab order that can take it.
+// The focus starts on the first control of the Tab order that can take it.
 void Zarno::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (shown_) {
         return;
     }
     shown_ = true;
-    for (const QString& name : ui::tabOrder()) {
-        QWidget* candidate = findChild<QWidget*>(name);
+    for (QWidget* candidate : tabOrder_) {
         if (candidate->isVisibleTo(this) && candidate->isEnabled()) {
             candidate->setFocus(Qt::OtherFocusReason);
             break;
@@ -248,7 +271,7 @@ void Zarno::showEvent(QShowEvent* event) {
 // Closing the window ends the program as quitting does, also while rows are being drawn.
 void Zarno::closeEvent(QCloseEvent* event) {
     event->accept();
-    services_.endProgram();
+    simulator_.cmdExit_Click();
 }
 
 bool Zarno::eventFilter(QObject* watched, QEvent* event) {

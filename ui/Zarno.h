@@ -4,6 +4,8 @@
 #include <QWidget>
 
 #include <array>
+#include <atomic>
+#include <vector>
 
 #include "core/Levels.h"
 #include "core/RowEngine.h"
@@ -19,30 +21,24 @@ class QPushButton;
 
 namespace zarno {
 
-// The program's one window. It creates its controls from the layout table, forwards their
-// events to the simulation's handlers and carries out what the simulation asks of its controls.
+// The program's one window. It creates its controls from the layout table, runs the handlers the
+// table gives them, and carries out what the simulation asks of its controls. A run goes on in
+// ticks from the window's event loop: when the engine wakes it because rows are ready, and once a
+// screen frame, which is also when the captions are presented.
 class Zarno : public QWidget, public WindowPort {
     Q_OBJECT
 
 public:
     Zarno(RuntimeServices& services, RowEngine& engine, QWidget* parent = nullptr);
+    ~Zarno() override;
 
     Simulator& simulator() { return simulator_; }
 
-    QCheckBox* chkFast = nullptr;
-    QLabel* lblZarno = nullptr;
-    QPushButton* cmdExit = nullptr;
-    QLabel* lblTaso = nullptr;
-    QComboBox* cmbTaso = nullptr;
-    QLabel* lblRiveja = nullptr;
-    QLabel* lblArvontoja = nullptr;
-    QLabel* txtTasot = nullptr;
-    std::array<QComboBox*, numberBoxes> cmbNumero{};
-    QPushButton* cmdAloitaArvonta = nullptr;
-    QPushButton* cmdReset = nullptr;
-    QPushButton* cmdTauko = nullptr;
-    QPushButton* cmdJatka = nullptr;
-
+    QWidget* widget(Control control) const { return controls_[static_cast<std::size_t>(control)]; }
+    QPushButton* button(Control control) const;
+    QComboBox* comboBox(Control control) const;
+    QCheckBox* checkBox(Control control) const;
+    QComboBox* numberBox(int index) const { return comboBox(zarno::numberBox(index)); }
     QGroupBox* frmZarno(int level) const;
     QLabel* label(LabelId id) const { return labels_[static_cast<std::size_t>(id.index())]; }
 
@@ -67,21 +63,20 @@ protected:
 private:
     void createControls();
     void setExpectations();
-    // Runs a handler that may draw rows, presenting the results once per screen frame meanwhile.
-    template <class Handler>
-    void whileDrawing(Handler handler);
-    void connectHandlers();
-    void setTabOrder();
-    QWidget* widget(Control control) const { return controls_[static_cast<std::size_t>(control)]; }
+    // Commits the rows that are ready; presents the captions on a frame, or when no run goes on.
+    void tick(bool frame);
+    // From a worker thread: rows are ready. At most one wake waits in the event queue.
+    void wake();
+    Q_INVOKABLE void tickOnWake();
 
     RuntimeServices& services_;
+    RowEngine& engine_;
     char separator_;
     std::array<QWidget*, static_cast<std::size_t>(Control::count)> controls_{};
     std::array<QLabel*, LabelId::count> labels_{};
-    // Repainting costs far more than a row, so while rows are drawn the results reach the
-    // labels at most once per screen frame.
+    std::vector<QWidget*> tabOrder_;
     QTimer frame_;
-    int drawing_ = 0;  // nested draw loops under way
+    std::atomic<bool> wakePosted_{false};
     Simulator simulator_;
     bool shown_ = false;
 };

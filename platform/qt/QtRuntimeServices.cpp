@@ -4,9 +4,6 @@
 #include <QMessageBox>
 #include <QWidget>
 
-#include <cstdio>
-#include <cstdlib>
-
 #include "platform/qt/QtText.h"
 
 namespace zarno {
@@ -24,15 +21,10 @@ void QtRuntimeServices::showMessage(std::string_view text) {
     showMessageBox(window_, text);
 }
 
-void QtRuntimeServices::pumpEvents() {
-    QCoreApplication::processEvents();
-}
-
+// The event loop returns from QApplication::exec() at its next turn, and main() destroys the
+// window and the engine, whose destructor joins the workers.
 void QtRuntimeServices::endProgram() {
-    // At once: no further statement of any handler runs, worker threads or not, and nothing
-    // needs saving.
-    std::fflush(nullptr);
-    std::_Exit(0);
+    QCoreApplication::exit(0);
 }
 
 }  // namespace zarno

@@ -6,15 +6,14 @@ class QWidget;
 
 namespace zarno {
 
-// The runtime services as the real program uses them: Qt's message box and event dispatch.
+// The runtime services as the real program uses them: Qt's message box and its event loop.
 class QtRuntimeServices final : public RuntimeServices {
 public:
     // The window a message box belongs to.
     void setWindow(QWidget* window) { window_ = window; }
 
     void showMessage(std::string_view text) override;
-    void pumpEvents() override;
-    [[noreturn]] void endProgram() override;
+    void endProgram() override;
 
 private:
     QWidget* window_ = nullptr;

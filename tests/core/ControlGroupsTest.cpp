@@ -54,7 +54,8 @@ TEST(ControlGroups, TheTightestQuotaAboveTheProcessCounts) {
           {"/sys/fs/cgroup/unified/cpu.max", "200000 100000\n"}},
          2},
         {"nothing readable", {}, std::nullopt},
-        {"garbage", {{"/proc/self/mountinfo", "x - y\n\n-"}, {"/proc/self/cgroup", "::\n:"}},
+        {"garbage",
+         {{"/proc/self/mountinfo", "x - y\n\n-"}, {"/proc/self/cgroup", "::\n:"}},
          std::nullopt},
     };
     for (const auto& c : cases) {

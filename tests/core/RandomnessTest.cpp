@@ -11,6 +11,7 @@
 #include <boost/math/special_functions/binomial.hpp>
 #include <cstdio>
 #include <memory>
+#include <thread>
 #include <vector>
 
 #include "core/RowEngine.h"
@@ -66,7 +67,8 @@ std::unique_ptr<Sample> drawSample() {
     SimulationState::Row row{};
     NumberSet previous;
     for (int n = 0; n < sampleRows; ++n) {
-        while (engine.ready(1, std::chrono::seconds(1)).empty()) {
+        while (engine.ready(1).empty()) {
+            std::this_thread::yield();
         }
         engine.commit(1, row);
         for (std::size_t i = 0; i < row.size(); ++i) {

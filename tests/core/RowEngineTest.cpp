@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <string>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 #include "core/ResultsText.h"
@@ -31,14 +33,26 @@ struct JackpotSeen {
 struct Outcome {
     SimulationState state;
     std::vector<std::string> messages;
-    std::vector<std::int64_t> passes;  // Rows at each pumping
+    std::vector<std::int64_t> passes;  // Rows after each stretch
     std::vector<JackpotSeen> jackpots;
 };
 
+// Starts threads until `started` have started, then fails as a system out of threads does.
+RowEngine::StartThread failingAfter(int started) {
+    return [started, count = 0](std::function<void()> work) mutable {
+        if (count++ == started) {
+            throw std::system_error(
+                std::make_error_code(std::errc::resource_unavailable_try_again));
+        }
+        return std::thread(std::move(work));
+    };
+}
+
 // A series with the numbers 1..L, by default at level 10, in fast mode.
 struct Series : test::Rig {
-    explicit Series(unsigned workers, std::uint64_t seed = jackpotSeed, int level = 10)
-        : Rig(workers, seed) {
+    explicit Series(unsigned workers, std::uint64_t seed = jackpotSeed, int level = 10,
+                    const RowEngine::StartThread& start = {})
+        : Rig(workers, seed, start) {
         window.setLevel(std::to_string(level));
         window.setNumbers({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"});
         window.fastMode = 1;
@@ -69,21 +83,23 @@ struct Series : test::Rig {
 
     // Draws until the series reaches each of `pauses` in turn, pausing and continuing there.
     Outcome play(std::vector<std::int64_t> pauses) {
-        std::size_t next = 0;
-        services.onPump = [&] {
-            const SimulationState& s = simulator.state();
-            outcome.passes.push_back(s.Rows);
-            if (s.Rows % 1000 == 0) {
-                lastThousandth = s;
-            }
-            if (s.Rows >= pauses[next]) {
-                ++next;
-                simulator.cmdTauko_Click();
-            }
-        };
         simulator.cmdAloitaArvonta_Click();
-        while (next < pauses.size()) {
-            simulator.cmdJatka_Click();
+        for (std::size_t next = 0; next < pauses.size(); ++next) {
+            if (next > 0) {
+                simulator.cmdJatka_Click();
+            }
+            const SimulationState& s = simulator.state();
+            while (s.Rows < pauses[next]) {
+                if (simulator.tick(Simulator::Deadline{}) == Simulator::Tick::waiting) {
+                    std::this_thread::yield();
+                    continue;
+                }
+                outcome.passes.push_back(s.Rows);
+                if (s.Rows % 1000 == 0) {
+                    lastThousandth = s;
+                }
+            }
+            simulator.cmdTauko_Click();
         }
         outcome.state = simulator.state();
         outcome.messages = services.messages;
@@ -106,17 +122,24 @@ TEST(RowEngine, ASeriesIsTheSameWhateverTheWorkersAndThePauses) {
     const struct {
         unsigned workers;
         std::vector<std::int64_t> pauses;
+        int started = -1;  // threads that start before the system refuses more; -1 all
     } runs[] = {
         {2, {seriesRows}},
         {8, {seriesRows}},
         {1, {1, 73'500, 200'000, seriesRows}},
         {2, {999, 1000, 123'456, seriesRows}},
         {8, {reference.jackpots.front().row, seriesRows}},
+        {4, {seriesRows}, 1},
+        {2, {50'000, seriesRows}, 0},  // no worker at all: the ticks draw the rows themselves
     };
     for (const auto& run : runs) {
-        SCOPED_TRACE(testing::Message()
-                     << run.workers << " workers, " << run.pauses.size() << " pauses");
-        EXPECT_TRUE(sameSeries(Series(run.workers).play(run.pauses), reference));
+        SCOPED_TRACE(testing::Message() << run.workers << " workers (" << run.started << " start), "
+                                        << run.pauses.size() << " pauses");
+        Series series(run.workers, jackpotSeed, 10,
+                      run.started < 0 ? RowEngine::StartThread{} : failingAfter(run.started));
+        EXPECT_EQ(series.engine.workers(),
+                  run.started < 0 ? run.workers : static_cast<unsigned>(run.started));
+        EXPECT_TRUE(sameSeries(series.play(run.pauses), reference));
     }
 }
 
@@ -203,8 +226,7 @@ TEST(RowEngine, ResumingWithAnotherPlayKeepsTheRows) {
     const auto take = [](RowEngine& engine, std::int64_t rows, SimulationState::Row& last) {
         std::vector<std::uint8_t> hits;
         while (rows > 0) {
-            const auto ready =
-                engine.ready(std::min<std::int64_t>(rows, 1000), std::chrono::milliseconds(1000));
+            const auto ready = engine.ready(std::min<std::int64_t>(rows, 1000));
             hits.insert(hits.end(), ready.begin(), ready.end());
             engine.commit(ready.size(), last);
             rows -= static_cast<std::int64_t>(ready.size());

@@ -14,7 +14,6 @@ namespace {
 
 using test::FakeServices;
 using test::FakeWindow;
-using test::ProgramEnded;
 using test::Rig;
 
 std::int64_t histogramSum(const SimulationState& s, int level) {
@@ -82,7 +81,7 @@ TEST_F(SimulatorTest, StartIsRefusedWhenANumberOfTheLevelIsMissing) {
         EXPECT_TRUE(fresh.state().NewSeries);
         EXPECT_EQ(fresh.window.enabled, enabled);
         EXPECT_EQ(fresh.window.visible, visible);
-        EXPECT_EQ(fresh.services.pumps, 0);
+        EXPECT_FALSE(fresh.simulator.running());
     }
 }
 
@@ -101,8 +100,8 @@ TEST_F(SimulatorTest, StartChecksOnlyTheBoxesOfTheLevel) {
         SCOPED_TRACE(std::string(c.level));
         Rig fresh;
         fresh.play(c.level, c.numbers);
-        fresh.pauseAt(1);
         fresh.simulator.cmdAloitaArvonta_Click();
+        fresh.pauseAt(1);
         EXPECT_TRUE(fresh.services.messages.empty());
         EXPECT_GE(fresh.state().Rows, 1);
     }
@@ -110,8 +109,8 @@ TEST_F(SimulatorTest, StartChecksOnlyTheBoxesOfTheLevel) {
 
 TEST_F(SimulatorTest, ALevelOutsideTwoToTenDrawsButTalliesNothing) {
     rig.play("-5", {});
-    rig.pauseAt(5000);
     simulator.cmdAloitaArvonta_Click();
+    rig.pauseAt(5000);
     EXPECT_EQ(state().Rows, 5000);
     EXPECT_EQ(state().Winnings, 0);
     EXPECT_EQ(std::count(state().hitCounts.begin(), state().hitCounts.end(), 0), 63);
@@ -124,11 +123,8 @@ TEST_F(SimulatorTest, ALevelOutsideTwoToTenDrawsButTalliesNothing) {
 TEST_F(SimulatorTest, StartPutsTheWindowIntoItsDrawingStateInOrder) {
     rig.play("3", {"1", "2", "3"});
     window.logging = true;
-    services.onPump = [this] {
-        window.log.push_back("pump");
-        simulator.cmdTauko_Click();
-    };
     simulator.cmdAloitaArvonta_Click();
+    rig.pauseAt(1);
     const auto id = [](Control c) { return std::to_string(FakeWindow::index(c)); };
     std::vector<std::string> expected = {
         "enable " + id(Control::cmdAloitaArvonta) + " 0",
@@ -140,9 +136,8 @@ TEST_F(SimulatorTest, StartPutsTheWindowIntoItsDrawingStateInOrder) {
     for (int j = 0; j < 10; ++j) {
         expected.push_back("enable " + id(numberBox(j)) + " 0");
     }
-    // Pause runs inside the pumping; the captions follow when the run stops: the level's labels
+    // Then the pause, and the captions presented when the run has stopped: the level's labels
     // (winnings, then 3 hits down to 0), then the row counter.
-    expected.push_back("pump");
     expected.push_back("enable " + id(Control::cmdAloitaArvonta) + " 0");
     expected.push_back("show " + id(Control::cmdJatka) + " 1");
     expected.push_back("show " + id(Control::cmdTauko) + " 0");
@@ -157,8 +152,8 @@ TEST_F(SimulatorTest, StartPutsTheWindowIntoItsDrawingStateInOrder) {
 
 TEST_F(SimulatorTest, PauseStopsAfterTheStretchInProgress) {
     rig.play("5", {"1", "2", "3", "4", "5"});
-    rig.pauseAt(7777);
     simulator.cmdAloitaArvonta_Click();
+    rig.pauseAt(7777);
     EXPECT_EQ(state().Rows, 8000);  // the stretch in progress ends at the next 1000th row
     EXPECT_EQ(histogramSum(state(), 5), 8000);
     EXPECT_TRUE(state().StopRequested);
@@ -181,13 +176,13 @@ TEST_F(SimulatorTest, PauseBeforeTheFirstStartChangesNothing) {
 
 TEST_F(SimulatorTest, ContinueGoesOnFromThePausedTallies) {
     rig.play("4", {"1", "2", "3", "4"});
-    rig.pauseAt(3000);
     simulator.cmdAloitaArvonta_Click();
+    rig.pauseAt(3000);
     const std::int64_t winnings = state().Winnings;
     const auto counts = state().hitCounts;
     window.logging = true;
-    rig.pauseAt(25000);
     simulator.cmdJatka_Click();
+    rig.pauseAt(25000);
     EXPECT_EQ(state().Rows, 25000);
     EXPECT_EQ(histogramSum(state(), 4), 25000);
     EXPECT_GE(state().Winnings, winnings);
@@ -201,35 +196,27 @@ TEST_F(SimulatorTest, ContinueGoesOnFromThePausedTallies) {
     EXPECT_TRUE(window.isVisible(levelFrame(4)));
 }
 
-// A continue handled in the same pumping as the pause nests a loop in the suspended one; the
-// next pause ends both, and every row is counted once.
-TEST_F(SimulatorTest, ContinueInsideThePausesPumpingNestsOneLoop) {
+// A pause and a continue handled together, with no tick between them, leave the run going on
+// from the same row, and every row is counted once.
+TEST_F(SimulatorTest, APauseAndAContinueTogetherKeepDrawing) {
     rig.play("2", {"1", "2"});
-    int depth = 0;
-    int deepest = 0;
-    services.onPump = [&] {
-        if (state().Rows == 10000) {
-            simulator.cmdTauko_Click();
-            ++depth;
-            deepest = std::max(deepest, depth);
-            simulator.cmdJatka_Click();  // returns at the next pause
-            --depth;
-        } else if (state().Rows == 30000) {
-            simulator.cmdTauko_Click();
-        }
-    };
     simulator.cmdAloitaArvonta_Click();
-    EXPECT_EQ(deepest, 1);
+    test::drawTo(simulator, 10000);
+    simulator.cmdTauko_Click();
+    simulator.cmdJatka_Click();
+    EXPECT_TRUE(simulator.running());
+    EXPECT_EQ(state().Rows, 10000);
+    rig.pauseAt(30000);
     EXPECT_EQ(state().Rows, 30000);
     EXPECT_EQ(histogramSum(state(), 2), 30000);
-    EXPECT_TRUE(state().StopRequested);
+    EXPECT_FALSE(simulator.running());
 }
 
 TEST_F(SimulatorTest, StartOverZeroesTheSeriesOnceAndTwice) {
     rig.play("6", {"1", "2", "3", "4", "5", "6"});
     window.fastMode = 1;
-    rig.pauseAt(2500);
     simulator.cmdAloitaArvonta_Click();
+    rig.pauseAt(2500);
     const auto frameCaption = window.caption(LabelId::hits(6, 0));
     const auto drawn = state().Drawn;
     for (int times = 1; times <= 2; ++times) {
@@ -260,25 +247,17 @@ TEST_F(SimulatorTest, StartOverZeroesTheSeriesOnceAndTwice) {
 
 TEST_F(SimulatorTest, TheFirstStartAfterStartOverBeginsANewSeries) {
     rig.play("4", {"1", "2", "3", "4", "5", "6", "7"});
-    rig.pauseAt(4000);
     simulator.cmdAloitaArvonta_Click();
+    rig.pauseAt(4000);
     simulator.cmdReset_Click();
     window.setLevel("7");
-    std::int64_t firstPass = 0;
-    bool resetHidden = false;
-    services.onPump = [&] {
-        if (firstPass == 0) {  // the first pass with rows
-            firstPass = state().Rows;
-            resetHidden = !window.isVisible(Control::cmdReset) && !state().ResetPending &&
-                          !state().StopRequested;
-        }
-        if (state().Rows == 15000) {
-            simulator.cmdTauko_Click();
-        }
-    };
     simulator.cmdAloitaArvonta_Click();
-    EXPECT_EQ(firstPass, 1000);  // counted from 0 again
-    EXPECT_TRUE(resetHidden);
+    EXPECT_FALSE(window.isVisible(Control::cmdReset));
+    EXPECT_FALSE(state().ResetPending);
+    EXPECT_FALSE(state().StopRequested);
+    test::drawTo(simulator, 1);
+    EXPECT_EQ(state().Rows, 1000);  // counted from 0 again
+    rig.pauseAt(15000);
     EXPECT_TRUE(window.isVisible(levelFrame(7)));
     EXPECT_FALSE(window.isVisible(levelFrame(4)));
     EXPECT_EQ(state().Rows, 15000);
@@ -291,13 +270,25 @@ TEST_F(SimulatorTest, TheRowLimitStopsAfterCompletingItsPass) {
     rig.play("2", {"1", "2"});
     state().Rows = 3'999'999'998;
     std::string counterAtMessage;
-    std::vector<std::int64_t> passes;
-    services.onMessage = [&] { counterAtMessage = window.caption(LabelId::rowCounter()); };
-    services.onPump = [&] { passes.push_back(state().Rows); };
+    std::int64_t rowsAtMessage = 0;
+    services.onMessage = [&] {
+        counterAtMessage = window.caption(LabelId::rowCounter());
+        // The message box runs an event loop of its own; a tick there commits nothing.
+        EXPECT_EQ(simulator.tick(Simulator::Deadline::max()), Simulator::Tick::waiting);
+        rowsAtMessage = state().Rows;
+    };
     simulator.cmdAloitaArvonta_Click();
+    std::vector<std::int64_t> passes;
+    while (simulator.running()) {
+        if (simulator.tick(Simulator::Deadline{}) != Simulator::Tick::waiting) {
+            passes.push_back(state().Rows);
+        }
+    }
+    simulator.presentResults();
     EXPECT_EQ(services.messages, std::vector<std::string>{std::string(texts::rowLimitReached)});
     EXPECT_EQ(counterAtMessage, "4 000 000 000");
-    // A stretch ends at the limit; the message's pass commits one more row, then the loop ends.
+    EXPECT_EQ(rowsAtMessage, 4'000'000'000);
+    // A stretch ends at the limit; the message's pass commits one more row, then the run ends.
     EXPECT_EQ(passes, (std::vector<std::int64_t>{4'000'000'000, 4'000'000'001}));
     EXPECT_EQ(window.caption(LabelId::rowCounter()), "4 000 000 001");
     EXPECT_TRUE(state().StopRequested);
@@ -309,15 +300,44 @@ TEST_F(SimulatorTest, TheRowLimitStopsAfterCompletingItsPass) {
     EXPECT_TRUE(window.isVisible(Control::cmdJatka));
 }
 
+// Workers that draw nothing: a tick finds no row ready and returns at once, and pausing,
+// starting over or quitting ends the run's wait, also the wait for the row limit's last row.
+TEST(SimulatorWaits, EveryWaitForRowsEndsWithPauseStartOverOrQuit) {
+    const RowEngine::StartThread idleWorker = [](std::function<void()>) {
+        return std::thread([] {});
+    };
+    const struct {
+        const char* name;
+        std::int64_t rows;  // where the series stands at the start
+        void (Simulator::*handler)();
+    } cases[] = {
+        {"pause", 0, &Simulator::cmdTauko_Click},
+        {"start over", 0, &Simulator::cmdReset_Click},
+        {"quit", 0, &Simulator::cmdExit_Click},
+        {"pause at the limit", 4'000'000'000, &Simulator::cmdTauko_Click},
+        {"start over at the limit", 4'000'000'000, &Simulator::cmdReset_Click},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Rig rig(1, 2026, idleWorker);
+        rig.play("2", {"1", "2"});
+        rig.state().Rows = c.rows;
+        rig.simulator.cmdAloitaArvonta_Click();
+        EXPECT_EQ(rig.simulator.tick(Simulator::Deadline::max()), Simulator::Tick::waiting);
+        EXPECT_EQ(rig.services.messages.size(), c.rows > 0 ? 1u : 0u);
+        (rig.simulator.*c.handler)();
+        EXPECT_FALSE(rig.simulator.running());
+        EXPECT_EQ(rig.simulator.tick(Simulator::Deadline::max()), Simulator::Tick::stopped);
+    }
+}
+
 TEST_F(SimulatorTest, QuitEndsTheProgramWithoutAnotherRow) {
     rig.play("3", {"1", "2", "3"});
-    services.onPump = [this] {
-        if (state().Rows == 3000) {
-            simulator.cmdExit_Click();
-        }
-    };
-    EXPECT_THROW(simulator.cmdAloitaArvonta_Click(), ProgramEnded);
+    simulator.cmdAloitaArvonta_Click();
+    test::drawTo(simulator, 3000);
+    simulator.cmdExit_Click();
     EXPECT_EQ(services.ends, 1);
+    EXPECT_EQ(simulator.tick(Simulator::Deadline::max()), Simulator::Tick::stopped);
     EXPECT_EQ(state().Rows, 3000);
 }
 
@@ -374,14 +394,14 @@ TEST_F(SimulatorTest, FramesMatchOnlyAnExactLevel) {
 TEST_F(SimulatorTest, FastModeRefreshesEveryThousandthRowAndOtherValuesNothing) {
     rig.play("2", {"1", "2"});
     window.fastMode = 1;
-    rig.pauseAt(2000);
     simulator.cmdAloitaArvonta_Click();
+    rig.pauseAt(2000);
     EXPECT_EQ(window.caption(LabelId::rowCounter()), "2 000");
     EXPECT_EQ(window.caption(LabelId::hits(2, 0)).substr(0, 16), "0 oikein (kpl): ");
     window.fastMode = 2;
     const int writes = window.captionWrites;
-    rig.pauseAt(5000);
     simulator.cmdJatka_Click();
+    rig.pauseAt(5000);
     EXPECT_EQ(state().Rows, 5000);
     EXPECT_EQ(window.captionWrites, writes);
 }
@@ -389,8 +409,8 @@ TEST_F(SimulatorTest, FastModeRefreshesEveryThousandthRowAndOtherValuesNothing) 
 TEST_F(SimulatorTest, ManyRowsAtLevelTwoPayBetween54And56Percent) {
     rig.play("2", {"17", "53"});
     window.fastMode = 1;
-    rig.pauseAt(1'000'000);
     simulator.cmdAloitaArvonta_Click();
+    rig.pauseAt(1'000'000);
     const double payout =
         static_cast<double>(state().Winnings) / static_cast<double>(state().Rows) * 100;
     EXPECT_GT(payout, 54.0);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string_view>
+#include <thread>
 
 #include "core/RowEngine.h"
 #include "core/Simulator.h"
@@ -12,10 +13,22 @@
 
 namespace zarno::test {
 
+// Ticks as the window's thread does, but a stretch at a time, until the series reaches `rows`
+// or the run stops. Rows that are not ready yet are waited for.
+inline void drawTo(Simulator& simulator, std::int64_t rows) {
+    while (simulator.running() && simulator.state().Rows < rows) {
+        if (simulator.tick(Simulator::Deadline{}) == Simulator::Tick::waiting) {
+            std::this_thread::yield();
+        }
+    }
+}
+
 // A simulator with its window and services in memory and rows from a real engine on a clock
 // that stands still, loaded.
 struct Rig {
-    explicit Rig(unsigned workers = 2, std::uint64_t seed = 2026) : engine(clock, seed, workers) {
+    explicit Rig(unsigned workers = 2, std::uint64_t seed = 2026,
+                 const RowEngine::StartThread& start = {})
+        : engine(clock, seed, workers, start) {
         simulator.Form_Load();
     }
 
@@ -24,13 +37,11 @@ struct Rig {
         window.setLevel(level);
         window.setNumbers(numbers);
     }
-    // The user pauses at the first pumping after the series reaches `rows`.
+    // The user pauses once the series has reached `rows`; the window then shows its captions.
     void pauseAt(std::int64_t rows) {
-        services.onPump = [this, rows] {
-            if (state().Rows >= rows) {
-                simulator.cmdTauko_Click();
-            }
-        };
+        drawTo(simulator, rows);
+        simulator.cmdTauko_Click();
+        simulator.presentResults();
     }
 
     ScriptedClock clock;

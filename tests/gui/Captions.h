@@ -41,7 +41,7 @@ inline Captions shownCaptions(Zarno& w, int level) {
     for (int k = level; k >= 0; --k) {
         c.level << w.label(LabelId::hits(level, k))->text();
     }
-    c.rowCounter = w.lblArvontoja->text();
+    c.rowCounter = w.label(LabelId::rowCounter())->text();
     return c;
 }
 

@@ -1,38 +1,41 @@
 #pragma once
 
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QPushButton>
 #include <QStringList>
 #include <QTest>
 
 #include "core/RowEngine.h"
 #include "doubles/Clocks.h"
 #include "doubles/FakeServices.h"
+#include "doubles/Rig.h"
 #include "ui/Zarno.h"
 
 namespace zarno::test {
 
-// A window with services a test can watch, whose pump is the real one, and an engine on a clock
-// that stands still, so that a seed draws the same rows every time. Shown on the offscreen
-// platform.
+// A window with services a test can watch and an engine on a clock that stands still, so that a
+// seed draws the same rows every time. Shown on the offscreen platform.
 struct Harness {
     explicit Harness(std::uint64_t seed = 12345, unsigned workers = 2)
         : engine(clock, seed, workers), window(services, engine) {
-        services.dispatch = [] { QCoreApplication::processEvents(); };
-        services.onEnd = [] {};  // recorded only: an exception must not cross Qt's handlers
         window.show();
     }
 
     Simulator& simulator() { return window.simulator(); }
     SimulationState& state() { return window.simulator().state(); }
-    // Pauses with a click at the first pumping once the series has reached `rows`.
+    QPushButton* button(Control control) { return window.button(control); }
+    void click(Control control) { QTest::mouseClick(button(control), Qt::LeftButton); }
+    // Starts without a click, so that no tick of the window's commits rows: the test commits
+    // them a stretch at a time and knows where the series stands.
+    void startStepwise() { simulator().cmdAloitaArvonta_Click(); }
+    // Draws a stretch at a time, as the window's ticks do, until the series has reached `rows`;
+    // then the user clicks pause.
     void pauseAt(std::int64_t rows) {
-        services.onPump = [this, rows] {
-            if (state().Rows >= rows && window.cmdTauko->isVisible()) {
-                QTest::mouseClick(window.cmdTauko, Qt::LeftButton);
-            }
-        };
+        drawTo(simulator(), rows);
+        click(Control::cmdTauko);
     }
     QStringList messages() const {
         QStringList all;
@@ -62,9 +65,9 @@ inline void choose(QComboBox* box, const QString& entry) {
 
 // Plays a level with the numbers 1, 2, ... in its first boxes.
 inline void playLevel(Zarno& window, int level) {
-    choose(window.cmbTaso, QString::number(level));
+    choose(window.comboBox(Control::cmbTaso), QString::number(level));
     for (int i = 0; i < level; ++i) {
-        choose(window.cmbNumero[static_cast<std::size_t>(i)], QString::number(i + 1));
+        choose(window.numberBox(i), QString::number(i + 1));
     }
 }
 

@@ -60,10 +60,10 @@ void PresentationTest::captionsAfterAPauseAreThoseOfTheLastRow() {
     Harness h;
     playLevel(h.window, level);
     if (fast) {
-        QTest::mouseClick(h.window.chkFast, Qt::LeftButton);
+        QTest::mouseClick(h.window.checkBox(Control::chkFast), Qt::LeftButton);
     }
+    h.startStepwise();
     h.pauseAt(123'457);
-    QTest::mouseClick(h.window.cmdAloitaArvonta, Qt::LeftButton);
     QCOMPARE(h.state().Rows, 124'000);
     const Captions expected = expectedCaptions(h.state(), level);
     const Captions shown = shownCaptions(h.window, level);
@@ -76,28 +76,26 @@ void PresentationTest::aStoppedRunIsRepaintedWithItsLastCaptions() {
     Harness h;
     playLevel(h.window, 3);
     QVERIFY(QTest::qWaitForWindowExposed(&h.window));
-    PaintWatcher counter(h.window.lblArvontoja);
+    PaintWatcher counter(h.window.label(LabelId::rowCounter()));
     PaintWatcher share(h.window.label(LabelId::hits(3, 1)));
+    h.startStepwise();
     h.pauseAt(54'321);
-    QTest::mouseClick(h.window.cmdAloitaArvonta, Qt::LeftButton);
     QTRY_COMPARE(counter.painted, QStringLiteral("55 000"));
     QTRY_COMPARE(share.painted, h.window.label(LabelId::hits(3, 1))->text());
     QCOMPARE(share.painted, expectedCaptions(h.state(), 3).level[3]);
 }
 
+// The window's own ticks draw for half a second; the row counter follows, once a frame at most.
 void PresentationTest::repaintsWhileDrawingAreAtMostOnePerFrame() {
     Harness h;
     playLevel(h.window, 2);
     QVERIFY(QTest::qWaitForWindowExposed(&h.window));
-    PaintWatcher counter(h.window.lblArvontoja);
+    PaintWatcher counter(h.window.label(LabelId::rowCounter()));
     QElapsedTimer clock;
-    h.services.onPump = [&] {
-        if (clock.elapsed() >= 500) {
-            QTest::mouseClick(h.window.cmdTauko, Qt::LeftButton);
-        }
-    };
     clock.start();
-    QTest::mouseClick(h.window.cmdAloitaArvonta, Qt::LeftButton);
+    h.click(Control::cmdAloitaArvonta);
+    QTest::qWait(500);
+    h.click(Control::cmdTauko);
     const double frames = static_cast<double>(clock.elapsed()) / (1000.0 / 60.0);
     QVERIFY2(counter.paints <= frames + 3,
              qPrintable(QStringLiteral("%1 paints in %2 frames").arg(counter.paints).arg(frames)));

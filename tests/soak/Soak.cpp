@@ -1,5 +1,7 @@
 // A long run of the real window, offscreen: many series with pause, continue, start over, level
-// and fast-mode changes in a random but seeded order, checked at every pause.
+// and fast-mode changes in a random but seeded order, checked at every pause. The soak commits
+// the stretches itself, so that it sees every one; at every pause the window's event loop runs,
+// its own ticks and paints included.
 // Usage: zarno-soak [--rows N] [--seconds S] [--seed X]   (defaults: 10^10 rows, 1800 s, 1)
 #include <QApplication>
 #include <QCheckBox>
@@ -15,6 +17,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <thread>
 
 #include "core/PrizeTable.h"
 #include "gui/Captions.h"
@@ -36,32 +39,32 @@ int failures = 0;
 class Soak {
 public:
     Soak(std::uint64_t seed, std::int64_t rows, double seconds)
-        : h_(seed), random_(seed), rowLimit_(rows), seconds_(seconds) {
-        h_.services.onPump = [this] { onPass(); };
-    }
+        : h_(seed), random_(seed), rowLimit_(rows), seconds_(seconds) {}
 
     void run() {
         QElapsedTimer clock;
         clock.start();
         while (rowsDrawn() < rowLimit_ && static_cast<double>(clock.elapsed()) < seconds_ * 1000) {
-            if (h_.window.cmdJatka->isVisible()) {
+            if (h_.window.button(Control::cmdJatka)->isVisible()) {
                 if (chance(0.5)) {
                     plan();
-                    QTest::mouseClick(h_.window.cmdJatka, Qt::LeftButton);
+                    QTest::mouseClick(h_.window.button(Control::cmdJatka), Qt::LeftButton);
+                    drawToPause();
                     check();
                 } else {
-                    QTest::mouseClick(h_.window.cmdReset, Qt::LeftButton);
+                    QTest::mouseClick(h_.window.button(Control::cmdReset), Qt::LeftButton);
                     previousRows_ = 0;
                     ++starts_;
                     checkStartOver();
                 }
             } else {
                 beginSeries();
+                drawToPause();
                 check();
             }
         }
         std::printf(
-            "soak: %lld rows in %d series, %d pauses checked, %d nested continues, "
+            "soak: %lld rows in %d series, %d pauses checked, %d continues with the pause, "
             "%.1f s, %d failed checks\n",
             static_cast<long long>(rowsDrawn()), starts_, pauses_, nested_,
             static_cast<double>(clock.elapsed()) / 1000.0, failures);
@@ -78,22 +81,21 @@ private:
     void beginSeries() {
         if (level_ == 0 || chance(0.6)) {
             level_ = between(minLevel, maxLevel);
-            choose(h_.window.cmbTaso, QString::number(level_));
+            choose(h_.window.comboBox(Control::cmbTaso), QString::number(level_));
             for (int i = 0; i < level_; ++i) {
                 // Mostly distinct numbers, now and then a repeat.
-                choose(h_.window.cmbNumero[static_cast<std::size_t>(i)],
-                       QString::number(chance(0.1) ? 7 : between(1, 70)));
+                choose(h_.window.numberBox(i), QString::number(chance(0.1) ? 7 : between(1, 70)));
             }
         }
         if (chance(0.3)) {
-            QTest::mouseClick(h_.window.chkFast, Qt::LeftButton);
+            QTest::mouseClick(h_.window.checkBox(Control::chkFast), Qt::LeftButton);
         }
-        fast_ = h_.window.chkFast->isChecked();
+        fast_ = h_.window.checkBox(Control::chkFast)->isChecked();
         before_ = shownCaptions(h_.window, level_);
         lastThousandth_.reset();
         plan();
         ++starts_;
-        QTest::mouseClick(h_.window.cmdAloitaArvonta, Qt::LeftButton);
+        QTest::mouseClick(h_.window.button(Control::cmdAloitaArvonta), Qt::LeftButton);
     }
 
     // The row at which the user pauses next: short runs as often as long ones.
@@ -102,29 +104,36 @@ private:
         pauseAt_ = h_.state().Rows + (chance(0.3) ? between(1, 2500) : between(1, longest));
     }
 
-    // At the end of each pass of the draw loop.
-    void onPass() {
+    // Commits the run's stretches one at a time until the series reaches the planned row, and
+    // pauses there; now and then a continue follows the pause at once and the run goes on.
+    void drawToPause() {
         const SimulationState& s = h_.state();
-        drawn_ += s.Rows - previousRows_;
-        previousRows_ = s.Rows;
-        if (fast_ && s.Rows % 1000 == 0) {
-            lastThousandth_ = s;
-        }
-        if (s.Rows >= pauseAt_ && h_.window.cmdTauko->isVisible()) {
-            QTest::mouseClick(h_.window.cmdTauko, Qt::LeftButton);
-            if (chance(0.05)) {
-                // A continue handled by the same pumping: a loop nested in this one.
-                ++nested_;
-                plan();
-                QTest::mouseClick(h_.window.cmdJatka, Qt::LeftButton);
+        while (h_.simulator().running()) {
+            if (h_.simulator().tick(Simulator::Deadline{}) == Simulator::Tick::waiting) {
+                std::this_thread::yield();
+                continue;
+            }
+            drawn_ += s.Rows - previousRows_;
+            previousRows_ = s.Rows;
+            if (fast_ && s.Rows % 1000 == 0) {
+                lastThousandth_ = s;
+            }
+            if (s.Rows >= pauseAt_) {
+                QTest::mouseClick(h_.window.button(Control::cmdTauko), Qt::LeftButton);
+                if (chance(0.05)) {
+                    ++nested_;
+                    plan();
+                    QTest::mouseClick(h_.window.button(Control::cmdJatka), Qt::LeftButton);
+                }
             }
         }
     }
 
     void check() {
+        QCoreApplication::processEvents();
         ++pauses_;
         const SimulationState& s = h_.state();
-        SOAK_CHECK(s.StopRequested && h_.window.cmdJatka->isVisible());
+        SOAK_CHECK(s.StopRequested && h_.window.button(Control::cmdJatka)->isVisible());
         const auto counts = s.Hits(level_);
         SOAK_CHECK(std::accumulate(counts.begin(), counts.end(), std::int64_t{0}) == s.Rows);
         std::int64_t winnings = 0;
@@ -154,7 +163,7 @@ private:
         SOAK_CHECK(s.Rows == 0 && s.Winnings == 0);
         SOAK_CHECK(
             std::all_of(s.hitCounts.begin(), s.hitCounts.end(), [](auto n) { return n == 0; }));
-        SOAK_CHECK(h_.window.lblArvontoja->text() == QStringLiteral("0"));
+        SOAK_CHECK(h_.window.label(LabelId::rowCounter())->text() == QStringLiteral("0"));
         SOAK_CHECK(!h_.window.frmZarno(level_)->isVisibleTo(&h_.window));
     }
 
