@@ -17,6 +17,27 @@ static_assert(RowEngine::blockRows % 1000 == 0);
 // Blocks in hand per worker: enough that a worker rarely waits for the cursor.
 constexpr std::size_t blocksPerWorker = 4;
 
+// Rows by hit count, four counts apart so that a run of equal hits does not make each increment
+// wait for the one before.
+template <class Count>
+std::array<Count, maxLevel + 1> tallyOf(std::span<const std::uint8_t> hits) {
+    std::array<std::array<Count, maxLevel + 1>, 4> lanes{};
+    std::size_t i = 0;
+    for (; i + 4 <= hits.size(); i += 4) {
+        for (std::size_t lane = 0; lane < 4; ++lane) {
+            ++lanes[lane][hits[i + lane]];
+        }
+    }
+    for (; i < hits.size(); ++i) {
+        ++lanes[0][hits[i]];
+    }
+    std::array<Count, maxLevel + 1> counts{};
+    for (std::size_t k = 0; k < counts.size(); ++k) {
+        counts[k] = static_cast<Count>(lanes[0][k] + lanes[1][k] + lanes[2][k] + lanes[3][k]);
+    }
+    return counts;
+}
+
 }  // namespace
 
 RowEngine::RowEngine(Clock& clock, std::uint64_t seed, unsigned workers, const StartThread& start)
@@ -143,17 +164,31 @@ void RowEngine::work() {
 bool RowEngine::draw(Block& block, std::int64_t index, std::uint64_t series, const Play& play,
                      std::uint64_t epoch) {
     RandomNumbers random = generator(series, index);
+    std::array<std::uint32_t, maxLevel + 1> prizeOf{};  // a level outside 2..10 wins nothing
+    if (isLevel(play.level)) {
+        for (int k = 0; k <= play.level; ++k) {
+            prizeOf[static_cast<std::size_t>(k)] = static_cast<std::uint32_t>(prize(play.level, k));
+        }
+    }
+    std::uint32_t won = 0;
+    block.prizeSums[0] = 0;
     for (int first = 0; first < blockRows; first += rowsBetweenChecks) {
         if (epoch_.load(std::memory_order_relaxed) != epoch) {
             return false;
         }
         for (int row = first; row < first + rowsBetweenChecks; ++row) {
+            const auto r = static_cast<std::size_t>(row);
             random.reseed();
-            block.starts[static_cast<std::size_t>(row)] = random.position();
+            block.starts[r] = random.position();
             const NumberSet numbers = drawRow(random, [](int, int) {});
-            block.hits[static_cast<std::size_t>(row)] =
-                static_cast<std::uint8_t>(scoreRow(numbers, play));
+            const auto hits = static_cast<std::uint8_t>(scoreRow(numbers, play));
+            block.hits[r] = hits;
+            won += prizeOf[hits];
+            block.prizeSums[r + 1] = won;
         }
+        block.thousands[static_cast<std::size_t>(first / 1000)] =
+            tallyOf<std::uint16_t>(std::span<const std::uint8_t>(block.hits)
+                                       .subspan(static_cast<std::size_t>(first), 1000));
     }
     return true;
 }
@@ -179,6 +214,23 @@ std::span<const std::uint8_t> RowEngine::ready(std::int64_t most) {
     const std::int64_t rows = std::min<std::int64_t>(most, blockRows - cursorRow_);
     return std::span<const std::uint8_t>(block.hits)
         .subspan(static_cast<std::size_t>(cursorRow_), static_cast<std::size_t>(rows));
+}
+
+std::span<const std::uint32_t> RowEngine::prizeSums(std::size_t rows) const {
+    return std::span<const std::uint32_t>(slotOf(cursorBlock_).prizeSums)
+        .subspan(static_cast<std::size_t>(cursorRow_), rows + 1);
+}
+
+HitCounts RowEngine::countHits(std::size_t rows) const {
+    const Block& block = slotOf(cursorBlock_);
+    const auto first = static_cast<std::size_t>(cursorRow_);
+    if (first % 1000 == 0 && rows == 1000) {
+        HitCounts counts{};
+        const auto& thousand = block.thousands[first / 1000];
+        std::copy(thousand.begin(), thousand.end(), counts.begin());
+        return counts;
+    }
+    return tallyOf<std::int64_t>(std::span<const std::uint8_t>(block.hits).subspan(first, rows));
 }
 
 void RowEngine::commit(std::size_t rows, SimulationState::Row& last) {

@@ -18,14 +18,16 @@
 namespace zarno {
 
 // Draws and scores the rows of a series on worker threads, for the window's thread to commit in
-// draw order.
+// draw order; the workers also count the hits of every 1000 rows and the prizes so far, so that
+// committing a stretch of rows costs next to nothing per row.
 //
 // Rows come in blocks. Block b of a series is drawn from a generator of its own, seeded from the
 // run's seed, the series and b, and reseeded from the clock before every row, so that a fixed
 // seed and a clock that stands still give the same rows whatever the number of workers and
 // however they are scheduled. Of each row a block keeps its hits and the generator's position
-// after its reseed, from which the row itself can be drawn again. The workers stay at most a few
-// blocks ahead of the cursor, so memory does not grow with the length of a run.
+// after its reseed, from which the row itself can be drawn again, and the prizes won so far in the
+// block, so that the prizes of any run of its rows are one subtraction. The workers stay at most a
+// few blocks ahead of the cursor, so memory does not grow with the length of a run.
 //
 // The committing thread never waits: it takes what is ready and is told, through the wake
 // callback, when the block it needs next has been drawn.
@@ -66,6 +68,11 @@ public:
 
     // The hits of the rows ready at the cursor, at most `most`; empty when none is ready yet.
     std::span<const std::uint8_t> ready(std::int64_t most);
+    // For `rows` rows that ready() returned: the prizes won in the cursor's block before each of
+    // them and after the last, rows + 1 sums. The prizes of rows i to j - 1 are sums[j] - sums[i].
+    std::span<const std::uint32_t> prizeSums(std::size_t rows) const;
+    // For `rows` rows that ready() returned: how many have each hit count.
+    HitCounts countHits(std::size_t rows) const;
     // Moves the cursor past `rows` rows of what ready() returned, and writes the last of them, in
     // the order drawn, into `last`.
     void commit(std::size_t rows, SimulationState::Row& last);
@@ -76,6 +83,11 @@ private:
         bool writing = false;                     // a worker draws into it; guarded by mutex_
         std::array<std::uint8_t, blockRows> hits;
         std::array<std::uint64_t, blockRows> starts;  // the generator's position at each row
+        // The prizes of the block's rows before each row; a block's prizes fit 32 bits, since
+        // even 10 000 rows of the largest prize come to 2 * 10^9.
+        std::array<std::uint32_t, blockRows + 1> prizeSums;
+        // Each 1000 rows' hit counts, as the stretches that end at every 1000th row take them.
+        std::array<std::array<std::uint16_t, maxLevel + 1>, blockRows / 1000> thousands;
     };
 
     void work();

@@ -52,6 +52,12 @@ bool Simulator::numbersComplete(double level) const {
     return true;
 }
 
+int Simulator::chosenLevel() const {
+    const std::optional<double> level = levelValue();
+    const int floored = level ? floorToInt16(*level) : 0;
+    return isLevel(floored) ? floored : 0;
+}
+
 void Simulator::readRunSettings() {
     play_.level = floorToInt16(levelValue().value_or(0));
     const int boxes = std::clamp(play_.level, 0, numberBoxes);
@@ -138,17 +144,14 @@ bool Simulator::commitStretch() {
     if (hits.empty()) {
         return false;
     }
-    if (play_.level == maxLevel) {
+    HitCounts rows = engine_.countHits(hits.size());
+    if (play_.level == maxLevel && rows[maxLevel] > 0) {
         const auto jackpot = std::find(hits.begin(), hits.end(), maxLevel);
-        if (jackpot != hits.end()) {
-            hits = hits.first(static_cast<std::size_t>(jackpot - hits.begin()) + 1);
-        }
-    }
-    HitCounts rows{};
-    for (const std::uint8_t h : hits) {
-        ++rows[h];
+        hits = hits.first(static_cast<std::size_t>(jackpot - hits.begin()) + 1);
+        rows = engine_.countHits(hits.size());
     }
     state_.Rows += static_cast<std::int64_t>(hits.size());
+    record_.commit(engine_.prizeSums(hits.size()));
     engine_.commit(hits.size(), state_.Drawn);
     limitRowOwed_ = false;
     ScoreRows(rows);
@@ -170,6 +173,7 @@ void Simulator::ScoreRows(const HitCounts& rows) {
             std::copy(counts.begin(), counts.end(), shown_.hits.begin());
             shown_.levelPending = true;
             shown_.jackpotPending = false;  // the refresh rewrites the 10-hit label too
+            record_.refresh(level, state_);
         }
     }
     if (refreshAllowed()) {
@@ -264,6 +268,7 @@ void Simulator::cmdReset_Click() {
     window_.setVisible(Control::cmdJatka, false);
     window_.setEnabled(Control::chkFast, true);
     state_.hitCounts.fill(0);
+    record_.clear();
     engine_.stop();  // the rows drawn ahead belong to the series that ends here
     limitRowOwed_ = false;
     HideLevelPanel();

@@ -8,6 +8,7 @@
 
 #include "core/RowEngine.h"
 #include "core/Scoring.h"
+#include "core/SeriesRecord.h"
 #include "core/SimulationState.h"
 #include "core/WindowPort.h"
 #include "platform/RuntimeServices.h"
@@ -69,6 +70,10 @@ public:
     SimulationState& state() { return state_; }
     const SimulationState& state() const { return state_; }
     const Play& play() const { return play_; }
+    // What the series has shown, for the chart.
+    const SeriesRecord& record() const { return record_; }
+    // The level the level box's text names, 0 when it names none.
+    int chosenLevel() const;
 
 private:
     // What the result labels and the row counter are to show, kept as values: captions are
@@ -100,6 +105,7 @@ private:
     RowEngine& engine_;
     char separator_;
     SimulationState state_;
+    SeriesRecord record_;
     Play play_;
     int fastMode_ = 0;
     bool going_ = false;         // set going by a start; goes on until StopRequested

@@ -45,4 +45,50 @@ inline constexpr std::string_view deviation = "Keskihajonta ";
 inline constexpr std::string_view deviationRows = " rivillä: ±";
 inline constexpr std::string_view deviationUnit = " %-yks.";
 
+// The chart window.
+inline constexpr std::string_view chartButton = "Kaavio";
+inline constexpr std::string_view chartTitle = "Zarno – kaavio";
+inline constexpr std::string_view payoutTab = "Palautus";
+inline constexpr std::string_view hitsTab = "Osumat";
+inline constexpr std::string_view playersTab = "Pelaajat";
+inline constexpr std::string_view copy = "Kopioi";
+inline constexpr std::string_view saveImage = "Tallenna kuva…";
+inline constexpr std::string_view about = "Tietoja";
+inline constexpr std::string_view aboutQt = "Tietoja Qt:sta";
+inline constexpr std::string_view imageFiles = "PNG-kuvat (*.png)";
+inline constexpr std::string_view imageNotSaved = "Kuvan tallennus ei onnistunut.";
+inline constexpr std::string_view playerRows = "Pelaajan rivit: ";
+// The charts' axes and legends.
+inline constexpr std::string_view rowsAxis = "Rivejä";
+inline constexpr std::string_view payoutAxis = "Palautus (%)";
+inline constexpr std::string_view shareAxis = "Osuus (%)";
+inline constexpr std::string_view hitsAxis = "Oikein";
+inline constexpr std::string_view netAxis = "Tulos (€)";
+inline constexpr std::string_view playersAxis = "Pelaajia (%)";
+inline constexpr std::string_view observed = "Havaittu";
+inline constexpr std::string_view expected = "Odotettu";
+inline constexpr std::string_view band2 = "±2σ";
+inline constexpr std::string_view band3 = "±3σ";
+inline constexpr std::string_view stray = "yli 2σ";
+inline constexpr std::string_view ahead = "voitolla";
+// The tables' columns.
+inline constexpr std::array<std::string_view, 5> payoutColumns = {
+    "Rivejä", "Palautus (%)", "Odotettu (%)", "Alaraja 2σ (%)", "Yläraja 2σ (%)"};
+inline constexpr std::array<std::string_view, 5> hitsColumns = {"Oikein", "Kpl", "Osuus (%)",
+                                                                "Odotettu (%)", "Poikkeama (σ)"};
+inline constexpr std::array<std::string_view, 7> playersColumns = {
+    "Rivejä pelaajalla",   "Pelaajia",     "Voitolla (%)",
+    "Voitolla tarkka (%)", "Mediaani (€)", "Mediaani tarkka (€)",
+    "Odotettu tulos (€)"};
+// The about box: the version follows the first line.
+inline constexpr std::string_view aboutVersion = "Zarno, versio ";
+inline constexpr std::string_view aboutText =
+    "Näyttää, miten 20/70-numeroarvonta maksaa voittoja pitkän päälle.\n\n"
+    "Copyright © 2026 The Zarno developers\n\n"
+    "Zarno on vapaa ohjelma: sitä saa levittää ja muuttaa GNU General Public Licensen "
+    "(GPL) version 3 tai (valintasi mukaan) minkä tahansa myöhemmän version ehdoin.\n\n"
+    "Ohjelmalla ei ole MITÄÄN TAKUUTA, ei edes takuuta kaupallisesta kelpoisuudesta tai "
+    "soveltuvuudesta tiettyyn tarkoitukseen. Katso lisenssi: "
+    "https://www.gnu.org/licenses/gpl-3.0.html";
+
 }  // namespace zarno::texts

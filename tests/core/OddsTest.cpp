@@ -5,8 +5,12 @@
 
 #include <boost/math/distributions/hypergeometric.hpp>
 #include <cmath>
+#include <vector>
 
 #include "core/Levels.h"
+#include "core/PrizeTable.h"
+#include "core/ResultsText.h"
+#include "core/SessionOdds.h"
 
 namespace zarno {
 namespace {
@@ -43,6 +47,71 @@ TEST(Odds, ExpectedReturnsAreThoseOfThePrizeTable) {
     const double p = 190.0 / 2415.0;
     EXPECT_DOUBLE_EQ(odds::expectedPrize(2), 7 * p);
     EXPECT_DOUBLE_EQ(odds::prizeDeviation(2), std::sqrt(49 * p - 49 * p * p));
+}
+
+// Every sequence of hit counts a session of up to three rows can have, with its chance: the law
+// of its total prize without any dynamic programme.
+TEST(Odds, SessionLawsAreThoseOfEveryPossibleSession) {
+    for (const int level : {2, 5, 10}) {
+        for (const int rows : {1, 2, 3}) {
+            SCOPED_TRACE(testing::Message() << "level " << level << ", " << rows << " rows");
+            std::vector<double> byWinnings(static_cast<std::size_t>(rows) + 1);
+            double ahead = 0;
+            std::vector<int> hits(static_cast<std::size_t>(rows), 0);
+            for (bool more = true; more;) {
+                double chance = 1;
+                std::int64_t won = 0;
+                for (const int k : hits) {
+                    chance *= odds::hitChance(level, k);
+                    won += prize(level, k);
+                }
+                (won > rows ? ahead : byWinnings[static_cast<std::size_t>(won)]) += chance;
+                more = false;  // the next sequence, as an odometer counts
+                for (int& k : hits) {
+                    if (++k <= level) {
+                        more = true;
+                        break;
+                    }
+                    k = 0;
+                }
+            }
+            const odds::SessionLaw law = odds::sessionLaw(level, rows);
+            EXPECT_NEAR(law.ahead, ahead, 1e-15);
+            double below = 0;
+            std::int64_t median = 1;
+            for (std::size_t w = 0; w < byWinnings.size(); ++w) {
+                EXPECT_NEAR(law.byWinnings[w], byWinnings[w], 1e-15) << w << " euros";
+                below += byWinnings[w];
+                if (below >= 0.5 && median > 0) {
+                    median = static_cast<std::int64_t>(w) - rows;
+                }
+            }
+            EXPECT_EQ(law.medianNet(), median);
+        }
+    }
+    // The figures the chart quotes.
+    const odds::SessionLaw year = odds::sessionLaw(10, 52);
+    EXPECT_NEAR(100 * year.ahead, 2.646, 0.0005);
+    EXPECT_EQ(year.medianNet(), -41);
+    EXPECT_NEAR(100 * odds::sessionLaw(2, 5200).ahead, 6.218e-53, 0.0005e-53);
+}
+
+// The funnel is the expected payout plus and minus multiples of the spread that the winnings
+// label's tooltip gives for the same rows.
+TEST(Odds, ThePayoutBandIsTheTooltipsSpreadAroundTheExpectation) {
+    for (const auto& [level, rows] :
+         {std::pair{2, std::int64_t{1000}}, std::pair{6, std::int64_t{124'000}},
+          std::pair{10, std::int64_t{4'000'000'000}}}) {
+        std::string tip;
+        writeWinningsTip(tip, level, rows, '.');
+        const std::size_t sign = tip.find("±");
+        const double spread = std::stod(tip.substr(sign + std::string("±").size()));
+        const odds::Band two = odds::payoutBand(level, rows, 2);
+        const odds::Band three = odds::payoutBand(level, rows, 3);
+        EXPECT_NEAR((two.high - two.low) / 4, spread, 0.005 + 0.005 * spread) << tip;
+        EXPECT_NEAR((three.high + three.low) / 2, 100 * odds::expectedPrize(level), 1e-9);
+        EXPECT_NEAR(three.high - two.high, (two.high - two.low) / 4, 1e-9);
+    }
 }
 
 }  // namespace

@@ -223,10 +223,17 @@ TEST(RowEngine, ResumingWithAnotherPlayKeepsTheRows) {
     first.numbers = {1, 2};
     Play second = first;
     second.numbers = {3, 4};
+    // Takes rows as they come; the prizes of each stretch are the difference of its sums.
     const auto take = [](RowEngine& engine, std::int64_t rows, SimulationState::Row& last) {
         std::vector<std::uint8_t> hits;
         while (rows > 0) {
             const auto ready = engine.ready(std::min<std::int64_t>(rows, 1000));
+            const auto sums = engine.prizeSums(ready.size());
+            std::uint32_t won = 0;
+            for (const std::uint8_t h : ready) {
+                won += static_cast<std::uint32_t>(prize(2, h));
+            }
+            EXPECT_EQ(sums.back() - sums.front(), won);
             hits.insert(hits.end(), ready.begin(), ready.end());
             engine.commit(ready.size(), last);
             rows -= static_cast<std::int64_t>(ready.size());

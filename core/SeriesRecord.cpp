@@ -1,0 +1,144 @@
+#include "core/SeriesRecord.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/PrizeTable.h"
+
+namespace zarno {
+namespace {
+
+constexpr int pointsPerDecade = 200;
+// Sessions completed between two refreshes are kept until the refresh. In either mode of the
+// window that is at most a thousand rows' worth; should no refresh come, they are counted early.
+constexpr std::size_t heldSessions = 4096;
+
+// The row counts the payout path is taken at, up to the row limit.
+const std::vector<std::int64_t>& pathRows() {
+    static const std::vector<std::int64_t> rows = [] {
+        std::vector<std::int64_t> all;
+        for (std::int64_t decade = 1000; decade <= 4'000'000'001; decade *= 10) {
+            for (int step = 0; step < pointsPerDecade; ++step) {
+                const double at = static_cast<double>(decade) *
+                                  std::pow(10.0, static_cast<double>(step) / pointsPerDecade);
+                all.push_back(step == 0 ? decade : static_cast<std::int64_t>(std::ceil(at)));
+            }
+        }
+        return all;
+    }();
+    return rows;
+}
+
+}  // namespace
+
+std::optional<std::int64_t> SessionTally::medianNet() const {
+    std::int64_t below = 0;
+    for (std::size_t w = 0; w < byWinnings.size(); ++w) {
+        below += byWinnings[w];
+        if (completed > 0 && 2 * below >= completed) {
+            return static_cast<std::int64_t>(w) - length;
+        }
+    }
+    return std::nullopt;
+}
+
+SeriesRecord::SeriesRecord() {
+    path_.reserve(pathRows().size());
+    for (std::size_t i = 0; i < sessionLengths.size(); ++i) {
+        tallies_[i].length = sessionLengths[i];
+        tallies_[i].byWinnings.resize(static_cast<std::size_t>(sessionLengths[i]) + 1);
+        cutters_[i].completed.reserve(heldSessions);
+    }
+}
+
+// Only the sessions that end in the stretch cost anything: the prizes between two ends are one
+// subtraction of prefix sums. A session of one row is a row, counted from the hits at refresh.
+void SeriesRecord::commit(std::span<const std::uint32_t> prizeSums) {
+    const std::size_t rows = prizeSums.size() - 1;
+    for (std::size_t i = 1; i < sessionLengths.size(); ++i) {
+        Cutter& cutter = cutters_[i];
+        for (std::size_t at = 0; at < rows;) {
+            const std::size_t take =
+                std::min(static_cast<std::size_t>(sessionLengths[i] - cutter.filled), rows - at);
+            cutter.partial += prizeSums[at + take] - prizeSums[at];
+            cutter.filled += static_cast<int>(take);
+            at += take;
+            if (cutter.filled == sessionLengths[i]) {
+                if (cutter.completed.size() == heldSessions) {
+                    tallyCompleted(i);
+                }
+                cutter.completed.push_back(cutter.partial);
+                cutter.partial = 0;
+                cutter.filled = 0;
+            }
+        }
+    }
+}
+
+void SeriesRecord::tallyCompleted(std::size_t which) {
+    SessionTally& tally = tallies_[which];
+    for (const std::int64_t won : cutters_[which].completed) {
+        ++tally.completed;
+        if (won > tally.length) {
+            ++tally.ahead;
+        } else {
+            ++tally.byWinnings[static_cast<std::size_t>(won)];
+        }
+    }
+    cutters_[which].completed.clear();
+}
+
+void SeriesRecord::refresh(int level, const SimulationState& state) {
+    level_ = level;
+    rows_ = state.Rows;
+    winnings_ = state.Winnings;
+    hits_.fill(0);
+    if (isLevel(level)) {
+        const auto counts = state.Hits(level);
+        std::copy(counts.begin(), counts.end(), hits_.begin());
+    }
+    const auto& at = pathRows();
+    if (nextPoint_ < at.size() && rows_ >= at[nextPoint_]) {
+        path_.push_back({rows_, winnings_});
+        while (nextPoint_ < at.size() && at[nextPoint_] <= rows_) {
+            ++nextPoint_;
+        }
+    }
+    // Sessions of one row: every row is one, and its prize tells where it falls.
+    SessionTally& single = tallies_[0];
+    single.completed = 0;
+    single.ahead = 0;
+    std::fill(single.byWinnings.begin(), single.byWinnings.end(), 0);
+    for (int k = 0; isLevel(level) && k <= level; ++k) {
+        const std::int64_t won = prize(level, k);
+        const std::int64_t rows = hits_[static_cast<std::size_t>(k)];
+        single.completed += rows;
+        if (won > single.length) {
+            single.ahead += rows;
+        } else {
+            single.byWinnings[static_cast<std::size_t>(won)] += rows;
+        }
+    }
+    for (std::size_t i = 1; i < sessionLengths.size(); ++i) {
+        tallyCompleted(i);
+    }
+}
+
+void SeriesRecord::clear() {
+    level_ = 0;
+    rows_ = 0;
+    winnings_ = 0;
+    hits_.fill(0);
+    path_.clear();
+    nextPoint_ = 0;
+    for (std::size_t i = 0; i < sessionLengths.size(); ++i) {
+        tallies_[i].completed = 0;
+        tallies_[i].ahead = 0;
+        std::fill(tallies_[i].byWinnings.begin(), tallies_[i].byWinnings.end(), 0);
+        cutters_[i].partial = 0;
+        cutters_[i].filled = 0;
+        cutters_[i].completed.clear();
+    }
+}
+
+}  // namespace zarno

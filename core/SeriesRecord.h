@@ -1,0 +1,79 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "core/Scoring.h"
+
+namespace zarno {
+
+// The session lengths the chart compares: one row, ten rows, and a row a week for a year, ten
+// years and a hundred years.
+inline constexpr std::array<int, 5> sessionLengths = {1, 10, 52, 520, 5200};
+
+// The completed sessions of one length, each a player who paid `length` euros for `length`
+// rows: how many there are, how many won more than they paid, and how many won each sum from 0
+// to `length` euros.
+struct SessionTally {
+    int length = 0;
+    std::int64_t completed = 0;
+    std::int64_t ahead = 0;
+    std::vector<std::int64_t> byWinnings;  // length + 1 counts; the sessions ahead are not in it
+
+    // The median net result, winnings minus stake: the smallest value that at least half of the
+    // sessions do not exceed. None without sessions, or when more than half are ahead.
+    std::optional<std::int64_t> medianNet() const;
+};
+
+// The payout percentage as a series went on.
+struct PayoutPoint {
+    std::int64_t rows = 0;
+    std::int64_t winnings = 0;
+};
+
+// What a series has shown, for the chart: the figures of the captions' last refresh, the payout
+// at a fixed set of row counts up to then, and the series cut from its first row into sessions of
+// each length, counted up to then. Refreshed only when the captions are, so that it follows the
+// fast-mode rule as they do; cleared by start over.
+class SeriesRecord {
+public:
+    SeriesRecord();
+
+    // Rows of the series committed: `prizeSums` holds the prizes won before each row of the
+    // stretch and after its last, rows + 1 sums counted from any origin.
+    void commit(std::span<const std::uint32_t> prizeSums);
+    // The captions were refreshed with these figures of the series, played at `level`.
+    void refresh(int level, const SimulationState& state);
+    void clear();
+
+    int level() const { return level_; }
+    std::int64_t rows() const { return rows_; }
+    std::int64_t winnings() const { return winnings_; }
+    const HitCounts& hits() const { return hits_; }
+    // Points spaced evenly on a logarithmic scale from 1000 rows, 200 to a decade, each taken at
+    // the first refresh at or past it; every power of ten from 1000 on is taken at its own row.
+    std::span<const PayoutPoint> path() const { return path_; }
+    const SessionTally& sessions(std::size_t which) const { return tallies_[which]; }
+
+private:
+    struct Cutter {
+        std::int64_t partial = 0;             // the prizes of the session under way
+        int filled = 0;                       // its rows so far
+        std::vector<std::int64_t> completed;  // winnings of sessions completed since the refresh
+    };
+    void tallyCompleted(std::size_t which);
+
+    int level_ = 0;
+    std::int64_t rows_ = 0;
+    std::int64_t winnings_ = 0;
+    HitCounts hits_{};
+    std::vector<PayoutPoint> path_;
+    std::size_t nextPoint_ = 0;
+    std::array<SessionTally, sessionLengths.size()> tallies_;
+    std::array<Cutter, sessionLengths.size()> cutters_;
+};
+
+}  // namespace zarno

@@ -1,0 +1,143 @@
+// What a series records for the chart: sessions cut from its rows, the payout path, and the
+// tables made of them.
+#include "core/SeriesRecord.h"
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+#include "core/ChartTables.h"
+#include "core/PrizeTable.h"
+
+namespace zarno {
+namespace {
+
+// Prefix sums of `prizes` from `origin` on, as a block of the engine holds them.
+std::vector<std::uint32_t> sumsOf(const std::vector<std::uint32_t>& prizes, std::size_t first,
+                                  std::size_t count, std::uint32_t origin) {
+    std::vector<std::uint32_t> sums{origin};
+    for (std::size_t i = first; i < first + count; ++i) {
+        sums.push_back(sums.back() + prizes[i]);
+    }
+    return sums;
+}
+
+// A scripted series of 12 345 rows, committed in stretches that end where the engine's do (at
+// 1000th rows and now and then in between, as at a jackpot) and whose sums start afresh at the
+// blocks' borders, refreshed as fast mode refreshes: the sessions are those of a plain cut.
+TEST(SeriesRecord, CutsTheSeriesIntoCompletedSessionsFromItsFirstRow) {
+    std::vector<std::uint32_t> prizes(12'345);
+    for (std::size_t i = 0; i < prizes.size(); ++i) {
+        prizes[i] = i % 7 == 0 ? 7 : (i % 97 == 0 ? 60 : 0);
+    }
+    SimulationState state;
+    SeriesRecord record;
+    std::size_t row = 0;
+    for (const std::size_t end : {700u, 1000u, 2000u, 2513u, 3000u, 10'000u, 11'000u, 12'345u}) {
+        for (std::size_t blockEnd = (row / 10'000 + 1) * 10'000; row < end;) {
+            const std::size_t count = std::min(end, blockEnd) - row;
+            record.commit(sumsOf(prizes, row, count, row % 10'000 == 0 ? 0 : 123));
+            row += count;
+            blockEnd += 10'000;
+        }
+        state.Rows = static_cast<std::int64_t>(row);
+        if (row % 1000 == 0) {
+            record.refresh(2, state);
+        }
+    }
+    EXPECT_EQ(record.rows(), 11'000);  // the last refresh, as the captions show it
+    for (std::size_t i = 1; i < sessionLengths.size(); ++i) {
+        const auto length = static_cast<std::size_t>(sessionLengths[i]);
+        SessionTally expected;
+        expected.byWinnings.resize(length + 1);
+        for (std::size_t first = 0; first + length <= 11'000; first += length) {
+            const auto won = std::accumulate(
+                prizes.begin() + static_cast<std::ptrdiff_t>(first),
+                prizes.begin() + static_cast<std::ptrdiff_t>(first + length), std::int64_t{0});
+            ++expected.completed;
+            won > static_cast<std::int64_t>(length)
+                ? ++expected.ahead
+                : ++expected.byWinnings[static_cast<std::size_t>(won)];
+        }
+        SCOPED_TRACE(length);
+        EXPECT_EQ(record.sessions(i).completed, expected.completed);
+        EXPECT_EQ(record.sessions(i).ahead, expected.ahead);
+        EXPECT_EQ(record.sessions(i).byWinnings, expected.byWinnings);
+    }
+    record.clear();
+    EXPECT_EQ(record.sessions(1).completed, 0);
+    EXPECT_TRUE(record.path().empty());
+}
+
+bool shows(const Table& table, const std::string& text) {
+    for (const auto& line : table.rows) {
+        for (const auto& cell : line) {
+            if (cell.find(text) != std::string::npos) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// States at the edges of a series give tables without a number that is none.
+TEST(SeriesRecord, TablesStayWholeAtTheEdgesOfASeries) {
+    const struct {
+        const char* name;
+        int level;
+        std::int64_t rows;
+        std::vector<std::int64_t> hits;  // by hit count, from 0
+        std::size_t payoutLines;
+    } cases[] = {
+        {"no row yet", 10, 0, {}, 0},
+        {"a jackpot at row 7", 10, 7, {1, 3, 2, 0, 0, 0, 0, 0, 0, 0, 1}, 1},
+        {"between powers of ten", 2, 3'500'000, {1'800'000, 1'400'000, 300'000}, 5},
+        {"at the row limit", 2, 4'000'000'001, {2'000'000'000, 1'700'000'000, 300'000'001}, 8},
+        {"no level", 0, 5000, {}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SeriesRecord record;
+        SimulationState state;
+        for (std::int64_t rows = 1000; rows < c.rows; rows *= 10) {
+            state.Rows = rows;
+            record.refresh(c.level, state);
+        }
+        state.Rows = c.rows;
+        for (std::size_t k = 0; k < c.hits.size(); ++k) {
+            state.Hits(c.level)[k] = c.hits[k];
+            state.Winnings += c.hits[k] * prize(c.level, static_cast<int>(k));
+        }
+        record.refresh(c.level, state);
+        const odds::SessionLaws laws{};
+        for (const Table& table :
+             {payoutTable(record, c.level, ','), hitsTable(record, c.level, ','),
+              playersTable(record, c.level, &laws, ','),
+              playersTable(record, c.level, nullptr, ',')}) {
+            EXPECT_FALSE(shows(table, "nan") || shows(table, "inf"));
+            for (const auto& line : table.rows) {
+                EXPECT_EQ(line.size(), table.headers.size());
+            }
+        }
+        EXPECT_EQ(payoutTable(record, c.level, ',').rows.size(), c.payoutLines);
+        EXPECT_EQ(hitsTable(record, c.level, ',').rows.size(),
+                  isLevel(c.level) ? static_cast<std::size_t>(c.level) + 1 : 0u);
+    }
+}
+
+TEST(SeriesRecord, ChancesHaveFourSignificantDigits) {
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
+        {2.6458, "2,646"},     {12.5, "12,50"},           {100, "100,0"}, {0.0012345, "0,001235"},
+        {0.0001, "0,0001000"}, {6.2184e-53, "6,218e-53"}, {0, "0"}};
+    for (const auto& c : cases) {
+        std::string text;
+        appendSignificant(text, c.value, ',');
+        EXPECT_EQ(text, c.text);
+    }
+}
+
+}  // namespace
+}  // namespace zarno
