@@ -1,7 +1,8 @@
 // Rows per second: one bare thread, the engine with all its workers, the window's thread
-// committing rows that are always ready, and the real window in fast and non-fast mode; with
-// the pause latency, how long events wait for the window's thread, the peak memory and the
-// allocations per row. Offscreen by default; on an X display with --display NAME.
+// committing rows that are always ready, and the real window in fast and non-fast mode, also with
+// the chart window open; with the pause latency, how long events wait for the window's thread,
+// the peak memory and the allocations per row. Offscreen by default; on an X display with
+// --display NAME.
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,6 +30,7 @@
 #include "bench/Figures.h"
 #include "core/DrawGenerator.h"
 #include "core/RowEngine.h"
+#include "ui/ChartWindow.h"
 #include "ui/Zarno.h"
 
 namespace zarno::bench {
@@ -299,6 +301,7 @@ int main(int argc, char** argv) {
     using namespace zarno::bench;
     std::int64_t fastRows = 200'000'000;
     std::int64_t slowRows = 200'000'000;
+    std::int64_t chartRows = 1'000'000'000;
     for (int i = 1; i + 1 < argc; i += 2) {
         if (std::strcmp(argv[i], "--display") == 0) {
             qputenv("QT_QPA_PLATFORM", "xcb");
@@ -307,6 +310,8 @@ int main(int argc, char** argv) {
             fastRows = std::stoll(argv[i + 1]);
         } else if (std::strcmp(argv[i], "--slow-rows") == 0) {
             slowRows = std::stoll(argv[i + 1]);
+        } else if (std::strcmp(argv[i], "--chart-rows") == 0) {
+            chartRows = std::stoll(argv[i + 1]);
         }
     }
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
@@ -358,6 +363,27 @@ int main(int argc, char** argv) {
         }
     }
 
+    // The same with the chart window open on the payout's funnel, which is drawn once a frame; and
+    // the memory after a long series with it open.
+    const double peakWithoutChart = peakResidentMegabytes();
+    bench.window().cmdKaavio_Click();
+    bench.window().chartWindow()->tabs()->setCurrentIndex(ChartWindow::payoutTab);
+    double fastChart = 1e300, slowChart = 1e300;
+    for (const int level : {2, 10}) {
+        // The chart works out a level's exact laws once, for a good part of a second; measured is
+        // the steady drawing after that.
+        bench.run(level, true, 1'000'000);
+        QEventLoop settle;
+        QTimer::singleShot(1000, &settle, &QEventLoop::quit);
+        settle.exec();
+    }
+    for (const int level : {2, 10}) {
+        fastChart = std::min(fastChart, bench.run(level, true, fastRows).rowsPerSecond);
+        slowChart = std::min(slowChart, bench.run(level, false, slowRows).rowsPerSecond);
+    }
+    bench.run(10, true, chartRows);
+    const double peakWithChart = peakResidentMegabytes();
+
     printFigure("threads", bench.workers(), "workers");
     printFigure("core_rows_per_s_1thread", coreWorst, "rows/s");
     printFigure("engine_rows_per_s", engineWorst, "rows/s");
@@ -366,6 +392,10 @@ int main(int argc, char** argv) {
     printFigure("slow_rows_per_s", slowWorst, "rows/s");
     printFigure("fast_vs_engine", fastWorst / engineWorst, "ratio");
     printFigure("slow_vs_engine", slowWorst / engineWorst, "ratio");
+    printFigure("fast_rows_per_s_chart", fastChart, "rows/s");
+    printFigure("slow_rows_per_s_chart", slowChart, "rows/s");
+    printFigure("fast_chart_vs_engine", fastChart / engineWorst, "ratio");
+    printFigure("slow_chart_vs_engine", slowChart / engineWorst, "ratio");
     printFigure("commit_rows_per_s", commit, "rows/s");
     printFigure("commit_workers_kept_up", commit / coreWorst, "workers");
     printFigure("pause_latency_ms", latency, "ms");
@@ -373,7 +403,9 @@ int main(int argc, char** argv) {
     printFigure("event_latency_ms_idle_p99", idle.second, "ms");
     printFigure("event_latency_ms_drawing_median", drawing.first, "ms");
     printFigure("event_latency_ms_drawing_p99", drawing.second, "ms");
-    printFigure("peak_rss_mb", peakResidentMegabytes(), "MB");
+    printFigure("peak_rss_mb", peakWithoutChart, "MB");
+    printFigure("peak_rss_mb_chart", peakWithChart, "MB");
+    printFigure("rows_with_chart", static_cast<double>(chartRows), "rows");
     printFigure("allocs_per_row", allocsWorst, "allocs");
     return 0;
 }

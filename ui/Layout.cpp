@@ -156,6 +156,13 @@ std::vector<ControlSpec> buildLayout() {
          .control = Control::cmdJatka,
          .tab = tabAfterBoxes + 3,
          .onClick = &Simulator::cmdJatka_Click},
+        // In the space right of the result frames, which no control uses at any level.
+        {.name = "cmdKaavio",
+         .kind = K::button,
+         .caption = qtext(texts::chartButton),
+         .rect = {5520, 1440, 735, 375},
+         .tab = tabAfterBoxes + 8,
+         .onClick = &Zarno::cmdKaavio_Click},
     };
     layout.insert(layout.end(), std::begin(buttons), std::end(buttons));
     return layout;

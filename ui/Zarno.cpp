@@ -16,6 +16,7 @@
 #include "core/ResultsText.h"
 #include "core/Texts.h"
 #include "platform/qt/Fonts.h"
+#include "ui/ChartWindow.h"
 #include "ui/Icon.h"
 #include "ui/Layout.h"
 
@@ -108,6 +109,17 @@ Zarno::~Zarno() {
     engine_.setWake({});
 }
 
+void Zarno::cmdKaavio_Click() {
+    if (!chart_) {
+        chart_ = std::make_unique<ChartWindow>(simulator_, separator_);
+        chart_->setWindowIcon(windowIcon());
+    }
+    chart_->show();
+    chart_->raise();
+    chart_->activateWindow();
+    chart_->present();
+}
+
 void Zarno::createControls() {
     std::vector<std::pair<int, QWidget*>> tabbed;
     for (const ui::ControlSpec& spec : ui::windowLayout()) {
@@ -176,6 +188,10 @@ void Zarno::tick(bool frame) {
     // once a frame; a stopped run shows its last ones at once.
     if (frame || outcome == Simulator::Tick::stopped) {
         simulator_.presentResults();
+        if (chart_ && chart_->isVisible()) {
+            chart_->present(outcome == Simulator::Tick::stopped ? ChartWindow::When::now
+                                                                : ChartWindow::When::due);
+        }
     }
     if (outcome == Simulator::Tick::stopped) {
         frame_.stop();

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <atomic>
+#include <memory>
 #include <vector>
 
 #include "core/Levels.h"
@@ -21,7 +22,9 @@ class QPushButton;
 
 namespace zarno {
 
-// The program's one window. It creates its controls from the layout table, runs the handlers the
+class ChartWindow;
+
+// The program's main window. It creates its controls from the layout table, runs the handlers the
 // table gives them, and carries out what the simulation asks of its controls. A run goes on in
 // ticks from the window's event loop: when the engine wakes it because rows are ready, and once a
 // screen frame, which is also when the captions are presented.
@@ -33,6 +36,10 @@ public:
     ~Zarno() override;
 
     Simulator& simulator() { return simulator_; }
+
+    // Opens the chart window, or raises it when it is open.
+    void cmdKaavio_Click();
+    ChartWindow* chartWindow() const { return chart_.get(); }
 
     QWidget* widget(Control control) const { return controls_[static_cast<std::size_t>(control)]; }
     QPushButton* button(Control control) const;
@@ -78,6 +85,7 @@ private:
     QTimer frame_;
     std::atomic<bool> wakePosted_{false};
     Simulator simulator_;
+    std::unique_ptr<ChartWindow> chart_;
     bool shown_ = false;
 };
 
