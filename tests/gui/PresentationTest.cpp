@@ -85,7 +85,8 @@ void PresentationTest::aStoppedRunIsRepaintedWithItsLastCaptions() {
     QCOMPARE(share.painted, expectedCaptions(h.state(), 3).level[3]);
 }
 
-// The window's own ticks draw for half a second; the row counter follows, once a frame at most.
+// The window's own ticks draw two million rows, however long the machine takes; the row counter
+// follows them, once a frame at most.
 void PresentationTest::repaintsWhileDrawingAreAtMostOnePerFrame() {
     Harness h;
     playLevel(h.window, 2);
@@ -94,13 +95,12 @@ void PresentationTest::repaintsWhileDrawingAreAtMostOnePerFrame() {
     QElapsedTimer clock;
     clock.start();
     h.click(Control::cmdAloitaArvonta);
-    QTest::qWait(500);
+    QTRY_VERIFY_WITH_TIMEOUT(h.state().Rows >= 2'000'000, 60'000);
     h.click(Control::cmdTauko);
     const double frames = static_cast<double>(clock.elapsed()) / (1000.0 / 60.0);
     QVERIFY2(counter.paints <= frames + 3,
              qPrintable(QStringLiteral("%1 paints in %2 frames").arg(counter.paints).arg(frames)));
     QVERIFY(counter.paints >= 2);  // it does follow the run
-    QVERIFY(h.state().Rows > 1000);
 }
 
 }  // namespace zarno::test
