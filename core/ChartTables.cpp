@@ -12,8 +12,13 @@ namespace zarno {
 namespace {
 
 template <std::size_t N>
-std::vector<std::string_view> headersOf(const std::array<std::string_view, N>& columns) {
-    return {columns.begin(), columns.end()};
+std::vector<std::string> headersOf(const std::array<std::string_view, N>& columns,
+                                   const Wording& wording) {
+    std::vector<std::string> headers;
+    for (const std::string_view column : columns) {
+        headers.emplace_back(wording(column));
+    }
+    return headers;
 }
 
 std::string formatted(double value, std::string_view pattern, char separator) {
@@ -64,8 +69,9 @@ void appendSignificant(std::string& out, double value, char separator) {
         separator);
 }
 
-Table payoutTable(const SeriesRecord& record, int level, char separator) {
-    Table table{headersOf(texts::payoutColumns), {}};
+Table payoutTable(const SeriesRecord& record, int level, const Wording& wording) {
+    const char separator = wording.separator();
+    Table table{headersOf(texts::payoutColumns, wording), {}};
     if (!isLevel(level)) {
         return table;
     }
@@ -90,8 +96,9 @@ Table payoutTable(const SeriesRecord& record, int level, char separator) {
     return table;
 }
 
-Table hitsTable(const SeriesRecord& record, int level, char separator) {
-    Table table{headersOf(texts::hitsColumns), {}};
+Table hitsTable(const SeriesRecord& record, int level, const Wording& wording) {
+    const char separator = wording.separator();
+    Table table{headersOf(texts::hitsColumns, wording), {}};
     if (!isLevel(level)) {
         return table;
     }
@@ -114,8 +121,9 @@ Table hitsTable(const SeriesRecord& record, int level, char separator) {
 }
 
 Table playersTable(const SeriesRecord& record, int level, const odds::SessionLaws* laws,
-                   char separator) {
-    Table table{headersOf(texts::playersColumns), {}};
+                   const Wording& wording) {
+    const char separator = wording.separator();
+    Table table{headersOf(texts::playersColumns, wording), {}};
     if (!isLevel(level)) {
         return table;
     }

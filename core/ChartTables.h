@@ -6,25 +6,26 @@
 
 #include "core/SeriesRecord.h"
 #include "core/SessionOdds.h"
+#include "core/Wording.h"
 
 namespace zarno {
 
 // A table of the chart window as text: what a screen reader reads and the clipboard takes.
 struct Table {
-    std::vector<std::string_view> headers;  // the source texts, to be translated for the screen
+    std::vector<std::string> headers;
     std::vector<std::vector<std::string>> rows;
 };
 
 // The payout at each power of ten of rows from 1000 on and at the rows shown, beside the
 // expected payout and its band of two standard deviations.
-Table payoutTable(const SeriesRecord& record, int level, char separator);
+Table payoutTable(const SeriesRecord& record, int level, const Wording& wording);
 // Each hit count from L down to 0: the rows, their share, the exact share, and how many
 // standard deviations the count strays from what the odds expect.
-Table hitsTable(const SeriesRecord& record, int level, char separator);
+Table hitsTable(const SeriesRecord& record, int level, const Wording& wording);
 // Each session length: the players, the share of them ahead and their median net result, beside
 // the exact figures; `laws` may be missing while they are being worked out.
 Table playersTable(const SeriesRecord& record, int level, const odds::SessionLaws* laws,
-                   char separator);
+                   const Wording& wording);
 
 // Four significant digits; below 10^-4 a mantissa and a power of ten ("6.218e-53").
 void appendSignificant(std::string& out, double value, char separator);

@@ -39,31 +39,32 @@ std::string_view sharePattern(int level, int hits) {
 }
 
 void writeWinningsCaption(std::string& out, std::int64_t winnings, std::int64_t rows,
-                          char separator) {
-    out.assign(texts::winnings);
-    appendFormatted(out, winnings, rowCounterPattern, separator);
+                          const Wording& wording) {
+    out.assign(wording(texts::winnings));
+    appendFormatted(out, winnings, rowCounterPattern, wording.separator());
     out.append(" ( ");
-    appendFormatted(out, percentOf(winnings, rows), "#.##", separator);
+    appendFormatted(out, percentOf(winnings, rows), "#.##", wording.separator());
     out.append("% )");
 }
 
 void writeHitsCaption(std::string& out, int level, int hits, std::int64_t count, std::int64_t rows,
-                      char separator) {
-    out.assign(texts::hitsLabel[static_cast<std::size_t>(hits)]);
+                      const Wording& wording) {
+    out.assign(wording(texts::hitsLabel[static_cast<std::size_t>(hits)]));
     out.push_back(' ');
     appendInteger(out, count);
     out.append(" (");
-    appendFormatted(out, percentOf(count, rows), sharePattern(level, hits), separator);
+    appendFormatted(out, percentOf(count, rows), sharePattern(level, hits), wording.separator());
     out.append("%)");
 }
 
-void writeRowCounter(std::string& out, std::int64_t rows, char separator) {
+void writeRowCounter(std::string& out, std::int64_t rows, const Wording& wording) {
     out.clear();
-    appendFormatted(out, rows, rowCounterPattern, separator);
+    appendFormatted(out, rows, rowCounterPattern, wording.separator());
 }
 
-void writeJackpotMessage(std::string& out, const SimulationState::Row& drawn) {
-    out.assign(texts::jackpot);
+void writeJackpotMessage(std::string& out, const SimulationState::Row& drawn,
+                         const Wording& wording) {
+    out.assign(wording(texts::jackpot));
     out.append("\r\n\r\n");
     for (std::size_t j = 0; j < drawn.size(); ++j) {
         if (j > 0) {
@@ -73,27 +74,28 @@ void writeJackpotMessage(std::string& out, const SimulationState::Row& drawn) {
     }
 }
 
-void writeExpectedShare(std::string& out, int level, int hits, char separator) {
-    out.assign(texts::expectedShare);
-    appendFormatted(out, 100 * odds::hitChance(level, hits), sharePattern(level, hits), separator);
+void writeExpectedShare(std::string& out, int level, int hits, const Wording& wording) {
+    out.assign(wording(texts::expectedShare));
+    appendFormatted(out, 100 * odds::hitChance(level, hits), sharePattern(level, hits),
+                    wording.separator());
     out.push_back('%');
 }
 
-void writeWinningsTip(std::string& out, int level, std::int64_t rows, char separator) {
-    out.assign(texts::expectedReturn);
-    appendFormatted(out, 100 * odds::expectedPrize(level), "#.##", separator);
+void writeWinningsTip(std::string& out, int level, std::int64_t rows, const Wording& wording) {
+    out.assign(wording(texts::expectedReturn));
+    appendFormatted(out, 100 * odds::expectedPrize(level), "#.##", wording.separator());
     out.push_back('%');
     if (rows <= 0) {
         return;
     }
     out.push_back('\n');
-    out.append(texts::deviation);
-    appendFormatted(out, rows, rowCounterPattern, separator);
-    out.append(texts::deviationRows);
+    out.append(wording(texts::deviation));
+    appendFormatted(out, rows, rowCounterPattern, wording.separator());
+    out.append(wording(texts::deviationRows));
     const double deviation =
         100 * odds::prizeDeviation(level) / std::sqrt(static_cast<double>(rows));
-    appendFormatted(out, deviation, "#.##", separator);
-    out.append(texts::deviationUnit);
+    appendFormatted(out, deviation, "#.##", wording.separator());
+    out.append(wording(texts::deviationUnit));
 }
 
 }  // namespace zarno

@@ -5,26 +5,28 @@
 #include <string_view>
 
 #include "core/SimulationState.h"
+#include "core/Wording.h"
 
 namespace zarno {
 
 // The number pattern of the share of rows with `hits` hits at `level`.
 std::string_view sharePattern(int level, int hits);
 
-// The captions of the result labels and of the row counter, and the jackpot message. Each writes
-// the whole text into `out`, whose capacity it reuses.
+// The captions of the result labels and of the row counter, and the jackpot message, in the
+// wording given. Each writes the whole text into `out`, whose capacity it reuses.
 void writeWinningsCaption(std::string& out, std::int64_t winnings, std::int64_t rows,
-                          char separator);
+                          const Wording& wording);
 void writeHitsCaption(std::string& out, int level, int hits, std::int64_t count, std::int64_t rows,
-                      char separator);
-void writeRowCounter(std::string& out, std::int64_t rows, char separator);
-void writeJackpotMessage(std::string& out, const SimulationState::Row& drawn);
+                      const Wording& wording);
+void writeRowCounter(std::string& out, std::int64_t rows, const Wording& wording);
+void writeJackpotMessage(std::string& out, const SimulationState::Row& drawn,
+                         const Wording& wording);
 
 // The tooltip of a hit label: the share of rows with that many hits that the odds give.
-void writeExpectedShare(std::string& out, int level, int hits, char separator);
+void writeExpectedShare(std::string& out, int level, int hits, const Wording& wording);
 // The tooltip of a winnings label: the expected payout, and for `rows` above 0 a second line with
 // the exact standard deviation of the payout percentage after that many rows.
-void writeWinningsTip(std::string& out, int level, std::int64_t rows, char separator);
+void writeWinningsTip(std::string& out, int level, std::int64_t rows, const Wording& wording);
 
 inline constexpr std::string_view rowCounterPattern = "# ### ### ###";
 

@@ -11,8 +11,8 @@
 namespace zarno {
 
 Simulator::Simulator(WindowPort& window, RuntimeServices& services, RowEngine& engine,
-                     char decimalSeparator)
-    : window_(window), services_(services), engine_(engine), separator_(decimalSeparator) {
+                     Wording wording)
+    : window_(window), services_(services), engine_(engine), wording_(std::move(wording)) {
     caption_.reserve(128);
     message_.reserve(128);
 }
@@ -39,13 +39,13 @@ void Simulator::Form_Load() {
 }
 
 std::optional<double> Simulator::levelValue() const {
-    return textToNumber(window_.text(Control::cmbTaso), separator_);
+    return textToNumber(window_.text(Control::cmbTaso), wording_.separator());
 }
 
 // Checks the boxes the level asks for, in index order.
 bool Simulator::numbersComplete(double level) const {
     for (int i = 0; i < numberBoxes; ++i) {
-        if (level > i && !isNumeric(window_.text(numberBox(i)), separator_)) {
+        if (level > i && !isNumeric(window_.text(numberBox(i)), wording_.separator())) {
             return false;
         }
     }
@@ -62,8 +62,9 @@ void Simulator::readRunSettings() {
     play_.level = floorToInt16(levelValue().value_or(0));
     const int boxes = std::clamp(play_.level, 0, numberBoxes);
     for (int i = 0; i < numberBoxes; ++i) {
-        const auto number =
-            i < boxes ? textToNumber(window_.text(numberBox(i)), separator_) : std::nullopt;
+        const auto number = i < boxes
+                                ? textToNumber(window_.text(numberBox(i)), wording_.separator())
+                                : std::nullopt;
         play_.numbers[static_cast<std::size_t>(i)] = hittableNumber(number.value_or(0));
     }
     fastMode_ = window_.fastModeValue();
@@ -74,7 +75,7 @@ void Simulator::cmdAloitaArvonta_Click() {
     // refused like a missing number instead of failing or reading past the boxes.
     const std::optional<double> level = levelValue();
     if (!level || floorOf(*level) > maxLevel || !numbersComplete(*level)) {
-        showMessage(texts::numbersMissing);
+        showMessage(wording_(texts::numbersMissing));
         return;
     }
     window_.setEnabled(Control::cmdAloitaArvonta, false);
@@ -133,7 +134,7 @@ bool Simulator::commitStretch() {
     if (!limitRowOwed_ && static_cast<double>(state_.Rows) >= rowLimit) {
         state_.StopRequested = true;
         showCounter(state_.Rows);
-        showMessage(texts::rowLimitReached);
+        showMessage(wording_(texts::rowLimitReached));
         limitRowOwed_ = true;  // the pass still completes: one more row
     }
     const std::int64_t most = limitRowOwed_
@@ -195,7 +196,7 @@ void Simulator::announceJackpot() {
     shown_.jackpots = state_.Hits(maxLevel)[maxLevel];
     shown_.jackpotRows = state_.Rows;
     shown_.jackpotPending = true;
-    writeJackpotMessage(message_, state_.Drawn);
+    writeJackpotMessage(message_, state_.Drawn, wording_);
     showMessage(message_);
 }
 
@@ -209,25 +210,25 @@ void Simulator::presentResults() {
     if (shown_.levelPending) {
         shown_.levelPending = false;
         const int level = shown_.level;
-        writeWinningsCaption(caption_, shown_.winnings, shown_.rows, separator_);
+        writeWinningsCaption(caption_, shown_.winnings, shown_.rows, wording_);
         window_.setCaption(LabelId::winnings(level), caption_);
-        writeWinningsTip(caption_, level, shown_.rows, separator_);
+        writeWinningsTip(caption_, level, shown_.rows, wording_);
         window_.setToolTip(LabelId::winnings(level), caption_);
         for (int k = level; k >= 0; --k) {
             writeHitsCaption(caption_, level, k, shown_.hits[static_cast<std::size_t>(k)],
-                             shown_.rows, separator_);
+                             shown_.rows, wording_);
             window_.setCaption(LabelId::hits(level, k), caption_);
         }
     }
     if (shown_.jackpotPending) {
         shown_.jackpotPending = false;
         writeHitsCaption(caption_, maxLevel, maxLevel, shown_.jackpots, shown_.jackpotRows,
-                         separator_);
+                         wording_);
         window_.setCaption(LabelId::hits(maxLevel, maxLevel), caption_);
     }
     if (shown_.counterPending) {
         shown_.counterPending = false;
-        writeRowCounter(caption_, shown_.counter, separator_);
+        writeRowCounter(caption_, shown_.counter, wording_);
         window_.setCaption(LabelId::rowCounter(), caption_);
     }
 }

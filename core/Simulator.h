@@ -11,6 +11,7 @@
 #include "core/SeriesRecord.h"
 #include "core/SimulationState.h"
 #include "core/WindowPort.h"
+#include "core/Wording.h"
 #include "platform/RuntimeServices.h"
 
 namespace zarno {
@@ -35,8 +36,7 @@ public:
         more,     // time ran out with rows still ready: tick again as soon as events allow
     };
 
-    Simulator(WindowPort& window, RuntimeServices& services, RowEngine& engine,
-              char decimalSeparator);
+    Simulator(WindowPort& window, RuntimeServices& services, RowEngine& engine, Wording wording);
 
     void Form_Load();
     void cmdAloitaArvonta_Click();
@@ -103,7 +103,7 @@ private:
     WindowPort& window_;
     RuntimeServices& services_;
     RowEngine& engine_;
-    char separator_;
+    Wording wording_;
     SimulationState state_;
     SeriesRecord record_;
     Play play_;

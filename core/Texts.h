@@ -5,90 +5,114 @@
 
 #include "core/Levels.h"
 
+// Marks a text for Qt's lupdate, which collects it for translation in the context "Zarno"; here it
+// stays the Finnish source text, and the window translates it when it shows it. The same
+// definition as Qt's own, so that either may come first.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, x) x
+#endif
+
 // Every text the program shows, in Finnish, in one place. UTF-8.
 namespace zarno::texts {
 
 inline constexpr std::string_view title = "Zarno";
 
 // Messages.
-inline constexpr std::string_view numbersMissing = "Anna kaikki numerot.";
-inline constexpr std::string_view rowLimitReached = "Arvonta lopetettu (alkaa jo riittämään)";
-inline constexpr std::string_view jackpot = "Iso potti, 10/10 oikein!";
+inline constexpr std::string_view numbersMissing =
+    QT_TRANSLATE_NOOP("Zarno", "Anna kaikki numerot.");
+inline constexpr std::string_view rowLimitReached =
+    QT_TRANSLATE_NOOP("Zarno", "Arvonta lopetettu (alkaa jo riittämään)");
+inline constexpr std::string_view jackpot = QT_TRANSLATE_NOOP("Zarno", "Iso potti, 10/10 oikein!");
 
 // Controls, as created.
-inline constexpr std::string_view fastMode = "Vauhtia";
-inline constexpr std::string_view quit = "Lopeta";
-inline constexpr std::string_view levelHeading = "Taso";
-inline constexpr std::string_view rowsDrawn = "Rivejä arvottu/rahaa mennyt (kpl/€) : ";
-inline constexpr std::string_view numbersHeading = "Numerot";
-inline constexpr std::string_view start = "Arvontaa";
-inline constexpr std::string_view startOver = "Aloita alusta";
-inline constexpr std::string_view pause = "Tauko";
-inline constexpr std::string_view resume = "Jatka arvontaa";
+inline constexpr std::string_view fastMode = QT_TRANSLATE_NOOP("Zarno", "Vauhtia");
+inline constexpr std::string_view quit = QT_TRANSLATE_NOOP("Zarno", "Lopeta");
+inline constexpr std::string_view levelHeading = QT_TRANSLATE_NOOP("Zarno", "Taso");
+inline constexpr std::string_view rowsDrawn =
+    QT_TRANSLATE_NOOP("Zarno", "Rivejä arvottu/rahaa mennyt (kpl/€) : ");
+inline constexpr std::string_view numbersHeading = QT_TRANSLATE_NOOP("Zarno", "Numerot");
+inline constexpr std::string_view start = QT_TRANSLATE_NOOP("Zarno", "Arvontaa");
+inline constexpr std::string_view startOver = QT_TRANSLATE_NOOP("Zarno", "Aloita alusta");
+inline constexpr std::string_view pause = QT_TRANSLATE_NOOP("Zarno", "Tauko");
+inline constexpr std::string_view resume = QT_TRANSLATE_NOOP("Zarno", "Jatka arvontaa");
 inline constexpr std::string_view frame = "Zarno ";  // followed by the level
-inline constexpr std::string_view winningsHeading = "Voitot: ";
+inline constexpr std::string_view winningsHeading = QT_TRANSLATE_NOOP("Zarno", "Voitot: ");
 
 // The result labels: the label of k hits reads hitsLabel[k], and from its first refresh on
 // hitsLabel[k], a blank and the count; the winnings label likewise starts with winnings.
 inline constexpr std::array<std::string_view, maxLevel + 1> hitsLabel = {
-    "0 oikein (kpl):", "1 oikein (kpl):", "2 oikein (kpl):",  "3 oikein (kpl):",
-    "4 oikein (kpl):", "5 oikein (kpl):", "6 oikein (kpl):",  "7 oikein (kpl):",
-    "8 oikein (kpl):", "9 oikein (kpl):", "10 oikein (kpl):",
+    QT_TRANSLATE_NOOP("Zarno", "0 oikein (kpl):"),  QT_TRANSLATE_NOOP("Zarno", "1 oikein (kpl):"),
+    QT_TRANSLATE_NOOP("Zarno", "2 oikein (kpl):"),  QT_TRANSLATE_NOOP("Zarno", "3 oikein (kpl):"),
+    QT_TRANSLATE_NOOP("Zarno", "4 oikein (kpl):"),  QT_TRANSLATE_NOOP("Zarno", "5 oikein (kpl):"),
+    QT_TRANSLATE_NOOP("Zarno", "6 oikein (kpl):"),  QT_TRANSLATE_NOOP("Zarno", "7 oikein (kpl):"),
+    QT_TRANSLATE_NOOP("Zarno", "8 oikein (kpl):"),  QT_TRANSLATE_NOOP("Zarno", "9 oikein (kpl):"),
+    QT_TRANSLATE_NOOP("Zarno", "10 oikein (kpl):"),
 };
-inline constexpr std::string_view winnings = "Voitot (€): ";
+inline constexpr std::string_view winnings = QT_TRANSLATE_NOOP("Zarno", "Voitot (€): ");
 
 // Tooltips of the result labels: what the odds lead one to expect. A winnings label's second
 // line reads deviation, the rows, deviationRows, the deviation and deviationUnit.
-inline constexpr std::string_view expectedShare = "Odotettu osuus: ";
-inline constexpr std::string_view expectedReturn = "Odotettu palautus: ";
-inline constexpr std::string_view deviation = "Keskihajonta ";
-inline constexpr std::string_view deviationRows = " rivillä: ±";
-inline constexpr std::string_view deviationUnit = " %-yks.";
+inline constexpr std::string_view expectedShare = QT_TRANSLATE_NOOP("Zarno", "Odotettu osuus: ");
+inline constexpr std::string_view expectedReturn =
+    QT_TRANSLATE_NOOP("Zarno", "Odotettu palautus: ");
+inline constexpr std::string_view deviation = QT_TRANSLATE_NOOP("Zarno", "Keskihajonta ");
+inline constexpr std::string_view deviationRows = QT_TRANSLATE_NOOP("Zarno", " rivillä: ±");
+inline constexpr std::string_view deviationUnit = QT_TRANSLATE_NOOP("Zarno", " %-yks.");
 
 // The chart window.
-inline constexpr std::string_view chartButton = "Kaavio";
-inline constexpr std::string_view chartTitle = "Zarno – kaavio";
-inline constexpr std::string_view payoutTab = "Palautus";
-inline constexpr std::string_view hitsTab = "Osumat";
-inline constexpr std::string_view playersTab = "Pelaajat";
-inline constexpr std::string_view copy = "Kopioi";
-inline constexpr std::string_view saveImage = "Tallenna kuva…";
-inline constexpr std::string_view about = "Tietoja";
-inline constexpr std::string_view aboutQt = "Tietoja Qt:sta";
-inline constexpr std::string_view imageFiles = "PNG-kuvat (*.png)";
-inline constexpr std::string_view imageNotSaved = "Kuvan tallennus ei onnistunut.";
-inline constexpr std::string_view playerRows = "Pelaajan rivit: ";
+inline constexpr std::string_view chartButton = QT_TRANSLATE_NOOP("Zarno", "Kaavio");
+inline constexpr std::string_view chartTitle = QT_TRANSLATE_NOOP("Zarno", "Zarno – kaavio");
+inline constexpr std::string_view payoutTab = QT_TRANSLATE_NOOP("Zarno", "Palautus");
+inline constexpr std::string_view hitsTab = QT_TRANSLATE_NOOP("Zarno", "Osumat");
+inline constexpr std::string_view playersTab = QT_TRANSLATE_NOOP("Zarno", "Pelaajat");
+inline constexpr std::string_view copy = QT_TRANSLATE_NOOP("Zarno", "Kopioi");
+inline constexpr std::string_view saveImage = QT_TRANSLATE_NOOP("Zarno", "Tallenna kuva…");
+inline constexpr std::string_view about = QT_TRANSLATE_NOOP("Zarno", "Tietoja");
+inline constexpr std::string_view aboutQt = QT_TRANSLATE_NOOP("Zarno", "Tietoja Qt:sta");
+inline constexpr std::string_view imageFiles = QT_TRANSLATE_NOOP("Zarno", "PNG-kuvat (*.png)");
+inline constexpr std::string_view imageNotSaved =
+    QT_TRANSLATE_NOOP("Zarno", "Kuvan tallennus ei onnistunut.");
+inline constexpr std::string_view playerRows = QT_TRANSLATE_NOOP("Zarno", "Pelaajan rivit: ");
 // The charts' axes and legends.
-inline constexpr std::string_view rowsAxis = "Rivejä";
-inline constexpr std::string_view payoutAxis = "Palautus (%)";
-inline constexpr std::string_view shareAxis = "Osuus (%)";
-inline constexpr std::string_view hitsAxis = "Oikein";
-inline constexpr std::string_view netAxis = "Tulos (€)";
-inline constexpr std::string_view playersAxis = "Pelaajia (%)";
-inline constexpr std::string_view observed = "Havaittu";
-inline constexpr std::string_view expected = "Odotettu";
-inline constexpr std::string_view band2 = "±2σ";
-inline constexpr std::string_view band3 = "±3σ";
-inline constexpr std::string_view stray = "yli 2σ";
-inline constexpr std::string_view ahead = "voitolla";
+inline constexpr std::string_view rowsAxis = QT_TRANSLATE_NOOP("Zarno", "Rivejä");
+inline constexpr std::string_view payoutAxis = QT_TRANSLATE_NOOP("Zarno", "Palautus (%)");
+inline constexpr std::string_view shareAxis = QT_TRANSLATE_NOOP("Zarno", "Osuus (%)");
+inline constexpr std::string_view hitsAxis = QT_TRANSLATE_NOOP("Zarno", "Oikein");
+inline constexpr std::string_view netAxis = QT_TRANSLATE_NOOP("Zarno", "Tulos (€)");
+inline constexpr std::string_view playersAxis = QT_TRANSLATE_NOOP("Zarno", "Pelaajia (%)");
+inline constexpr std::string_view observed = QT_TRANSLATE_NOOP("Zarno", "Havaittu");
+inline constexpr std::string_view expected = QT_TRANSLATE_NOOP("Zarno", "Odotettu");
+inline constexpr std::string_view band2 = QT_TRANSLATE_NOOP("Zarno", "±2σ");
+inline constexpr std::string_view band3 = QT_TRANSLATE_NOOP("Zarno", "±3σ");
+inline constexpr std::string_view stray = QT_TRANSLATE_NOOP("Zarno", "yli 2σ");
+inline constexpr std::string_view ahead = QT_TRANSLATE_NOOP("Zarno", "voitolla");
 // The tables' columns.
 inline constexpr std::array<std::string_view, 5> payoutColumns = {
-    "Rivejä", "Palautus (%)", "Odotettu (%)", "Alaraja 2σ (%)", "Yläraja 2σ (%)"};
-inline constexpr std::array<std::string_view, 5> hitsColumns = {"Oikein", "Kpl", "Osuus (%)",
-                                                                "Odotettu (%)", "Poikkeama (σ)"};
+    QT_TRANSLATE_NOOP("Zarno", "Rivejä"), QT_TRANSLATE_NOOP("Zarno", "Palautus (%)"),
+    QT_TRANSLATE_NOOP("Zarno", "Odotettu (%)"), QT_TRANSLATE_NOOP("Zarno", "Alaraja 2σ (%)"),
+    QT_TRANSLATE_NOOP("Zarno", "Yläraja 2σ (%)")};
+inline constexpr std::array<std::string_view, 5> hitsColumns = {
+    QT_TRANSLATE_NOOP("Zarno", "Oikein"), QT_TRANSLATE_NOOP("Zarno", "Kpl"),
+    QT_TRANSLATE_NOOP("Zarno", "Osuus (%)"), QT_TRANSLATE_NOOP("Zarno", "Odotettu (%)"),
+    QT_TRANSLATE_NOOP("Zarno", "Poikkeama (σ)")};
 inline constexpr std::array<std::string_view, 7> playersColumns = {
-    "Rivejä pelaajalla",   "Pelaajia",     "Voitolla (%)",
-    "Voitolla tarkka (%)", "Mediaani (€)", "Mediaani tarkka (€)",
-    "Odotettu tulos (€)"};
+    QT_TRANSLATE_NOOP("Zarno", "Rivejä pelaajalla"),
+    QT_TRANSLATE_NOOP("Zarno", "Pelaajia"),
+    QT_TRANSLATE_NOOP("Zarno", "Voitolla (%)"),
+    QT_TRANSLATE_NOOP("Zarno", "Voitolla tarkka (%)"),
+    QT_TRANSLATE_NOOP("Zarno", "Mediaani (€)"),
+    QT_TRANSLATE_NOOP("Zarno", "Mediaani tarkka (€)"),
+    QT_TRANSLATE_NOOP("Zarno", "Odotettu tulos (€)")};
 // The about box: the version follows the first line.
-inline constexpr std::string_view aboutVersion = "Zarno, versio ";
-inline constexpr std::string_view aboutText =
+inline constexpr std::string_view aboutVersion = QT_TRANSLATE_NOOP("Zarno", "Zarno, versio ");
+inline constexpr std::string_view aboutText = QT_TRANSLATE_NOOP(
+    "Zarno",
     "Näyttää, miten 20/70-numeroarvonta maksaa voittoja pitkän päälle.\n\n"
     "Copyright © 2026 The Zarno developers\n\n"
     "Zarno on vapaa ohjelma: sitä saa levittää ja muuttaa GNU General Public Licensen "
     "(GPL) version 3 tai (valintasi mukaan) minkä tahansa myöhemmän version ehdoin.\n\n"
     "Ohjelmalla ei ole MITÄÄN TAKUUTA, ei edes takuuta kaupallisesta kelpoisuudesta tai "
     "soveltuvuudesta tiettyyn tarkoitukseen. Katso lisenssi: "
-    "https://www.gnu.org/licenses/gpl-3.0.html";
+    "https://www.gnu.org/licenses/gpl-3.0.html");
 
 }  // namespace zarno::texts

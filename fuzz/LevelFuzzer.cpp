@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     test::FakeWindow window;
     test::FakeServices services;
-    Simulator simulator(window, services, engine(), '.');
+    Simulator simulator(window, services, engine(), Wording('.'));
     simulator.Form_Load();
     window.setLevel(fields[0]);
     for (std::size_t i = 1; i < fields.size() && i <= 10; ++i) {

@@ -61,29 +61,29 @@ QCustomPlot* createPlot(QWidget* parent) {
     return plot;
 }
 
-QCPGraph* addGraph(QCustomPlot* plot, const QColor& colour, std::string_view name) {
+QCPGraph* addGraph(QCustomPlot* plot, const QColor& colour, const QString& name) {
     QCPGraph* graph = plot->addGraph();
     graph->setPen(QPen(colour, 1.5));
-    graph->setName(qtext(name));
+    graph->setName(name);
     return graph;
 }
 
 }  // namespace
 
-ChartWindow::ChartWindow(const Simulator& simulator, char separator, QWidget* parent)
-    : QWidget(parent, Qt::Window), simulator_(simulator), separator_(separator) {
-    setWindowTitle(qtext(texts::chartTitle));
+ChartWindow::ChartWindow(const Simulator& simulator, const Wording& wording, QWidget* parent)
+    : QWidget(parent, Qt::Window), simulator_(simulator), wording_(wording) {
+    setWindowTitle(text(texts::chartTitle));
     setObjectName("Kaavio");
     resize(900, 700);
     chooseImageFile = [this] {
-        return QFileDialog::getSaveFileName(this, qtext(texts::saveImage),
+        return QFileDialog::getSaveFileName(this, text(texts::saveImage),
                                             QStringLiteral("zarno-kaavio.png"),
-                                            qtext(texts::imageFiles));
+                                            text(texts::imageFiles));
     };
 
     tabs_ = new QTabWidget(this);
-    tabs_->addTab(createTab(payoutTab), qtext(texts::payoutTab));
-    tabs_->addTab(createTab(hitsTab), qtext(texts::hitsTab));
+    tabs_->addTab(createTab(payoutTab), text(texts::payoutTab));
+    tabs_->addTab(createTab(hitsTab), text(texts::hitsTab));
     auto* lengthRow = new QWidget;
     auto* lengthLayout = new QHBoxLayout(lengthRow);
     lengthLayout->setContentsMargins(0, 0, 0, 0);
@@ -92,16 +92,16 @@ ChartWindow::ChartWindow(const Simulator& simulator, char separator, QWidget* pa
         sessionLength_->addItem(QString::number(length));
     }
     sessionLength_->setCurrentIndex(2);
-    auto* lengthLabel = new QLabel(qtext(texts::playerRows));
+    auto* lengthLabel = new QLabel(text(texts::playerRows));
     lengthLabel->setBuddy(sessionLength_);
     lengthLayout->addWidget(lengthLabel);
     lengthLayout->addWidget(sessionLength_);
     lengthLayout->addStretch();
-    tabs_->addTab(createTab(playersTab, lengthRow), qtext(texts::playersTab));
+    tabs_->addTab(createTab(playersTab, lengthRow), text(texts::playersTab));
 
-    auto* copy = new QPushButton(qtext(texts::copy));
-    auto* save = new QPushButton(qtext(texts::saveImage));
-    auto* about = new QPushButton(qtext(texts::about));
+    auto* copy = new QPushButton(text(texts::copy));
+    auto* save = new QPushButton(text(texts::saveImage));
+    auto* about = new QPushButton(text(texts::about));
     copy->setObjectName("Kopioi");
     save->setObjectName("TallennaKuva");
     about->setObjectName("Tietoja");
@@ -149,25 +149,25 @@ QWidget* ChartWindow::createTab(Tab tab, QWidget* above) {
             plot->xAxis->setTicker(logTicker());
             plot->xAxis->setNumberFormat("eb");
             plot->xAxis->setNumberPrecision(0);
-            plot->xAxis->setLabel(qtext(texts::rowsAxis));
-            plot->yAxis->setLabel(qtext(texts::payoutAxis));
+            plot->xAxis->setLabel(text(texts::rowsAxis));
+            plot->yAxis->setLabel(text(texts::payoutAxis));
             // Each band is its lower edge and its upper edge filled down to it: the 3σ band
             // first, then the 2σ band over it.
             for (const auto& [colour, name] :
                  {std::pair{band3Colour, texts::band3}, std::pair{band2Colour, texts::band2}}) {
-                QCPGraph* lower = addGraph(plot, Qt::transparent, name);
-                QCPGraph* upper = addGraph(plot, Qt::transparent, name);
+                QCPGraph* lower = addGraph(plot, Qt::transparent, text(name));
+                QCPGraph* upper = addGraph(plot, Qt::transparent, text(name));
                 upper->setBrush(colour);
                 upper->setChannelFillGraph(lower);
                 lower->removeFromLegend();
             }
-            QCPGraph* expected = addGraph(plot, expectedColour, texts::expected);
+            QCPGraph* expected = addGraph(plot, expectedColour, text(texts::expected));
             expected->setPen(QPen(expectedColour, 1, Qt::DashLine));
-            addGraph(plot, observedColour, texts::observed);
+            addGraph(plot, observedColour, text(texts::observed));
             break;
         }
         case hitsTab: {
-            plot->xAxis->setLabel(qtext(texts::hitsAxis));
+            plot->xAxis->setLabel(text(texts::hitsAxis));
             auto ticker = QSharedPointer<QCPAxisTickerFixed>(new QCPAxisTickerFixed);
             ticker->setTickStep(1);
             plot->xAxis->setTicker(ticker);
@@ -175,42 +175,46 @@ QWidget* ChartWindow::createTab(Tab tab, QWidget* above) {
             plot->yAxis->setTicker(logTicker());
             plot->yAxis->setNumberFormat("eb");
             plot->yAxis->setNumberPrecision(0);
-            plot->yAxis->setLabel(qtext(texts::shareAxis));
+            plot->yAxis->setLabel(text(texts::shareAxis));
             plot->yAxis->setRange(smallestShare, 100);
             auto* exact = new QCPBars(plot->xAxis, plot->yAxis);
-            exact->setName(qtext(texts::expected));
+            exact->setName(text(texts::expected));
             exact->setWidth(0.6);
             exact->setBaseValue(smallestShare / 10);  // a logarithmic axis has no 0
             exact->setPen(QPen(expectedColour));
             exact->setBrush(band2Colour);
-            QCPGraph* shares = addGraph(plot, observedColour, texts::observed);
+            QCPGraph* shares = addGraph(plot, observedColour, text(texts::observed));
             shares->setLineStyle(QCPGraph::lsNone);
             shares->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, observedColour, 8));
-            QCPGraph* strays = addGraph(plot, strayColour, texts::stray);
+            QCPGraph* strays = addGraph(plot, strayColour, text(texts::stray));
             strays->setLineStyle(QCPGraph::lsNone);
             strays->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCrossSquare, 11));
             break;
         }
         case playersTab: {
-            plot->xAxis->setLabel(qtext(texts::netAxis));
-            plot->yAxis->setLabel(qtext(texts::playersAxis));
+            plot->xAxis->setLabel(text(texts::netAxis));
+            plot->yAxis->setLabel(text(texts::playersAxis));
             auto* group = new QCPBarsGroup(plot);
             for (const auto& [colour, name] : {std::pair{observedColour, texts::observed},
                                                std::pair{expectedColour, texts::expected}}) {
                 auto* bars = new QCPBars(plot->xAxis, plot->yAxis);
-                bars->setName(qtext(name));
+                bars->setName(text(name));
                 bars->setPen(QPen(colour));
                 bars->setBrush(colour == observedColour ? QColor(0, 70, 160, 150) : band2Colour);
                 bars->setBarsGroup(group);
             }
             auto* ahead = new QCPItemText(plot);
             ahead->setObjectName("ahead");
-            ahead->setText(qtext(texts::ahead));
+            ahead->setText(text(texts::ahead));
             ahead->setPositionAlignment(Qt::AlignHCenter | Qt::AlignBottom);
             break;
         }
     }
     return page;
+}
+
+QString ChartWindow::text(std::string_view finnish) const {
+    return qtext(wording_(finnish));
 }
 
 int ChartWindow::level() const {
@@ -246,7 +250,7 @@ void ChartWindow::present(When when) {
 
 void ChartWindow::presentPayout(int shownLevel) {
     const SeriesRecord& record = simulator_.record();
-    fill(tables_[payoutTab], payoutTable(record, shownLevel, separator_));
+    fill(tables_[payoutTab], payoutTable(record, shownLevel, wording_));
     QCustomPlot* plot = plots_[payoutTab];
     for (int g = 0; g < plot->graphCount(); ++g) {
         plot->graph(g)->data()->clear();
@@ -306,7 +310,7 @@ void ChartWindow::presentPayout(int shownLevel) {
 
 void ChartWindow::presentHits(int shownLevel) {
     const SeriesRecord& record = simulator_.record();
-    fill(tables_[hitsTab], hitsTable(record, shownLevel, separator_));
+    fill(tables_[hitsTab], hitsTable(record, shownLevel, wording_));
     QCustomPlot* plot = plots_[hitsTab];
     auto* exact = qobject_cast<QCPBars*>(plot->plottable(0));
     exact->data()->clear();
@@ -332,7 +336,7 @@ void ChartWindow::presentHits(int shownLevel) {
 
 void ChartWindow::presentPlayers(int shownLevel, const odds::SessionLaws* laws) {
     const SeriesRecord& record = simulator_.record();
-    fill(tables_[playersTab], playersTable(record, shownLevel, laws, separator_));
+    fill(tables_[playersTab], playersTable(record, shownLevel, laws, wording_));
     QCustomPlot* plot = plots_[playersTab];
     auto* observed = qobject_cast<QCPBars*>(plot->plottable(0));
     auto* exact = qobject_cast<QCPBars*>(plot->plottable(1));
@@ -386,7 +390,7 @@ void ChartWindow::fill(QTableWidget* table, const Table& content) {
     if (table->columnCount() != columns) {
         table->setColumnCount(columns);
         QStringList headers;
-        for (const std::string_view header : content.headers) {
+        for (const std::string& header : content.headers) {
             headers << qtext(header);
         }
         table->setHorizontalHeaderLabels(headers);
@@ -442,19 +446,19 @@ void ChartWindow::saveImage() {
         return;
     }
     if (!plots_[static_cast<std::size_t>(tabs_->currentIndex())]->savePng(file)) {
-        showMessageBox(this, texts::imageNotSaved);
+        showMessageBox(this, wording_(texts::imageNotSaved));
     }
 }
 
 // The version, the copyright and the licence, as the GPL asks of an interactive program; Qt's
 // own notice one click away.
 void ChartWindow::showAbout() {
-    QMessageBox box(QMessageBox::NoIcon, qtext(texts::about),
-                    qtext(texts::aboutVersion) + QStringLiteral(ZARNO_VERSION) + "\n\n" +
-                        qtext(texts::aboutText),
-                    QMessageBox::Ok, this);
+    QMessageBox box(
+        QMessageBox::NoIcon, text(texts::about),
+        text(texts::aboutVersion) + QStringLiteral(ZARNO_VERSION) + "\n\n" + text(texts::aboutText),
+        QMessageBox::Ok, this);
     box.setIconPixmap(windowIcon().pixmap(32));
-    QPushButton* qt = box.addButton(qtext(texts::aboutQt), QMessageBox::ActionRole);
+    QPushButton* qt = box.addButton(text(texts::aboutQt), QMessageBox::ActionRole);
     box.exec();
     if (box.clickedButton() == qt) {
         QMessageBox::aboutQt(this);

@@ -10,6 +10,7 @@
 #include "core/ChartTables.h"
 #include "core/SessionOdds.h"
 #include "core/Simulator.h"
+#include "core/Wording.h"
 
 class QComboBox;
 class QCustomPlot;
@@ -27,7 +28,7 @@ class ChartWindow : public QWidget {
 public:
     enum Tab { payoutTab, hitsTab, playersTab };
 
-    ChartWindow(const Simulator& simulator, char separator, QWidget* parent = nullptr);
+    ChartWindow(const Simulator& simulator, const Wording& wording, QWidget* parent = nullptr);
 
     // Draws the visible tab from what the series has shown. The window asks when it presents the
     // captions: while rows are drawn, once a frame, which the chart follows less often, since
@@ -50,6 +51,7 @@ public:
 
 private:
     QWidget* createTab(Tab tab, QWidget* above = nullptr);
+    QString text(std::string_view finnish) const;
     int level() const;
     void presentPayout(int level);
     void presentHits(int level);
@@ -57,7 +59,7 @@ private:
     void fill(QTableWidget* table, const Table& content);
 
     const Simulator& simulator_;
-    char separator_;
+    const Wording& wording_;
     odds::SessionLawCache laws_;
     QTimer lawsPending_;   // presents again once the exact laws are worked out
     QElapsedTimer drawn_;  // since the chart was last drawn

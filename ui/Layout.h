@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <optional>
+#include <string>
 #include <variant>
 #include <vector>
 
@@ -42,7 +43,7 @@ using Handler = std::variant<std::monostate, void (Simulator::*)(), void (Zarno:
 struct ControlSpec {
     QString name;  // also the widget's objectName
     ControlKind kind = ControlKind::label;
-    QString caption;
+    std::string caption;  // the Finnish source text, translated when the control is made
     TwipRect rect;
     FontSpec font;
     bool hidden = false;

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -28,14 +29,23 @@ char decimalSeparatorOf(const QLocale& locale) {
     return point.size() == 1 && point.at(0).unicode() < 0x80 ? point.at(0).toLatin1() : '.';
 }
 
-QWidget* createWidget(const ui::ControlSpec& spec, QWidget* container, QObject* filter) {
+// The texts as the translations installed in the application give them, and the separator of
+// the default locale.
+Wording wordingOf(const QLocale& locale) {
+    return Wording(decimalSeparatorOf(locale), [](std::string_view finnish) {
+        return QCoreApplication::translate("Zarno", std::string(finnish).c_str()).toStdString();
+    });
+}
+
+QWidget* createWidget(const ui::ControlSpec& spec, const QString& caption, QWidget* container,
+                      QObject* filter) {
     switch (spec.kind) {
         case ui::ControlKind::button:
-            return new QPushButton(spec.caption, container);
+            return new QPushButton(caption, container);
         case ui::ControlKind::checkBox:
-            return new QCheckBox(spec.caption, container);
+            return new QCheckBox(caption, container);
         case ui::ControlKind::label: {
-            auto* label = new QLabel(spec.caption, container);
+            auto* label = new QLabel(caption, container);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->setTextFormat(Qt::PlainText);
             return label;
@@ -49,7 +59,7 @@ QWidget* createWidget(const ui::ControlSpec& spec, QWidget* container, QObject* 
                 combo->addItem(QString::number(level));
             }
             combo->setCurrentIndex(-1);
-            combo->setEditText(spec.caption);
+            combo->setEditText(caption);
             // Enter would choose a matching entry; only the list chooses one.
             combo->lineEdit()->installEventFilter(filter);
             return combo;
@@ -57,7 +67,7 @@ QWidget* createWidget(const ui::ControlSpec& spec, QWidget* container, QObject* 
         case ui::ControlKind::listCombo:
             return new QComboBox(container);
         case ui::ControlKind::frame:
-            return new QGroupBox(spec.caption, container);
+            return new QGroupBox(caption, container);
     }
     return nullptr;
 }
@@ -88,8 +98,8 @@ Zarno::Zarno(RuntimeServices& services, RowEngine& engine, QWidget* parent)
     : QWidget(parent),
       services_(services),
       engine_(engine),
-      separator_(decimalSeparatorOf(QLocale())),
-      simulator_(*this, services, engine, separator_) {
+      wording_(wordingOf(QLocale())),
+      simulator_(*this, services, engine, wording_) {
     installFontFallbacks();
     setWindowTitle(qtext(texts::title));
     setWindowIcon(ui::zarnoIcon());
@@ -111,7 +121,7 @@ Zarno::~Zarno() {
 
 void Zarno::cmdKaavio_Click() {
     if (!chart_) {
-        chart_ = std::make_unique<ChartWindow>(simulator_, separator_);
+        chart_ = std::make_unique<ChartWindow>(simulator_, wording_);
         chart_->setWindowIcon(windowIcon());
     }
     chart_->show();
@@ -123,7 +133,8 @@ void Zarno::cmdKaavio_Click() {
 void Zarno::createControls() {
     std::vector<std::pair<int, QWidget*>> tabbed;
     for (const ui::ControlSpec& spec : ui::windowLayout()) {
-        QWidget* created = createWidget(spec, spec.in ? widget(*spec.in) : this, this);
+        QWidget* created = createWidget(spec, qtext(wording_(spec.caption)),
+                                        spec.in ? widget(*spec.in) : this, this);
         created->setObjectName(spec.name);
         if (spec.font.points != ui::FontSpec{}.points || spec.font.bold || spec.font.underline) {
             created->setFont(designFont(spec.font.points, spec.font.bold, spec.font.underline));
@@ -174,10 +185,10 @@ void Zarno::setExpectations() {
     std::string text;
     for (int level = minLevel; level <= maxLevel; ++level) {
         for (int k = 0; k <= level; ++k) {
-            writeExpectedShare(text, level, k, separator_);
+            writeExpectedShare(text, level, k, wording_);
             setToolTip(LabelId::hits(level, k), text);
         }
-        writeWinningsTip(text, level, 0, separator_);
+        writeWinningsTip(text, level, 0, wording_);
         setToolTip(LabelId::winnings(level), text);
     }
 }

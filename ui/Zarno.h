@@ -12,6 +12,7 @@
 #include "core/RowEngine.h"
 #include "core/Simulator.h"
 #include "core/WindowPort.h"
+#include "core/Wording.h"
 #include "platform/RuntimeServices.h"
 
 class QCheckBox;
@@ -78,7 +79,7 @@ private:
 
     RuntimeServices& services_;
     RowEngine& engine_;
-    char separator_;
+    Wording wording_;
     std::array<QWidget*, static_cast<std::size_t>(Control::count)> controls_{};
     std::array<QLabel*, LabelId::count> labels_{};
     std::vector<QWidget*> tabOrder_;

@@ -103,7 +103,7 @@ TEST(Odds, ThePayoutBandIsTheTooltipsSpreadAroundTheExpectation) {
          {std::pair{2, std::int64_t{1000}}, std::pair{6, std::int64_t{124'000}},
           std::pair{10, std::int64_t{4'000'000'000}}}) {
         std::string tip;
-        writeWinningsTip(tip, level, rows, '.');
+        writeWinningsTip(tip, level, rows, Wording('.'));
         const std::size_t sign = tip.find("±");
         const double spread = std::stod(tip.substr(sign + std::string("±").size()));
         const odds::Band two = odds::payoutBand(level, rows, 2);

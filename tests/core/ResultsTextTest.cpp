@@ -25,26 +25,32 @@ TEST(ResultsText, HitCaptions) {
     };
     std::string out = "previous text";
     for (const auto& c : cases) {
-        writeHitsCaption(out, c.level, c.hits, c.count, c.rows, c.separator);
+        writeHitsCaption(out, c.level, c.hits, c.count, c.rows, Wording(c.separator));
         EXPECT_EQ(out, c.expected);
     }
 }
 
 TEST(ResultsText, WinningsCaption) {
     std::string out;
-    writeWinningsCaption(out, 7, 3, '.');
+    writeWinningsCaption(out, 7, 3, Wording('.'));
     EXPECT_EQ(out, "Voitot (€): 7 ( 233.33% )");
-    writeWinningsCaption(out, 0, 1, ',');
+    writeWinningsCaption(out, 0, 1, Wording(','));
     EXPECT_EQ(out, "Voitot (€): 0 ( 0% )");
-    writeWinningsCaption(out, 2200000000, 4000000000, ',');
+    writeWinningsCaption(out, 2200000000, 4000000000, Wording(','));
     EXPECT_EQ(out, "Voitot (€): 2 200 000 000 ( 55% )");
+    // In another language only the words change.
+    const Wording english('.', [](std::string_view finnish) {
+        return finnish == "Voitot (€): " ? std::string("Winnings (€): ") : std::string(finnish);
+    });
+    writeWinningsCaption(out, 7, 3, english);
+    EXPECT_EQ(out, "Winnings (€): 7 ( 233.33% )");
 }
 
 TEST(ResultsText, RowCounter) {
     std::string out = "x";
-    writeRowCounter(out, 1000, '.');
+    writeRowCounter(out, 1000, Wording('.'));
     EXPECT_EQ(out, "1 000");
-    writeRowCounter(out, 4000000001, '.');
+    writeRowCounter(out, 4000000001, Wording('.'));
     EXPECT_EQ(out, "4 000 000 001");
 }
 
@@ -52,7 +58,7 @@ TEST(ResultsText, JackpotMessageListsTheRowInDrawOrder) {
     const SimulationState::Row row = {70, 3, 12, 1,  45, 9,  33, 2,  60, 15,
                                       8,  7, 66, 21, 4,  50, 39, 11, 28, 5};
     std::string out;
-    writeJackpotMessage(out, row);
+    writeJackpotMessage(out, row, Wording());
     EXPECT_EQ(out,
               "Iso potti, 10/10 oikein!\r\n\r\n70\r\n3\r\n12\r\n1\r\n45\r\n9\r\n33\r\n2\r\n60\r\n"
               "15\r\n8\r\n7\r\n66\r\n21\r\n4\r\n50\r\n39\r\n11\r\n28\r\n5");

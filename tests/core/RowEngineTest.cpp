@@ -70,13 +70,13 @@ struct Series : test::Rig {
         }
         seen.shown += window.toolTips[static_cast<std::size_t>(LabelId::winnings(10).index())];
         std::string text;
-        writeHitsCaption(text, 10, 10, s.Hits(10)[10], s.Rows, '.');
+        writeHitsCaption(text, 10, 10, s.Hits(10)[10], s.Rows, Wording('.'));
         seen.expected = text + " | ";
-        writeWinningsCaption(text, lastThousandth.Winnings, lastThousandth.Rows, '.');
+        writeWinningsCaption(text, lastThousandth.Winnings, lastThousandth.Rows, Wording('.'));
         seen.expected += text + " | ";
-        writeRowCounter(text, lastThousandth.Rows, '.');
+        writeRowCounter(text, lastThousandth.Rows, Wording('.'));
         seen.expected += text + " | ";
-        writeWinningsTip(text, 10, lastThousandth.Rows, '.');  // computed with its caption
+        writeWinningsTip(text, 10, lastThousandth.Rows, Wording('.'));  // computed with its caption
         seen.expected += text;
         return seen;
     }

@@ -111,16 +111,16 @@ TEST(SeriesRecord, TablesStayWholeAtTheEdgesOfASeries) {
         record.refresh(c.level, state);
         const odds::SessionLaws laws{};
         for (const Table& table :
-             {payoutTable(record, c.level, ','), hitsTable(record, c.level, ','),
-              playersTable(record, c.level, &laws, ','),
-              playersTable(record, c.level, nullptr, ',')}) {
+             {payoutTable(record, c.level, Wording(',')), hitsTable(record, c.level, Wording(',')),
+              playersTable(record, c.level, &laws, Wording(',')),
+              playersTable(record, c.level, nullptr, Wording(','))}) {
             EXPECT_FALSE(shows(table, "nan") || shows(table, "inf"));
             for (const auto& line : table.rows) {
                 EXPECT_EQ(line.size(), table.headers.size());
             }
         }
-        EXPECT_EQ(payoutTable(record, c.level, ',').rows.size(), c.payoutLines);
-        EXPECT_EQ(hitsTable(record, c.level, ',').rows.size(),
+        EXPECT_EQ(payoutTable(record, c.level, Wording(',')).rows.size(), c.payoutLines);
+        EXPECT_EQ(hitsTable(record, c.level, Wording(',')).rows.size(),
                   isLevel(c.level) ? static_cast<std::size_t>(c.level) + 1 : 0u);
     }
 }

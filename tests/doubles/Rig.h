@@ -48,7 +48,7 @@ struct Rig {
     RowEngine engine;
     FakeWindow window;
     FakeServices services;
-    Simulator simulator{window, services, engine, '.'};
+    Simulator simulator{window, services, engine, Wording('.')};
 };
 
 }  // namespace zarno::test

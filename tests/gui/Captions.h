@@ -23,13 +23,14 @@ struct Captions {
 inline Captions expectedCaptions(const SimulationState& s, int level) {
     Captions c;
     std::string text;
-    writeWinningsCaption(text, s.Winnings, s.Rows, '.');
+    writeWinningsCaption(text, s.Winnings, s.Rows, Wording('.'));
     c.level << QString::fromStdString(text);
     for (int k = level; k >= 0; --k) {
-        writeHitsCaption(text, level, k, s.Hits(level)[static_cast<std::size_t>(k)], s.Rows, '.');
+        writeHitsCaption(text, level, k, s.Hits(level)[static_cast<std::size_t>(k)], s.Rows,
+                         Wording('.'));
         c.level << QString::fromStdString(text);
     }
-    writeRowCounter(text, s.Rows, '.');
+    writeRowCounter(text, s.Rows, Wording('.'));
     c.rowCounter = QString::fromStdString(text);
     return c;
 }

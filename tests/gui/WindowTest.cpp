@@ -12,6 +12,7 @@
 #include "gui/GuiHarness.h"
 #include "platform/NumberFormat.h"
 #include "platform/qt/QtRuntimeServices.h"
+#include "platform/qt/Translations.h"
 #include "ui/Layout.h"
 
 namespace zarno::test {
@@ -55,7 +56,8 @@ private slots:
     void fonts();
     void resultFrames_data();
     void resultFrames();
-    void captionsOfFourBillionRowsFit();
+    void captionsFitInEveryLanguage_data();
+    void captionsFitInEveryLanguage();
     void comboBoxLists();
     void tabOrderAndFirstFocus();
     void resizingMovesNothing();
@@ -223,40 +225,67 @@ void WindowTest::resultFrames() {
     QCOMPARE(frame->findChildren<QLabel*>().size(), level + 2);
 }
 
-// The widest captions that a series of up to four billion rows can show must fit their labels,
-// and the labels their frames.
-void WindowTest::captionsOfFourBillionRowsFit() {
+void WindowTest::captionsFitInEveryLanguage_data() {
+    QTest::addColumn<QString>("language");
+    for (const QString& language : spokenLanguages) {
+        QTest::newRow(qPrintable(language)) << language;
+    }
+}
+
+// Every caption fits its control, in every language: those the window is made with, and the
+// widest that a series of up to four billion rows can show.
+void WindowTest::captionsFitInEveryLanguage() {
+    QFETCH(QString, language);
+    const Translations translations(language);
     Harness h;
-    std::string caption;
-    const auto fits = [](QLabel* label, const std::string& text) {
-        const int needed =
-            QFontMetrics(label->font()).horizontalAdvance(QString::fromStdString(text));
-        if (needed > label->width()) {
-            qWarning("%s needs %d pixels for \"%s\", has %d", qPrintable(label->objectName()),
-                     needed, text.c_str(), label->width());
+    const auto fits = [](QWidget* control, const QString& text, int room) {
+        const int needed = QFontMetrics(control->font()).horizontalAdvance(text);
+        if (needed > room) {
+            qWarning("%s needs %d pixels for \"%s\", has %d", qPrintable(control->objectName()),
+                     needed, qPrintable(text), room);
             return false;
         }
-        return label->geometry().right() < label->parentWidget()->width() - 1;
+        return control->geometry().right() < control->parentWidget()->width() - 1;
     };
+    // Buttons and the check box leave room for their frame, or their box.
+    for (auto* button : h.window.findChildren<QPushButton*>()) {
+        QVERIFY(fits(button, button->text(), button->width() - 8));
+    }
+    auto* fast = h.window.checkBox(Control::chkFast);
+    QVERIFY(fits(fast, fast->text(), fast->width() - 20));
+    for (int level = 2; level <= 10; ++level) {
+        QGroupBox* frame = h.window.frmZarno(level);
+        QVERIFY(fits(frame, frame->title(), frame->width() - 16));
+    }
+    std::string caption;
+    const Wording wording('.', [](std::string_view finnish) {
+        return QCoreApplication::translate("Zarno", std::string(finnish).c_str()).toStdString();
+    });
     for (int level = 2; level <= 10; ++level) {
         for (int k = 0; k <= level; ++k) {
             // A share just below 100 %, written with the most digits its pattern allows.
-            writeHitsCaption(caption, level, k, 4'000'000'000, 4'000'000'000, '.');
+            writeHitsCaption(caption, level, k, 4'000'000'000, 4'000'000'000, wording);
             caption.replace(caption.rfind(" (") + 2, std::string::npos,
                             formatNumber(99.99999, sharePattern(level, k), '.') + "%)");
-            QVERIFY(fits(h.window.label(LabelId::hits(level, k)), caption));
+            QLabel* label = h.window.label(LabelId::hits(level, k));
+            QVERIFY(fits(label, QString::fromStdString(caption), label->width()));
         }
-        writeWinningsCaption(caption, 3'999'999'999, 4'000'000'000, '.');
-        QVERIFY(fits(h.window.label(LabelId::winnings(level)), caption));
+        writeWinningsCaption(caption, 3'999'999'999, 4'000'000'000, wording);
+        QLabel* label = h.window.label(LabelId::winnings(level));
+        QVERIFY(fits(label, QString::fromStdString(caption), label->width()));
     }
-    writeRowCounter(caption, 4'000'000'000, '.');
-    QVERIFY(fits(h.window.label(LabelId::rowCounter()), caption));
-    QVERIFY(h.window.label(LabelId::rowCounter())->geometry().right() < h.window.width());
-    // The line before the row counter ends before the counter begins.
-    QLabel* riveja = h.window.findChild<QLabel*>("lblRiveja");
+    writeRowCounter(caption, 4'000'000'000, wording);
+    QLabel* counter = h.window.label(LabelId::rowCounter());
+    QVERIFY(fits(counter, QString::fromStdString(caption), counter->width()));
+    // The headings, and the line before the row counter, which ends before the counter begins.
+    for (const char* name : {"lblTaso", "txtTasot"}) {
+        auto* heading = h.window.findChild<QLabel*>(name);
+        QVERIFY(fits(heading, heading->text(), heading->width()));
+    }
+    auto* riveja = h.window.findChild<QLabel*>("lblRiveja");
     const int textEnd =
         riveja->x() + QFontMetrics(riveja->font()).horizontalAdvance(riveja->text().trimmed());
-    QVERIFY(textEnd < h.window.label(LabelId::rowCounter())->x());
+    QVERIFY(textEnd < counter->x());
 }
 
 void WindowTest::comboBoxLists() {

@@ -1,0 +1,62 @@
+// The window in each language Zarno speaks: the user's languages choose it, and its captions and
+// messages come from that language's translation.
+#include <QCoreApplication>
+#include <QLabel>
+
+#include "gui/GuiHarness.h"
+#include "platform/qt/Translations.h"
+
+namespace zarno::test {
+namespace {
+
+QString translated(const char* finnish) {
+    return QCoreApplication::translate("Zarno", finnish);
+}
+
+}  // namespace
+
+class LanguageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theUsersLanguagesChooseOne_data();
+    void theUsersLanguagesChooseOne();
+};
+
+void LanguageTest::theUsersLanguagesChooseOne_data() {
+    QTest::addColumn<QStringList>("uiLanguages");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("Finnish") << QStringList{"fi-FI", "fi-Latn-FI"} << "fi";
+    QTest::newRow("Swedish in Finland") << QStringList{"sv-FI", "sv-Latn-FI"} << "sv";
+    QTest::newRow("English, after a language Zarno lacks")
+        << QStringList{"de-DE", "de", "en-GB", "en"} << "en";
+    QTest::newRow("English, as LANGUAGE spells it") << QStringList{"en_US"} << "en";
+    QTest::newRow("the C locale") << QStringList{"C"} << "fi";
+    QTest::newRow("none Zarno has") << QStringList{"de-DE", "fr"} << "fi";
+}
+
+void LanguageTest::theUsersLanguagesChooseOne() {
+    QFETCH(QStringList, uiLanguages);
+    QFETCH(QString, language);
+    QCOMPARE(chooseLanguage(uiLanguages), language);
+
+    const Translations translations(language);
+    const bool finnish = language == "fi";
+    // The translation is there, or Finnish stays: the expected texts are the .qm files' own.
+    QCOMPARE(translated("Arvontaa") == "Arvontaa", finnish);
+    Harness h;
+    QCOMPARE(h.button(Control::cmdAloitaArvonta)->text(), translated("Arvontaa"));
+    QCOMPARE(h.window.label(LabelId::hits(2, 0))->text(), translated("0 oikein (kpl):"));
+    QVERIFY(h.window.label(LabelId::winnings(2))
+                ->toolTip()
+                .startsWith(translated("Odotettu palautus: ")));
+    choose(h.window.comboBox(Control::cmbTaso), "3");
+    h.click(Control::cmdAloitaArvonta);
+    QCOMPARE(h.messages(), QStringList{translated("Anna kaikki numerot.")});
+    QCOMPARE(h.messages().first() == QString::fromUtf8("Anna kaikki numerot."), finnish);
+}
+
+}  // namespace zarno::test
+
+QTEST_MAIN(zarno::test::LanguageTest)
+#include "LanguageTest.moc"
