@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Rivejä arvottu/rahaa mennyt (kpl/€) : </source>
-        <translation>Dragna rader/satsade pengar (st/€) : </translation>
+        <translation>Dragna rader/insats (st/€) : </translation>
     </message>
     <message>
         <source>Numerot</source>
