@@ -333,7 +333,9 @@ TEST_P(EndOfProgram, EndsAtOnceWithStatusZero) {
     EXPECT_EQ(WEXITSTATUS(status), 0);
     const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - asked);
     std::printf("ended %lld ms after it was asked to\n", static_cast<long long>(took.count()));
-    EXPECT_LT(took, 2s);
+    // Natively that is a few milliseconds. Under wine on an X server without a window manager,
+    // wine waits two seconds for one to take the closed window away.
+    EXPECT_LT(took, 5s);
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, EndOfProgram,
