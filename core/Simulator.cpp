@@ -101,7 +101,7 @@ void Simulator::cmdAloitaArvonta_Click() {
     } else {
         engine_.resume(play_);
     }
-    going_ = true;
+    going_ = true;  // the window's ticks draw from here on
 }
 
 bool Simulator::running() const {

@@ -96,7 +96,6 @@ constexpr std::chrono::milliseconds tickBudget{1};
 
 Zarno::Zarno(RuntimeServices& services, RowEngine& engine, QWidget* parent)
     : QWidget(parent),
-      services_(services),
       engine_(engine),
       wording_(wordingOf(QLocale())),
       simulator_(*this, services, engine, wording_) {

@@ -77,7 +77,6 @@ private:
     void wake();
     Q_INVOKABLE void tickOnWake();
 
-    RuntimeServices& services_;
     RowEngine& engine_;
     Wording wording_;
     std::array<QWidget*, static_cast<std::size_t>(Control::count)> controls_{};
