@@ -37,9 +37,9 @@ Wording wordingOf(const QLocale& locale) {
     });
 }
 
-QWidget* createWidget(const ui::ControlSpec& spec, const QString& caption, QWidget* container,
+QWidget* createWidget(const ui::ControlSpec& entry, const QString& caption, QWidget* container,
                       QObject* filter) {
-    switch (spec.kind) {
+    switch (entry.kind) {
         case ui::ControlKind::button:
             return new QPushButton(caption, container);
         case ui::ControlKind::checkBox:
@@ -131,29 +131,30 @@ void Zarno::cmdKaavio_Click() {
 
 void Zarno::createControls() {
     std::vector<std::pair<int, QWidget*>> tabbed;
-    for (const ui::ControlSpec& spec : ui::windowLayout()) {
-        QWidget* created = createWidget(spec, qtext(wording_(spec.caption)),
-                                        spec.in ? widget(*spec.in) : this, this);
-        created->setObjectName(spec.name);
-        if (spec.font.points != ui::FontSpec{}.points || spec.font.bold || spec.font.underline) {
-            created->setFont(designFont(spec.font.points, spec.font.bold, spec.font.underline));
+    for (const ui::ControlSpec& entry : ui::windowLayout()) {
+        QWidget* created = createWidget(entry, qtext(wording_(entry.caption)),
+                                        entry.in ? widget(*entry.in) : this, this);
+        created->setObjectName(entry.name);
+        if (entry.font.points != ui::FontSpec{}.points || entry.font.bold || entry.font.underline) {
+            created->setFont(designFont(entry.font.points, entry.font.bold, entry.font.underline));
         }
-        QRect geometry = ui::toPixels(spec.rect);
-        if (spec.sizedToText) {
+        QRect geometry = ui::toPixels(entry.rect);
+        if (entry.sizedToText) {
             geometry.setSize(geometry.size().expandedTo(created->sizeHint()));
         }
         created->setGeometry(geometry);
-        if (spec.hidden) {
+        if (entry.hidden) {
             created->hide();
         }
-        if (spec.control) {
-            controls_[static_cast<std::size_t>(*spec.control)] = created;
+        if (entry.control) {
+            controls_[static_cast<std::size_t>(*entry.control)] = created;
         }
-        if (spec.label) {
-            labels_[static_cast<std::size_t>(spec.label->index())] = qobject_cast<QLabel*>(created);
+        if (entry.label) {
+            labels_[static_cast<std::size_t>(entry.label->index())] =
+                qobject_cast<QLabel*>(created);
         }
-        if (spec.tab > 0) {
-            tabbed.emplace_back(spec.tab, created);
+        if (entry.tab > 0) {
+            tabbed.emplace_back(entry.tab, created);
         }
         std::visit(Overloaded{
                        [](std::monostate) {},
@@ -167,7 +168,7 @@ void Zarno::createControls() {
                            onClick(created, this, [this, handler] { (this->*handler)(); });
                        },
                    },
-                   spec.onClick);
+                   entry.onClick);
     }
     std::sort(tabbed.begin(), tabbed.end());
     for (std::size_t i = 0; i < tabbed.size(); ++i) {
