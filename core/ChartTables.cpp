@@ -111,9 +111,8 @@ Table hitsTable(const SeriesRecord& record, int level, const Wording& wording) {
                                          formatted(100 * p, pattern, separator), ""};
         if (record.rows() > 0) {
             line[2] = formatted(100.0 * static_cast<double>(count) / rows, pattern, separator);
-            const double deviation =
-                (static_cast<double>(count) - rows * p) / std::sqrt(rows * p * (1 - p));
-            line[4] = formatted(deviation, "0.00", separator);
+            line[4] =
+                formatted(odds::hitDeviation(level, k, count, record.rows()), "0.00", separator);
         }
         table.rows.push_back(std::move(line));
     }

@@ -28,4 +28,10 @@ double prizeDeviation(int level) {
     return std::sqrt(variance);
 }
 
+double hitDeviation(int level, int hits, std::int64_t count, std::int64_t rows) {
+    const double n = static_cast<double>(rows);
+    const double p = hitChance(level, hits);
+    return (static_cast<double>(count) - n * p) / std::sqrt(n * p * (1 - p));
+}
+
 }  // namespace zarno::odds

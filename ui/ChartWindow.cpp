@@ -320,15 +320,14 @@ void ChartWindow::presentHits(int shownLevel) {
         plot->xAxis->setRange(-0.6, shownLevel + 0.6);
         const auto rows = static_cast<double>(record.rows());
         for (int k = 0; k <= shownLevel; ++k) {
-            const double p = odds::hitChance(shownLevel, k);
-            exact->addData(k, 100 * p);
-            const auto count = static_cast<double>(record.hits()[static_cast<std::size_t>(k)]);
+            exact->addData(k, 100 * odds::hitChance(shownLevel, k));
+            const std::int64_t count = record.hits()[static_cast<std::size_t>(k)];
             if (count <= 0) {
                 continue;  // nothing to show on a logarithmic scale
             }
-            const double deviation = (count - rows * p) / std::sqrt(rows * p * (1 - p));
+            const double deviation = odds::hitDeviation(shownLevel, k, count, record.rows());
             plot->graph(std::fabs(deviation) > 2 ? strayingShares : observedShares)
-                ->addData(k, 100 * count / rows);
+                ->addData(k, 100 * static_cast<double>(count) / rows);
         }
     }
     plot->replot(QCustomPlot::rpQueuedReplot);
@@ -375,7 +374,6 @@ void ChartWindow::presentPlayers(int shownLevel, const odds::SessionLaws* laws) 
     }
     observed->setWidth(0.4 * width);
     exact->setWidth(0.4 * width);
-    plot->xAxis->setRange(-length - width, 2.0 * width);
     plot->rescaleAxes(true);
     plot->xAxis->setRange(-length - width, 2.0 * width);
     plot->yAxis->setRangeLower(0);
