@@ -125,20 +125,7 @@ void SeriesRecord::refresh(int level, const SimulationState& state) {
 }
 
 void SeriesRecord::clear() {
-    level_ = 0;
-    rows_ = 0;
-    winnings_ = 0;
-    hits_.fill(0);
-    path_.clear();
-    nextPoint_ = 0;
-    for (std::size_t i = 0; i < sessionLengths.size(); ++i) {
-        tallies_[i].completed = 0;
-        tallies_[i].ahead = 0;
-        std::fill(tallies_[i].byWinnings.begin(), tallies_[i].byWinnings.end(), 0);
-        cutters_[i].partial = 0;
-        cutters_[i].filled = 0;
-        cutters_[i].completed.clear();
-    }
+    *this = SeriesRecord();
 }
 
 }  // namespace zarno
