@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Scoring.h"
+#include "core/engine/Play.h"
 
 namespace zarno::bench {
 

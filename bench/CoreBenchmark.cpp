@@ -9,8 +9,8 @@
 #include "bench/AllocationCounter.h"
 #include "bench/BenchPlay.h"
 #include "bench/Figures.h"
-#include "core/DrawGenerator.h"
-#include "core/Scoring.h"
+#include "core/engine/DrawGenerator.h"
+#include "core/engine/Play.h"
 #include "platform/RandomNumbers.h"
 
 namespace zarno::bench {

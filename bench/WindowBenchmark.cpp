@@ -28,8 +28,8 @@
 #include "bench/AllocationCounter.h"
 #include "bench/BenchPlay.h"
 #include "bench/Figures.h"
-#include "core/DrawGenerator.h"
-#include "core/RowEngine.h"
+#include "core/engine/DrawGenerator.h"
+#include "core/engine/RowEngine.h"
 #include "ui/ChartWindow.h"
 #include "ui/Zarno.h"
 

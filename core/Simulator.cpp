@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/ResultsText.h"
-#include "core/Texts.h"
+#include "core/text/ResultsText.h"
+#include "core/text/Texts.h"
 #include "platform/Narrowing.h"
 #include "platform/NumberFormat.h"
 #include "platform/NumberText.h"

@@ -6,12 +6,12 @@
 #include <optional>
 #include <string>
 
-#include "core/RowEngine.h"
-#include "core/Scoring.h"
-#include "core/SeriesRecord.h"
-#include "core/SimulationState.h"
 #include "core/WindowPort.h"
-#include "core/Wording.h"
+#include "core/engine/Play.h"
+#include "core/engine/RowEngine.h"
+#include "core/series/SeriesRecord.h"
+#include "core/series/SimulationState.h"
+#include "core/text/Wording.h"
 #include "platform/RuntimeServices.h"
 
 namespace zarno {

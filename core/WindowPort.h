@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/Levels.h"
+#include "core/engine/Lottery.h"
 
 namespace zarno {
 

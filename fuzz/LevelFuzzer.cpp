@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/Simulator.h"
-#include "core/Texts.h"
+#include "core/text/Texts.h"
 #include "doubles/Clocks.h"
 #include "doubles/FakeServices.h"
 #include "doubles/FakeWindow.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/Scoring.h"
+#include "core/engine/Play.h"
 #include "fuzz/FuzzCheck.h"
 #include "platform/NumberText.h"
 

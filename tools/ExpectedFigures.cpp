@@ -7,8 +7,8 @@
 #include <sstream>
 #include <string>
 
-#include "core/Levels.h"
-#include "core/Odds.h"
+#include "core/engine/Lottery.h"
+#include "core/odds/Odds.h"
 #include "platform/NumberFormat.h"
 
 namespace {

@@ -19,8 +19,8 @@
 
 #include <qcustomplot.h>
 
-#include "core/Odds.h"
-#include "core/Texts.h"
+#include "core/odds/Odds.h"
+#include "core/text/Texts.h"
 #include "platform/qt/QtRuntimeServices.h"
 #include "platform/qt/QtText.h"
 

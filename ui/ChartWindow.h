@@ -7,10 +7,10 @@
 #include <array>
 #include <functional>
 
-#include "core/ChartTables.h"
-#include "core/SessionOdds.h"
 #include "core/Simulator.h"
-#include "core/Wording.h"
+#include "core/chart/ChartTables.h"
+#include "core/odds/SessionOdds.h"
+#include "core/text/Wording.h"
 
 class QComboBox;
 class QCustomPlot;

@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "core/Texts.h"
+#include "core/text/Texts.h"
 
 namespace zarno::ui {
 namespace {

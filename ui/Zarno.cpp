@@ -14,8 +14,8 @@
 
 #include <algorithm>
 
-#include "core/ResultsText.h"
-#include "core/Texts.h"
+#include "core/text/ResultsText.h"
+#include "core/text/Texts.h"
 #include "platform/qt/Fonts.h"
 #include "ui/ChartWindow.h"
 #include "ui/Icon.h"

@@ -8,11 +8,11 @@
 #include <memory>
 #include <vector>
 
-#include "core/Levels.h"
-#include "core/RowEngine.h"
 #include "core/Simulator.h"
 #include "core/WindowPort.h"
-#include "core/Wording.h"
+#include "core/engine/Lottery.h"
+#include "core/engine/RowEngine.h"
+#include "core/text/Wording.h"
 #include "platform/RuntimeServices.h"
 
 class QCheckBox;

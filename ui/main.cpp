@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QLocale>
 
-#include "core/RowEngine.h"
+#include "core/engine/RowEngine.h"
 #include "platform/RandomNumbers.h"
 #include "platform/qt/QtRuntimeServices.h"
 #include "platform/qt/Translations.h"

@@ -1,4 +1,4 @@
-#include "core/DrawGenerator.h"
+#include "core/engine/DrawGenerator.h"
 
 #include <gtest/gtest.h>
 

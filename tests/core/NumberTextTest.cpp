@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-#include "core/Scoring.h"
+#include "core/engine/Play.h"
 #include "platform/Narrowing.h"
 
 namespace zarno {

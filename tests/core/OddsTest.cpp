@@ -1,5 +1,5 @@
 // The odds behind the prize table, against an independent computation and the published returns.
-#include "core/Odds.h"
+#include "core/odds/Odds.h"
 
 #include <gtest/gtest.h>
 
@@ -7,10 +7,10 @@
 #include <cmath>
 #include <vector>
 
-#include "core/Levels.h"
-#include "core/PrizeTable.h"
-#include "core/ResultsText.h"
-#include "core/SessionOdds.h"
+#include "core/engine/Lottery.h"
+#include "core/engine/PrizeTable.h"
+#include "core/odds/SessionOdds.h"
+#include "core/text/ResultsText.h"
 
 namespace zarno {
 namespace {

@@ -14,7 +14,7 @@
 #include <thread>
 #include <vector>
 
-#include "core/RowEngine.h"
+#include "core/engine/RowEngine.h"
 #include "doubles/Clocks.h"
 
 namespace zarno {

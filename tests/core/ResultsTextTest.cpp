@@ -1,4 +1,4 @@
-#include "core/ResultsText.h"
+#include "core/text/ResultsText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The row engine behind the draw loop: what a series draws depends on the seed, the series and
 // the clock only, never on the number of workers, their scheduling or where the user pauses.
-#include "core/RowEngine.h"
+#include "core/engine/RowEngine.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 #include <thread>
 #include <vector>
 
-#include "core/ResultsText.h"
 #include "core/Simulator.h"
+#include "core/text/ResultsText.h"
 #include "doubles/Clocks.h"
 #include "doubles/Rig.h"
 

@@ -2,9 +2,9 @@
 
 #include <numeric>
 
-#include "core/PrizeTable.h"
-#include "core/Scoring.h"
 #include "core/Simulator.h"
+#include "core/engine/Play.h"
+#include "core/engine/PrizeTable.h"
 #include "doubles/Rig.h"
 
 namespace zarno {

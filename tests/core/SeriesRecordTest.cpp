@@ -1,13 +1,13 @@
 // What a series records for the chart: sessions cut from its rows, the payout path, and the
 // tables made of them.
-#include "core/SeriesRecord.h"
+#include "core/series/SeriesRecord.h"
 
 #include <gtest/gtest.h>
 
 #include <numeric>
 
-#include "core/ChartTables.h"
-#include "core/PrizeTable.h"
+#include "core/chart/ChartTables.h"
+#include "core/engine/PrizeTable.h"
 
 namespace zarno {
 namespace {

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "core/Texts.h"
+#include "core/text/Texts.h"
 #include "doubles/Rig.h"
 
 namespace zarno {

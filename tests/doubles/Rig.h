@@ -5,8 +5,8 @@
 #include <string_view>
 #include <thread>
 
-#include "core/RowEngine.h"
 #include "core/Simulator.h"
+#include "core/engine/RowEngine.h"
 #include "doubles/Clocks.h"
 #include "doubles/FakeServices.h"
 #include "doubles/FakeWindow.h"

@@ -20,7 +20,7 @@
 #include <thread>
 #include <vector>
 
-#include "core/RowEngine.h"
+#include "core/engine/RowEngine.h"
 #include "ui/Layout.h"
 
 // Xlib's macros (None, Bool, Status, ...) would break the headers above, so it comes last.

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "core/ResultsText.h"
-#include "core/SimulationState.h"
+#include "core/series/SimulationState.h"
+#include "core/text/ResultsText.h"
 #include "ui/Zarno.h"
 
 namespace zarno::test {

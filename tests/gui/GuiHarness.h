@@ -8,7 +8,7 @@
 #include <QStringList>
 #include <QTest>
 
-#include "core/RowEngine.h"
+#include "core/engine/RowEngine.h"
 #include "doubles/Clocks.h"
 #include "doubles/FakeServices.h"
 #include "doubles/Rig.h"

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "core/ResultsText.h"
+#include "core/text/ResultsText.h"
 #include "gui/GuiHarness.h"
 #include "platform/NumberFormat.h"
 #include "platform/qt/QtRuntimeServices.h"

@@ -19,7 +19,7 @@
 #include <string>
 #include <thread>
 
-#include "core/PrizeTable.h"
+#include "core/engine/PrizeTable.h"
 #include "gui/Captions.h"
 #include "gui/GuiHarness.h"
 

@@ -1,8 +1,8 @@
-#include "core/Odds.h"
+#include "core/odds/Odds.h"
 
 #include <cmath>
 
-#include "core/PrizeTable.h"
+#include "core/engine/PrizeTable.h"
 
 namespace zarno::odds {
 

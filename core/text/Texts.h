@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "core/Levels.h"
+#include "core/engine/Lottery.h"
 
 // Marks a text for Qt's lupdate, which collects it for translation in the context "Zarno"; here it
 // stays the Finnish source text, and the window translates it when it shows it. The same

@@ -1,11 +1,11 @@
-#include "core/ResultsText.h"
+#include "core/text/ResultsText.h"
 
 #include <array>
 #include <cmath>
 
-#include "core/Levels.h"
-#include "core/Odds.h"
-#include "core/Texts.h"
+#include "core/engine/Lottery.h"
+#include "core/odds/Odds.h"
+#include "core/text/Texts.h"
 #include "platform/NumberFormat.h"
 
 namespace zarno {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "core/Levels.h"
+#include "core/engine/Lottery.h"
 
 namespace zarno {
 

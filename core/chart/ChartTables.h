@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/SeriesRecord.h"
-#include "core/SessionOdds.h"
-#include "core/Wording.h"
+#include "core/odds/SessionOdds.h"
+#include "core/series/SeriesRecord.h"
+#include "core/text/Wording.h"
 
 namespace zarno {
 

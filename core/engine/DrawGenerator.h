@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "core/Levels.h"
-#include "core/NumberSet.h"
-#include "core/SimulationState.h"
+#include "core/engine/Lottery.h"
+#include "core/engine/NumberSet.h"
+#include "core/series/SimulationState.h"
 
 namespace zarno {
 

@@ -1,11 +1,11 @@
-#include "core/ChartTables.h"
+#include "core/chart/ChartTables.h"
 
 #include <charconv>
 #include <cmath>
 
-#include "core/Odds.h"
-#include "core/ResultsText.h"
-#include "core/Texts.h"
+#include "core/odds/Odds.h"
+#include "core/text/ResultsText.h"
+#include "core/text/Texts.h"
 #include "platform/NumberFormat.h"
 
 namespace zarno {

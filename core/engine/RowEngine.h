@@ -11,8 +11,8 @@
 #include <thread>
 #include <vector>
 
-#include "core/Scoring.h"
-#include "core/SimulationState.h"
+#include "core/engine/Play.h"
+#include "core/series/SimulationState.h"
 #include "platform/RandomNumbers.h"
 
 namespace zarno {

@@ -1,9 +1,9 @@
-#include "core/RowEngine.h"
+#include "core/engine/RowEngine.h"
 
 #include <algorithm>
 #include <exception>
 
-#include "core/DrawGenerator.h"
+#include "core/engine/DrawGenerator.h"
 #include "platform/Processors.h"
 
 namespace zarno {

@@ -1,11 +1,11 @@
-#include "core/SessionOdds.h"
+#include "core/odds/SessionOdds.h"
 
 #include <cmath>
 #include <map>
 #include <utility>
 
-#include "core/Odds.h"
-#include "core/PrizeTable.h"
+#include "core/engine/PrizeTable.h"
+#include "core/odds/Odds.h"
 
 namespace zarno::odds {
 namespace {

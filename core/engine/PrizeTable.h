@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "core/Levels.h"
+#include "core/engine/Lottery.h"
 
 namespace zarno {
 

@@ -3,10 +3,10 @@
 #include <array>
 #include <cstdint>
 
-#include "core/Levels.h"
-#include "core/NumberSet.h"
-#include "core/PrizeTable.h"
-#include "core/SimulationState.h"
+#include "core/engine/Lottery.h"
+#include "core/engine/NumberSet.h"
+#include "core/engine/PrizeTable.h"
+#include "core/series/SimulationState.h"
 
 namespace zarno {
 

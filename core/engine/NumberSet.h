@@ -5,7 +5,7 @@
 #include <compare>
 #include <cstdint>
 
-#include "core/Levels.h"
+#include "core/engine/Lottery.h"
 
 namespace zarno {
 

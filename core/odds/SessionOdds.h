@@ -7,7 +7,7 @@
 #include <map>
 #include <vector>
 
-#include "core/SeriesRecord.h"
+#include "core/series/SeriesRecord.h"
 
 namespace zarno::odds {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/SimulationState.h"
-#include "core/Wording.h"
+#include "core/series/SimulationState.h"
+#include "core/text/Wording.h"
 
 namespace zarno {
 

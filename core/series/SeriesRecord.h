@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "core/Scoring.h"
+#include "core/engine/Play.h"
 
 namespace zarno {
 

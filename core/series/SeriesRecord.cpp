@@ -1,9 +1,9 @@
-#include "core/SeriesRecord.h"
+#include "core/series/SeriesRecord.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "core/PrizeTable.h"
+#include "core/engine/PrizeTable.h"
 
 namespace zarno {
 namespace {
