@@ -23,7 +23,7 @@ struct Generator {
 
 void BM_DrawNumbers(benchmark::State& state) {
     Generator g;
-    SimulationState::Row row{};
+    Row row{};
     for (auto _ : state) {
         benchmark::DoNotOptimize(drawNumbers(row, g.random));
         benchmark::DoNotOptimize(row);
@@ -35,7 +35,7 @@ void BM_ScoreRow(benchmark::State& state) {
     Generator g;
     const Play play = benchPlay(static_cast<int>(state.range(0)));
     std::vector<NumberSet> rows(1024);
-    SimulationState::Row row{};
+    Row row{};
     for (NumberSet& set : rows) {
         set = drawNumbers(row, g.random);
     }

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEventLoop>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -30,6 +31,7 @@
 #include "bench/Figures.h"
 #include "core/engine/DrawGenerator.h"
 #include "core/engine/RowEngine.h"
+#include "core/series/Series.h"
 #include "ui/ChartWindow.h"
 #include "ui/Zarno.h"
 
@@ -46,14 +48,14 @@ double millisecondsBetween(Clock::time_point from, Clock::time_point to) {
     return std::chrono::duration<double, std::milli>(to - from).count();
 }
 
-// The program's messages would wait for a click; the end of the program is not asked for here.
-class QuietServices final : public RuntimeServices {
-public:
-    void showMessage(std::string_view) override {}
-    void endProgram() override {}
-};
+// A jackpot's message would wait for a click: the benchmark clicks OK at once.
+void acknowledge(Zarno& window) {
+    if (QMessageBox* box = window.message()) {
+        box->accept();
+    }
+}
 
-struct Series {
+struct RunFigures {
     double rowsPerSecond = 0;
     double allocationsPerRow = 0;
 };
@@ -109,7 +111,7 @@ public:
 class WindowBench {
 public:
     explicit WindowBench(unsigned workers = 0)
-        : engine_(clock_, freshSeed(clock_), workers), window_(services_, engine_) {
+        : engine_(clock_, freshSeed(clock_), workers), series_(engine_), window_(series_) {
         window_.show();
         QEventLoop settle;
         QTimer::singleShot(300, &settle, &QEventLoop::quit);
@@ -121,9 +123,9 @@ public:
 
     // A new series at a level with the numbers of benchPlay, drawn by the window's own ticks
     // until `rows` rows, when the user pauses.
-    Series run(int level, bool fast, std::int64_t rows) {
+    RunFigures run(int level, bool fast, std::int64_t rows) {
         prepare(level, fast);
-        const SimulationState& state = window_.simulator().state();
+        const auto rowsNow = [this] { return series_.snapshot().tally.rows; };
         std::int64_t warmRows = -1;
         std::size_t warmAllocations = 0;
         double allocationsPerRow = 0;
@@ -131,14 +133,15 @@ public:
         QTimer watch;
         watch.setInterval(1);
         QObject::connect(&watch, &QTimer::timeout, [&] {
-            if (warmRows < 0 && state.Rows >= rows / 10) {
-                warmRows = state.Rows;
+            acknowledge(window_);
+            const std::int64_t now = rowsNow();
+            if (warmRows < 0 && now >= rows / 10) {
+                warmRows = now;
                 warmAllocations = allocationCount();
             }
-            if (state.Rows >= rows) {
-                allocationsPerRow =
-                    static_cast<double>(allocationCount() - warmAllocations) /
-                    static_cast<double>(std::max<std::int64_t>(1, state.Rows - warmRows));
+            if (now >= rows) {
+                allocationsPerRow = static_cast<double>(allocationCount() - warmAllocations) /
+                                    static_cast<double>(std::max<std::int64_t>(1, now - warmRows));
                 window_.button(Control::cmdTauko)->click();
                 loop.quit();
             }
@@ -147,7 +150,7 @@ public:
         const auto start = Clock::now();
         window_.button(Control::cmdAloitaArvonta)->click();
         loop.exec();
-        return {static_cast<double>(state.Rows) / secondsSince(start), allocationsPerRow};
+        return {static_cast<double>(rowsNow()) / secondsSince(start), allocationsPerRow};
     }
 
     // From a click posted from another thread, as input reaches the window, to the pause
@@ -184,17 +187,16 @@ public:
     double commitRowsPerSecond(int level, bool fast) {
         prepare(level, fast);
         window_.button(Control::cmdAloitaArvonta)->click();
-        Simulator& simulator = window_.simulator();
         double rows = 0;
         double seconds = 0;
         for (int round = 0; round < 40; ++round) {
             std::this_thread::sleep_for(std::chrono::milliseconds(60));
-            const std::int64_t before = simulator.state().Rows;
+            acknowledge(window_);
+            const std::int64_t before = series_.snapshot().tally.rows;
             const auto start = Clock::now();
-            simulator.tick(Simulator::Deadline::max());
-            simulator.presentResults();
+            window_.tick(Series::Deadline::max(), true);
             seconds += secondsSince(start);
-            rows += static_cast<double>(simulator.state().Rows - before);
+            rows += static_cast<double>(series_.snapshot().tally.rows - before);
         }
         window_.button(Control::cmdTauko)->click();
         return rows / seconds;
@@ -206,7 +208,7 @@ private:
             window_.button(Control::cmdReset)->click();
         }
         window_.comboBox(Control::cmbTaso)->setCurrentIndex(level - minLevel);
-        window_.simulator().cmbTaso_Click();  // what choosing the entry runs
+        window_.cmbTaso_Click();  // what choosing the entry runs
         for (int i = 0; i < level; ++i) {
             window_.numberBox(i)->setCurrentIndex(7 * i);
         }
@@ -227,7 +229,7 @@ private:
 
     SystemClock clock_;
     RowEngine engine_;
-    QuietServices services_;
+    Series series_;
     Zarno window_;
 };
 
@@ -264,7 +266,7 @@ double engineRowsPerSecond(int level, std::int64_t rows) {
         }
         woken.notify_one();
     });
-    SimulationState::Row last{};
+    Row last{};
     HitCounts counts{};
     engine.beginSeries(benchPlay(level));
     const auto start = Clock::now();
@@ -328,8 +330,8 @@ int main(int argc, char** argv) {
         const std::string suffix = "_l" + std::to_string(level);
         const double core = oneThreadRowsPerSecond(level);
         const double engine = engineRowsPerSecond(level, std::max(fastRows, slowRows));
-        const Series fast = bench.run(level, true, fastRows);
-        const Series slow = bench.run(level, false, slowRows);
+        const RunFigures fast = bench.run(level, true, fastRows);
+        const RunFigures slow = bench.run(level, false, slowRows);
         printFigure(("core_rows_per_s_1thread" + suffix).c_str(), core, "rows/s");
         printFigure(("engine_rows_per_s" + suffix).c_str(), engine, "rows/s");
         printFigure(("fast_rows_per_s" + suffix).c_str(), fast.rowsPerSecond, "rows/s");

@@ -1,19 +1,16 @@
-// The level handling of the level box's click handler and of the start handler, driven through
-// the window in memory with arbitrary level and number texts.
+// The main window's rules with arbitrary level and number texts, read as the window reads them:
+// the boxes a level opens, which starts are refused, and what a started series tallies and shows.
 #include <algorithm>
 #include <cmath>
-
 #include <cstdint>
 #include <numeric>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "core/Simulator.h"
-#include "core/text/Texts.h"
+#include "core/rules/RunControl.h"
 #include "doubles/Clocks.h"
-#include "doubles/FakeServices.h"
-#include "doubles/FakeWindow.h"
 #include "fuzz/FuzzCheck.h"
 #include "platform/Narrowing.h"
 #include "platform/NumberText.h"
@@ -22,30 +19,32 @@ using namespace zarno;
 
 namespace {
 
-// The boxes a level text enables: none for a text that is no number, otherwise the first
+// The boxes a level text opens: none for a text that is no number, otherwise the first
 // floor(level) boxes, at most ten.
-int expectedBoxes(std::string_view level) {
-    const auto value = textToNumber(level, '.');
-    if (!value)
+int expectedBoxes(std::optional<double> level) {
+    if (!level) {
         return 0;
-    const double boxes = std::floor(*value);
+    }
+    const double boxes = std::floor(*level);
     return boxes < 0 ? 0 : boxes > 10 ? 10 : static_cast<int>(boxes);
 }
 
-void checkBoxes(const test::FakeWindow& window, std::string_view level) {
-    const int enabled = expectedBoxes(level);
-    for (int i = 0; i < numberBoxes; ++i) {
-        FUZZ_CHECK(window.isEnabled(numberBox(i)) == (i < enabled));
-    }
-}
-
-bool expectedToStart(const test::FakeWindow& window, std::string_view level) {
-    const auto value = textToNumber(level, '.');
-    if (!value || std::floor(*value) > maxLevel)
+// A start is refused when the level is no number or above ten, when a box the level asks for
+// holds no number, or when the boxes played repeat a number.
+bool expectedToStart(const Entries& entries) {
+    if (!entries.level || std::floor(*entries.level) > maxLevel) {
         return false;
+    }
     for (int i = 0; i < numberBoxes; ++i) {
-        if (*value > i && !isNumeric(window.text(numberBox(i)), '.'))
+        if (*entries.level > i && !entries.numbers[static_cast<std::size_t>(i)]) {
             return false;
+        }
+    }
+    std::set<double> played;
+    for (int i = 0; i < expectedBoxes(entries.level); ++i) {
+        if (!played.insert(*entries.numbers[static_cast<std::size_t>(i)]).second) {
+            return false;
+        }
     }
     return true;
 }
@@ -69,56 +68,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fields.back() += static_cast<char>(data[i]);
         }
     }
-    test::FakeWindow window;
-    test::FakeServices services;
-    Simulator simulator(window, services, engine(), Wording('.'));
-    simulator.Form_Load();
-    window.setLevel(fields[0]);
+    Entries entries{textToNumber(fields[0], '.')};
     for (std::size_t i = 1; i < fields.size() && i <= 10; ++i) {
-        window.texts[test::FakeWindow::index(numberBox(static_cast<int>(i) - 1))] = fields[i];
+        entries.numbers[i - 1] = textToNumber(fields[i], '.');
     }
+    Series series(engine());
+    RunControl run(series);
 
     for (int pass = 0; pass < 2; ++pass) {
-        simulator.cmbTaso_Click();
-        checkBoxes(window, fields[0]);
-
-        const bool starts = expectedToStart(window, fields[0]);
-        // Only refusals count: repeated numbers can make a jackpot out of a few drawn ones.
-        const auto refusals = [&] {
-            return std::count(services.messages.begin(), services.messages.end(),
-                              texts::numbersMissing);
-        };
-        const auto messages = refusals();
-        simulator.cmdAloitaArvonta_Click();
-        simulator.tick(Simulator::Deadline{});  // one stretch, if its rows are ready
-        simulator.cmdTauko_Click();
-        const SimulationState& s = simulator.state();
+        run.chooseLevel(entries.level);
+        FUZZ_CHECK(run.boxes() == expectedBoxes(entries.level));
+        const bool starts = !run.start(entries);
+        FUZZ_CHECK(starts == expectedToStart(entries));
         if (!starts) {
-            FUZZ_CHECK(refusals() == messages + 1);
-            FUZZ_CHECK(s.Rows == 0);
+            FUZZ_CHECK(run.state() != RunState::running && series.snapshot().tally.rows == 0);
             return 0;
         }
-        FUZZ_CHECK(refusals() == messages);
-        FUZZ_CHECK(s.Rows >= 0 && s.Rows <= 1000);  // no stretch when no row was ready yet
-        const double levelValue = *textToNumber(fields[0], '.');
-        const int level = floorToInt16(levelValue);
-        const std::int64_t all =
-            std::accumulate(s.hitCounts.begin(), s.hitCounts.end(), std::int64_t{0});
-        if (isLevel(level)) {
-            const auto counts = s.Hits(level);
-            FUZZ_CHECK(std::accumulate(counts.begin(), counts.end(), std::int64_t{0}) == s.Rows);
-            FUZZ_CHECK(all == s.Rows);
-        } else {
-            FUZZ_CHECK(all == 0 && s.Winnings == 0);
-        }
-        for (int l = minLevel; l <= maxLevel; ++l) {
-            FUZZ_CHECK(window.isVisible(levelFrame(l)) == (levelValue == l));
-        }
-        simulator.cmdReset_Click();
-        checkBoxes(window, fields[0]);
-        for (int l = minLevel; l <= maxLevel; ++l) {
-            FUZZ_CHECK(!window.isVisible(levelFrame(l)));
-        }
+        run.tick(Series::Deadline{});  // one stretch, if its rows are ready
+        run.pause();
+        const Tally tally = series.snapshot().tally;
+        FUZZ_CHECK(tally.rows >= 0 && tally.rows <= 1000);  // none when no row was ready yet
+        const int level = floorToInt16(*entries.level);
+        const std::int64_t hits =
+            std::accumulate(tally.hits.begin(), tally.hits.end(), std::int64_t{0});
+        FUZZ_CHECK(hits == (isLevel(level) ? tally.rows : 0));
+        FUZZ_CHECK(isLevel(level) || tally.winnings == 0);
+        FUZZ_CHECK(run.frame() == (isLevel(level) && *entries.level == level ? level : 0));
+        run.startOver(entries.level);
+        FUZZ_CHECK(run.frame() == 0 && run.boxes() == expectedBoxes(entries.level));
     }
     return 0;
 }

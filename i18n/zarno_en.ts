@@ -287,5 +287,13 @@ Zarno is free software: you can redistribute it and/or modify it under the terms
 
 The program comes with ABSOLUTELY NO WARRANTY, without even the implied warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE. See the licence: https://www.gnu.org/licenses/gpl-3.0.html</translation>
     </message>
+    <message>
+        <source>Numero %1 on valittu kahdesti.</source>
+        <translation>Number %1 is chosen twice.</translation>
+    </message>
+    <message>
+        <source>Tarkat luvut eivät ole nyt saatavilla.</source>
+        <translation>The exact figures are not available now.</translation>
+    </message>
 </context>
 </TS>

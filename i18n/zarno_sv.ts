@@ -287,5 +287,13 @@ Zarno är fri programvara: du får sprida och ändra den enligt villkoren i GNU 
 
 Programmet levereras UTAN NÅGON GARANTI, inte ens underförstådd garanti om säljbarhet eller lämplighet för ett visst ändamål. Se licensen: https://www.gnu.org/licenses/gpl-3.0.html</translation>
     </message>
+    <message>
+        <source>Numero %1 on valittu kahdesti.</source>
+        <translation>Numret %1 är valt två gånger.</translation>
+    </message>
+    <message>
+        <source>Tarkat luvut eivät ole nyt saatavilla.</source>
+        <translation>De exakta siffrorna finns inte att få just nu.</translation>
+    </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "ui/ChartWindow.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
@@ -8,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTabWidget>
@@ -19,10 +21,11 @@
 
 #include <qcustomplot.h>
 
-#include "core/odds/Odds.h"
+#include "core/chart/ChartFigures.h"
 #include "core/text/Texts.h"
-#include "platform/qt/QtRuntimeServices.h"
+#include "platform/qt/FileWriting.h"
 #include "platform/qt/QtText.h"
+#include "ui/Messages.h"
 
 namespace zarno {
 namespace {
@@ -34,8 +37,6 @@ enum HitsGraph { observedShares, strayingShares };
 
 // The hit chart's scale reaches down to shares of 10^-7.
 constexpr double smallestShare = 1e-5;  // percent
-// The players' histogram has at most this many bars for the sessions not ahead.
-constexpr int histogramBars = 40;
 // While rows are drawn the chart is drawn this often: live to the eye, and at a few milliseconds a
 // time, at a cost of a few percent of one processor.
 constexpr qint64 drawingInterval = 200;  // milliseconds
@@ -70,16 +71,11 @@ QCPGraph* addGraph(QCustomPlot* plot, const QColor& colour, const QString& name)
 
 }  // namespace
 
-ChartWindow::ChartWindow(const Simulator& simulator, const Wording& wording, QWidget* parent)
-    : QWidget(parent, Qt::Window), simulator_(simulator), wording_(wording) {
+ChartWindow::ChartWindow(const Wording& wording, StartThread lawsThread, QWidget* parent)
+    : QWidget(parent, Qt::Window), wording_(wording), laws_(std::move(lawsThread)) {
     setWindowTitle(text(texts::chartTitle));
     setObjectName("Kaavio");
     resize(900, 700);
-    chooseImageFile = [this] {
-        return QFileDialog::getSaveFileName(this, text(texts::saveImage),
-                                            QStringLiteral("zarno-kaavio.png"),
-                                            text(texts::imageFiles));
-    };
 
     tabs_ = new QTabWidget(this);
     tabs_->addTab(createTab(payoutTab), text(texts::payoutTab));
@@ -97,6 +93,10 @@ ChartWindow::ChartWindow(const Simulator& simulator, const Wording& wording, QWi
     lengthLayout->addWidget(lengthLabel);
     lengthLayout->addWidget(sessionLength_);
     lengthLayout->addStretch();
+    lawsNotice_ = new QLabel(text(texts::lawsUnavailable));
+    lawsNotice_->setObjectName("lawsNotice");
+    lawsNotice_->hide();
+    lengthLayout->addWidget(lawsNotice_);
     tabs_->addTab(createTab(playersTab, lengthRow), text(texts::playersTab));
 
     auto* copy = new QPushButton(text(texts::copy));
@@ -119,11 +119,11 @@ ChartWindow::ChartWindow(const Simulator& simulator, const Wording& wording, QWi
     connect(about, &QPushButton::clicked, this, &ChartWindow::showAbout);
     auto* copyKey = new QShortcut(QKeySequence::Copy, this);
     connect(copyKey, &QShortcut::activated, this, &ChartWindow::copyTable);
-    connect(tabs_, &QTabWidget::currentChanged, this, [this] { present(); });
-    connect(sessionLength_, &QComboBox::currentIndexChanged, this, [this] { present(); });
+    connect(tabs_, &QTabWidget::currentChanged, this, &ChartWindow::draw);
+    connect(sessionLength_, &QComboBox::currentIndexChanged, this, &ChartWindow::draw);
     lawsPending_.setSingleShot(true);
     lawsPending_.setInterval(50);
-    connect(&lawsPending_, &QTimer::timeout, this, [this] { present(); });
+    connect(&lawsPending_, &QTimer::timeout, this, &ChartWindow::draw);
 }
 
 QWidget* ChartWindow::createTab(Tab tab, QWidget* above) {
@@ -217,168 +217,116 @@ QString ChartWindow::text(std::string_view finnish) const {
     return qtext(wording_(finnish));
 }
 
-int ChartWindow::level() const {
-    const SeriesRecord& record = simulator_.record();
-    return record.rows() > 0 ? record.level() : simulator_.chosenLevel();
-}
-
-void ChartWindow::present(When when) {
+void ChartWindow::present(const SeriesRecord& record, int level, When when) {
     if (when == When::due && drawn_.isValid() && drawn_.elapsed() < drawingInterval) {
         return;
     }
+    record_ = record;
+    level_ = level;
+    draw();
+}
+
+void ChartWindow::draw() {
     drawn_.start();
-    const int shownLevel = level();
     // Asked for whatever the tab, so that the laws are in hand by the time the players' tab is.
-    const odds::SessionLaws* laws = isLevel(shownLevel) ? laws_.laws(shownLevel) : nullptr;
-    if (isLevel(shownLevel) && !laws) {
+    const odds::SessionLawCache::Answer answer =
+        isLevel(level_) ? laws_.laws(level_) : odds::SessionLawCache::Answer{};
+    if (isLevel(level_) && !answer.laws && !answer.unavailable) {
         lawsPending_.start();
     }
+    lawsNotice_->setVisible(answer.unavailable);  // the next drawing asks again
     switch (tabs_->currentIndex()) {
         case payoutTab:
-            presentPayout(shownLevel);
+            drawPayout();
             break;
         case hitsTab:
-            presentHits(shownLevel);
+            drawHits();
             break;
         case playersTab:
-            presentPlayers(shownLevel, laws);
+            drawPlayers(answer.laws);
             break;
         default:
             break;
     }
 }
 
-void ChartWindow::presentPayout(int shownLevel) {
-    const SeriesRecord& record = simulator_.record();
-    fill(tables_[payoutTab], payoutTable(record, shownLevel, wording_));
+void ChartWindow::drawPayout() {
+    fill(tables_[payoutTab], payoutTable(record_, level_, wording_));
     QCustomPlot* plot = plots_[payoutTab];
-    for (int g = 0; g < plot->graphCount(); ++g) {
-        plot->graph(g)->data()->clear();
+    const chart::PayoutFigure figure = chart::payoutFigure(record_, level_);
+    QVector<double> rows, low2, high2, low3, high3, expected;
+    for (const chart::FunnelPoint& point : figure.funnel) {
+        rows << point.rows;
+        low3 << point.low3;
+        low2 << point.low2;
+        expected << point.expected;
+        high2 << point.high2;
+        high3 << point.high3;
     }
-    const double first = 1000;
-    const double shownRows = std::max(static_cast<double>(record.rows()), first);
-    const double last = std::max(1e4, std::pow(10.0, std::ceil(std::log10(shownRows))));
-    plot->xAxis->setRange(first, last);
-    if (isLevel(shownLevel)) {
-        // The bands narrow with the square root of the rows; drawn over the whole axis.
-        constexpr int steps = 120;
-        QVector<double> rows(steps + 1), low2(steps + 1), high2(steps + 1), low3(steps + 1),
-            high3(steps + 1), expected(steps + 1);
-        for (int i = 0; i <= steps; ++i) {
-            const double at = first * std::pow(last / first, static_cast<double>(i) / steps);
-            const auto n = static_cast<std::int64_t>(at);
-            const odds::Band two = odds::payoutBand(shownLevel, n, 2);
-            const odds::Band three = odds::payoutBand(shownLevel, n, 3);
-            rows[i] = at;
-            low2[i] = two.low;
-            high2[i] = two.high;
-            low3[i] = three.low;
-            high3[i] = three.high;
-            expected[i] = 100 * odds::expectedPrize(shownLevel);
-        }
-        plot->graph(band3Low)->setData(rows, low3, true);
-        plot->graph(band3High)->setData(rows, high3, true);
-        plot->graph(band2Low)->setData(rows, low2, true);
-        plot->graph(band2High)->setData(rows, high2, true);
-        plot->graph(expectedLine)->setData(rows, expected, true);
-        QVector<double> pathRows;
-        QVector<double> payout;
-        const auto add = [&](std::int64_t n, std::int64_t won) {
-            pathRows << static_cast<double>(n);
-            payout << 100.0 * static_cast<double>(won) / static_cast<double>(n);
-        };
-        for (const PayoutPoint& point : record.path()) {
-            add(point.rows, point.winnings);
-        }
-        if (record.rows() >= 1000 &&
-            (pathRows.isEmpty() || pathRows.back() < static_cast<double>(record.rows()))) {
-            add(record.rows(), record.winnings());
-        }
-        plot->graph(observedPath)->setData(pathRows, payout, true);
-        // From the widest band at the left edge, but with room for where the payout stands.
-        const double centre = expected[0];
-        double low = std::max(0.0, low3[0]);
-        double high = std::min(high3[0], 2 * centre);
-        if (!payout.isEmpty() && payout.back() >= 0 && payout.back() <= 4 * centre) {
-            low = std::min(low, payout.back());
-            high = std::max(high, payout.back());
-        }
-        plot->yAxis->setRange(low - 1, high + 1);
+    plot->graph(band3Low)->setData(rows, low3, true);
+    plot->graph(band3High)->setData(rows, high3, true);
+    plot->graph(band2Low)->setData(rows, low2, true);
+    plot->graph(band2High)->setData(rows, high2, true);
+    plot->graph(expectedLine)->setData(rows, expected, true);
+    QVector<double> pathRows, payout;
+    for (const chart::PathPoint& point : figure.path) {
+        pathRows << point.rows;
+        payout << point.payout;
+    }
+    plot->graph(observedPath)->setData(pathRows, payout, true);
+    plot->xAxis->setRange(figure.firstRows, figure.lastRows);
+    if (!figure.funnel.empty()) {
+        plot->yAxis->setRange(figure.low, figure.high);
     }
     plot->replot(QCustomPlot::rpQueuedReplot);
 }
 
-void ChartWindow::presentHits(int shownLevel) {
-    const SeriesRecord& record = simulator_.record();
-    fill(tables_[hitsTab], hitsTable(record, shownLevel, wording_));
+void ChartWindow::drawHits() {
+    fill(tables_[hitsTab], hitsTable(record_, level_, wording_));
     QCustomPlot* plot = plots_[hitsTab];
     auto* exact = qobject_cast<QCPBars*>(plot->plottable(0));
     exact->data()->clear();
     plot->graph(observedShares)->data()->clear();
     plot->graph(strayingShares)->data()->clear();
-    if (isLevel(shownLevel)) {
-        plot->xAxis->setRange(-0.6, shownLevel + 0.6);
-        const auto rows = static_cast<double>(record.rows());
-        for (int k = 0; k <= shownLevel; ++k) {
-            exact->addData(k, 100 * odds::hitChance(shownLevel, k));
-            const std::int64_t count = record.hits()[static_cast<std::size_t>(k)];
-            if (count <= 0) {
-                continue;  // nothing to show on a logarithmic scale
-            }
-            const double deviation = odds::hitDeviation(shownLevel, k, count, record.rows());
-            plot->graph(std::fabs(deviation) > 2 ? strayingShares : observedShares)
-                ->addData(k, 100 * static_cast<double>(count) / rows);
+    if (isLevel(level_)) {
+        plot->xAxis->setRange(-0.6, level_ + 0.6);
+    }
+    for (const chart::HitFigure& bar : chart::hitsFigure(record_, level_)) {
+        exact->addData(bar.hits, bar.exact);
+        if (bar.observed) {
+            plot->graph(bar.strays ? strayingShares : observedShares)
+                ->addData(bar.hits, *bar.observed);
         }
     }
     plot->replot(QCustomPlot::rpQueuedReplot);
 }
 
-void ChartWindow::presentPlayers(int shownLevel, const odds::SessionLaws* laws) {
-    const SeriesRecord& record = simulator_.record();
-    fill(tables_[playersTab], playersTable(record, shownLevel, laws, wording_));
+void ChartWindow::drawPlayers(const odds::SessionLaws* laws) {
+    fill(tables_[playersTab], playersTable(record_, level_, laws, wording_));
     QCustomPlot* plot = plots_[playersTab];
     auto* observed = qobject_cast<QCPBars*>(plot->plottable(0));
     auto* exact = qobject_cast<QCPBars*>(plot->plottable(1));
     observed->data()->clear();
     exact->data()->clear();
     const auto which = static_cast<std::size_t>(std::max(0, sessionLength_->currentIndex()));
-    const SessionTally& tally = record.sessions(which);
-    const int length = sessionLengths[which];
-    // Winnings 0 .. length, that is net results -length .. 0, in bars of equal width; the
-    // sessions ahead in one more bar right of 0.
-    const int width = (length + histogramBars) / histogramBars;
-    const int bars = (length + width) / width;
-    const double players = static_cast<double>(std::max<std::int64_t>(tally.completed, 1));
-    double aheadTop = 0;
-    for (int bar = 0; bar <= bars; ++bar) {
-        const bool ahead = bar == bars;
-        double seen = 0;
-        double chance = 0;
-        for (int won = bar * width; !ahead && won < std::min((bar + 1) * width, length + 1);
-             ++won) {
-            seen += static_cast<double>(tally.byWinnings[static_cast<std::size_t>(won)]);
-            chance += laws ? (*laws)[which].byWinnings[static_cast<std::size_t>(won)] : 0;
-        }
-        if (ahead) {
-            seen = static_cast<double>(tally.ahead);
-            chance = laws ? (*laws)[which].ahead : 0;
-            aheadTop = std::max(100 * seen / players, 100 * chance);
-        }
-        const double net = ahead ? width : bar * width - length + (width - 1) / 2.0;
-        if (tally.completed > 0) {
-            observed->addData(net, 100 * seen / players);
+    const chart::PlayersFigure figure =
+        chart::playersFigure(record_.sessions(which), laws ? &(*laws)[which] : nullptr);
+    for (const chart::HistogramBar& bar : figure.bars) {
+        if (figure.observed) {
+            observed->addData(bar.net, bar.observed);
         }
         if (laws) {
-            exact->addData(net, 100 * chance);
+            exact->addData(bar.net, bar.exact);
         }
     }
+    const double width = figure.width;
     observed->setWidth(0.4 * width);
     exact->setWidth(0.4 * width);
     plot->rescaleAxes(true);
-    plot->xAxis->setRange(-length - width, 2.0 * width);
+    plot->xAxis->setRange(-sessionLengths[which] - width, 2.0 * width);
     plot->yAxis->setRangeLower(0);
     if (auto* label = qobject_cast<QCPItemText*>(plot->item(0))) {
-        label->position->setCoords(width, aheadTop + plot->yAxis->range().upper * 0.02);
+        label->position->setCoords(width, figure.aheadTop + plot->yAxis->range().upper * 0.02);
     }
     plot->replot(QCustomPlot::rpQueuedReplot);
 }
@@ -439,28 +387,46 @@ void ChartWindow::copyTable() {
 }
 
 void ChartWindow::saveImage() {
-    const QString file = chooseImageFile();
-    if (file.isEmpty()) {
-        return;
+    auto* dialog = new QFileDialog(this, text(texts::saveImage), QStringLiteral("zarno-kaavio.png"),
+                                   text(texts::imageFiles));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::fileSelected, this, &ChartWindow::saveImageTo);
+    dialog->open();
+}
+
+// Encoded in memory first, so that only a whole image ever replaces a file.
+void ChartWindow::saveImageTo(const QString& file) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QString reason;
+    if (!plots_[static_cast<std::size_t>(tabs_->currentIndex())]->toPixmap().save(&buffer, "PNG")) {
+        reason = buffer.errorString();
+    } else {
+        reason = writeWholeFile(withSuffix(file, QStringLiteral("png")), png);
     }
-    if (!plots_[static_cast<std::size_t>(tabs_->currentIndex())]->savePng(file)) {
-        showMessageBox(this, wording_(texts::imageNotSaved));
+    if (!reason.isEmpty()) {
+        openMessage(this, text(texts::imageNotSaved) + '\n' + reason);
     }
 }
 
 // The version, the copyright and the licence, as the GPL asks of an interactive program; Qt's
 // own notice one click away.
 void ChartWindow::showAbout() {
-    QMessageBox box(
+    auto* box = new QMessageBox(
         QMessageBox::NoIcon, text(texts::about),
         text(texts::aboutVersion) + QStringLiteral(ZARNO_VERSION) + "\n\n" + text(texts::aboutText),
         QMessageBox::Ok, this);
-    box.setIconPixmap(windowIcon().pixmap(32));
-    QPushButton* qt = box.addButton(text(texts::aboutQt), QMessageBox::ActionRole);
-    box.exec();
-    if (box.clickedButton() == qt) {
-        QMessageBox::aboutQt(this);
-    }
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setIconPixmap(windowIcon().pixmap(32));
+    QPushButton* qt = box->addButton(text(texts::aboutQt), QMessageBox::ActionRole);
+    connect(box, &QMessageBox::buttonClicked, this, [this, qt](QAbstractButton* clicked) {
+        if (clicked == qt) {
+            openAboutQt(this);
+        }
+    });
+    box->open();
 }
 
 }  // namespace zarno

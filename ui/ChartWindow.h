@@ -5,66 +5,73 @@
 #include <QWidget>
 
 #include <array>
-#include <functional>
 
-#include "core/Simulator.h"
 #include "core/chart/ChartTables.h"
-#include "core/odds/SessionOdds.h"
+#include "core/engine/StartThread.h"
+#include "core/odds/SessionLawCache.h"
+#include "core/series/SeriesRecord.h"
 #include "core/text/Wording.h"
 
 class QComboBox;
 class QCustomPlot;
+class QLabel;
 class QTabWidget;
 class QTableWidget;
 
 namespace zarno {
 
 // The lesson of the series drawn: the payout's funnel, the hit shares against the exact law, and
-// what sessions of N rows do to a player, each a chart over a table of the same figures. It
-// shows what the captions show, the fast-mode rule included, and is cleared by start over.
+// what sessions of N rows do to a player, each a chart over a table of the same figures. It is
+// given what the series has shown and the level to show, as values.
 class ChartWindow : public QWidget {
     Q_OBJECT
 
 public:
     enum Tab { payoutTab, hitsTab, playersTab };
 
-    ChartWindow(const Simulator& simulator, const Wording& wording, QWidget* parent = nullptr);
+    // `lawsThread` starts the thread that works out the exact laws of sessions.
+    explicit ChartWindow(const Wording& wording, StartThread lawsThread = {},
+                         QWidget* parent = nullptr);
 
-    // Draws the visible tab from what the series has shown. The window asks when it presents the
-    // captions: while rows are drawn, once a frame, which the chart follows less often, since
-    // drawing it costs milliseconds; at once when the run stops.
+    // Draws the visible tab from the record, at the level given: the series' own, or the one
+    // chosen before it has a row. While rows are drawn the window asks once a frame, which the
+    // chart follows less often, since drawing it costs milliseconds; at once when the run stops.
     enum class When { due, now };
-    void present(When when = When::now);
+    void present(const SeriesRecord& record, int level, When when = When::now);
 
     QTabWidget* tabs() const { return tabs_; }
     QTableWidget* table(Tab tab) const { return tables_[tab]; }
     QCustomPlot* plot(Tab tab) const { return plots_[tab]; }
     QComboBox* sessionLength() const { return sessionLength_; }
-
-    // Where "Tallenna kuva…" saves the chart; empty when the user cancels. A file dialog, which a
-    // test may replace.
-    std::function<QString()> chooseImageFile;
+    // Says that the exact laws of sessions are not at hand; hidden while they are.
+    QLabel* lawsNotice() const { return lawsNotice_; }
 
     void copyTable();
+    // Asks where to save the chart, in a dialog that returns to the event loop.
     void saveImage();
+    // Saves the visible chart as a PNG image, ".png" added to a name without a suffix; tells why
+    // when it cannot, and then leaves a file of that name as it was.
+    void saveImageTo(const QString& file);
     void showAbout();
 
 private:
     QWidget* createTab(Tab tab, QWidget* above = nullptr);
     QString text(std::string_view finnish) const;
-    int level() const;
-    void presentPayout(int level);
-    void presentHits(int level);
-    void presentPlayers(int level, const odds::SessionLaws* laws);
+    void draw();
+    void drawPayout();
+    void drawHits();
+    void drawPlayers(const odds::SessionLaws* laws);
     void fill(QTableWidget* table, const Table& content);
 
-    const Simulator& simulator_;
     const Wording& wording_;
+    SeriesRecord record_;  // what it draws
+    int level_ = 0;
     odds::SessionLawCache laws_;
-    QTimer lawsPending_;   // presents again once the exact laws are worked out
+    QTimer lawsPending_;   // draws again once the exact laws are worked out
     QElapsedTimer drawn_;  // since the chart was last drawn
     QTabWidget* tabs_ = nullptr;
     QComboBox* sessionLength_ = nullptr;
+    QLabel* lawsNotice_ = nullptr;
     std::array<QCustomPlot*, 3> plots_{};
     std::array<QTableWidget*, 3> tables_{};
 };

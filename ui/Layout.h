@@ -5,12 +5,9 @@
 
 #include <optional>
 #include <string>
-#include <variant>
 #include <vector>
 
-#include "core/Simulator.h"
-#include "core/WindowPort.h"
-#include "platform/qt/QtText.h"
+#include "ui/Controls.h"
 #include "ui/Zarno.h"
 
 namespace zarno::ui {
@@ -36,8 +33,8 @@ struct FontSpec {
     bool underline = false;
 };
 
-// What a click on a control runs: one of the simulation's handlers, or one of the window's own.
-using Handler = std::variant<std::monostate, void (Simulator::*)(), void (Zarno::*)()>;
+// What a click on a control runs.
+using Handler = void (Zarno::*)();
 
 // One control as the window creates it, and everything that refers to it.
 struct ControlSpec {
@@ -49,11 +46,11 @@ struct ControlSpec {
     bool hidden = false;
     bool sizedToText = false;   // grows to fit its caption
     std::optional<Control> in;  // the frame it lies in; else it lies on the window itself
-    // How the simulation addresses it, if it does.
+    // How the window's rules and its captions address it, if they do.
     std::optional<Control> control;
     std::optional<LabelId> label;
-    int tab = 0;      // its place in the Tab order, from 1; 0 when Tab passes it by
-    Handler onClick;  // for a combo box: choosing an entry of its list
+    int tab = 0;                // its place in the Tab order, from 1; 0 when Tab passes it by
+    Handler onClick = nullptr;  // for a combo box: choosing an entry of its list
 };
 
 inline constexpr TwipRect clientArea{0, 0, 6345, 7860};

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 
@@ -16,10 +17,15 @@
 
 #include "core/text/ResultsText.h"
 #include "core/text/Texts.h"
+#include "platform/Narrowing.h"
+#include "platform/NumberText.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/QtText.h"
 #include "ui/ChartWindow.h"
 #include "ui/Icon.h"
 #include "ui/Layout.h"
+#include "ui/Messages.h"
+#include "ui/RunLooks.h"
 
 namespace zarno {
 namespace {
@@ -64,8 +70,15 @@ QWidget* createWidget(const ui::ControlSpec& entry, const QString& caption, QWid
             combo->lineEdit()->installEventFilter(filter);
             return combo;
         }
-        case ui::ControlKind::listCombo:
-            return new QComboBox(container);
+        case ui::ControlKind::listCombo: {
+            // The numbers 1 to 70 in order, none chosen.
+            auto* combo = new QComboBox(container);
+            for (int number = 1; number <= highestNumber; ++number) {
+                combo->addItem(QString::number(number));
+            }
+            combo->setCurrentIndex(-1);
+            return combo;
+        }
         case ui::ControlKind::frame:
             return new QGroupBox(caption, container);
     }
@@ -83,22 +96,23 @@ void onClick(QWidget* control, QObject* context, Slot slot) {
     }
 }
 
-template <class... Visitors>
-struct Overloaded : Visitors... {
-    using Visitors::operator()...;
-};
+void setLook(QWidget* control, ui::Look look) {
+    control->setEnabled(look != ui::Look::off);
+    control->setVisible(look != ui::Look::hidden);
+}
 
 // How long one tick may commit rows before the events waiting behind it get their turn. On a
 // machine whose workers always have rows ready, it bounds how long a click waits.
 constexpr std::chrono::milliseconds tickBudget{1};
 
+Series::Deadline afterBudget() {
+    return std::chrono::steady_clock::now() + tickBudget;
+}
+
 }  // namespace
 
-Zarno::Zarno(RuntimeServices& services, RowEngine& engine, QWidget* parent)
-    : QWidget(parent),
-      engine_(engine),
-      wording_(wordingOf(QLocale())),
-      simulator_(*this, services, engine, wording_) {
+Zarno::Zarno(Series& series, QWidget* parent)
+    : QWidget(parent), series_(series), run_(series), wording_(wordingOf(QLocale())) {
     installFontFallbacks();
     setWindowTitle(qtext(texts::title));
     setWindowIcon(ui::zarnoIcon());
@@ -106,27 +120,17 @@ Zarno::Zarno(RuntimeServices& services, RowEngine& engine, QWidget* parent)
     resize(ui::toPixels(ui::clientArea).size());
     createControls();
     setExpectations();
+    applyRunState();
+    caption_.reserve(128);
     const QScreen* shownOn = screen();
     const double hertz = shownOn && shownOn->refreshRate() > 1 ? shownOn->refreshRate() : 60.0;
     frame_.setInterval(std::chrono::milliseconds(static_cast<int>(1000.0 / hertz)));
-    connect(&frame_, &QTimer::timeout, this, [this] { tick(true); });
-    engine_.setWake([this] { wake(); });
-    simulator_.Form_Load();
+    connect(&frame_, &QTimer::timeout, this, [this] { tick(afterBudget(), true); });
+    series_.setWake([this] { wake(); });
 }
 
 Zarno::~Zarno() {
-    engine_.setWake({});
-}
-
-void Zarno::cmdKaavio_Click() {
-    if (!chart_) {
-        chart_ = std::make_unique<ChartWindow>(simulator_, wording_);
-        chart_->setWindowIcon(windowIcon());
-    }
-    chart_->show();
-    chart_->raise();
-    chart_->activateWindow();
-    chart_->present();
+    series_.setWake({});
 }
 
 void Zarno::createControls() {
@@ -156,19 +160,9 @@ void Zarno::createControls() {
         if (entry.tab > 0) {
             tabbed.emplace_back(entry.tab, created);
         }
-        std::visit(Overloaded{
-                       [](std::monostate) {},
-                       [&](void (Simulator::*handler)()) {
-                           onClick(created, this, [this, handler] {
-                               (simulator_.*handler)();
-                               tick(false);  // the window reacts to the state it left
-                           });
-                       },
-                       [&](void (Zarno::*handler)()) {
-                           onClick(created, this, [this, handler] { (this->*handler)(); });
-                       },
-                   },
-                   entry.onClick);
+        if (const ui::Handler handler = entry.onClick) {
+            onClick(created, this, [this, handler] { (this->*handler)(); });
+        }
     }
     std::sort(tabbed.begin(), tabbed.end());
     for (std::size_t i = 0; i < tabbed.size(); ++i) {
@@ -182,42 +176,173 @@ void Zarno::createControls() {
 // What the odds lead one to expect never changes: the hit labels' tooltips, and the first line
 // of the winnings labels' tooltips, which the results complete once rows are shown.
 void Zarno::setExpectations() {
-    std::string text;
     for (int level = minLevel; level <= maxLevel; ++level) {
         for (int k = 0; k <= level; ++k) {
-            writeExpectedShare(text, level, k, wording_);
-            setToolTip(LabelId::hits(level, k), text);
+            writeExpectedShare(caption_, level, k, wording_);
+            label(LabelId::hits(level, k))->setToolTip(qtext(caption_));
         }
-        writeWinningsTip(text, level, 0, wording_);
-        setToolTip(LabelId::winnings(level), text);
+        writeWinningsTip(caption_, level, 0, wording_);
+        label(LabelId::winnings(level))->setToolTip(qtext(caption_));
+    }
+    for (QLabel* each : labels_) {
+        each->setAccessibleDescription(each->toolTip());  // what a screen reader reads
     }
 }
 
-void Zarno::tick(bool frame) {
-    const auto outcome = simulator_.tick(std::chrono::steady_clock::now() + tickBudget);
+void Zarno::cmdAloitaArvonta_Click() {
+    transitioned(run_.start(entries()));
+}
+
+void Zarno::cmdTauko_Click() {
+    run_.pause();
+    transitioned();
+}
+
+void Zarno::cmdJatka_Click() {
+    transitioned(run_.resume(entries()));
+}
+
+void Zarno::cmdReset_Click() {
+    run_.startOver(levelValue());
+    transitioned();
+}
+
+void Zarno::cmbTaso_Click() {
+    run_.chooseLevel(levelValue());
+    transitioned();
+}
+
+// Closing the window ends the program the same way.
+void Zarno::cmdExit_Click() {
+    run_.close();
+    applyRunState();
+    frame_.stop();
+    emit quitRequested();
+}
+
+void Zarno::cmdKaavio_Click() {
+    if (!chart_) {
+        chart_ = std::make_unique<ChartWindow>(wording_);
+        chart_->setWindowIcon(windowIcon());
+    }
+    chart_->show();
+    chart_->raise();
+    chart_->activateWindow();
+    chart_->present(series_.record(), chosenLevel());
+}
+
+void Zarno::transitioned(std::optional<Refusal> refusal) {
+    applyRunState();
+    if (refusal) {
+        writeRefusal(caption_, *refusal, wording_);
+        showMessage(qtext(caption_));
+        return;
+    }
+    tick(afterBudget());
+}
+
+// Every control's flags from the run's state, the number boxes and the frames from the level.
+void Zarno::applyRunState() {
+    const ui::RunLook& look = ui::lookOf(run_.state());
+    setLook(widget(Control::cmdAloitaArvonta), look.start);
+    setLook(widget(Control::cmdTauko), look.pause);
+    setLook(widget(Control::cmdJatka), look.resume);
+    setLook(widget(Control::cmdReset), look.startOver);
+    setLook(widget(Control::cmbTaso), look.level);
+    setLook(widget(Control::chkFast), look.fast);
+    for (int i = 0; i < numberBoxes; ++i) {
+        numberBox(i)->setEnabled(look.numbers && i < run_.boxes());
+    }
+    for (int level = minLevel; level <= maxLevel; ++level) {
+        frmZarno(level)->setVisible(look.frame && level == run_.frame());
+    }
+}
+
+Tick Zarno::tick(Series::Deadline deadline, bool frame) {
+    if (message_) {
+        return Tick::waiting;  // the run goes on after OK
+    }
+    const RunState before = run_.state();
+    const Progress progress = run_.tick(deadline);
+    if (run_.state() != before) {
+        applyRunState();
+    }
+    if (progress.announcement == Announcement::jackpot) {
+        writeJackpotMessage(caption_, series_.snapshot().drawn, wording_);
+        showMessage(qtext(caption_));
+        return Tick::waiting;
+    }
+    if (progress.announcement == Announcement::limit) {
+        showMessage(qtext(wording_(texts::rowLimitReached)));
+        return Tick::waiting;
+    }
     // Repainting costs far more than a row, so while rows are drawn the captions reach the labels
     // once a frame; a stopped run shows its last ones at once.
-    if (frame || outcome == Simulator::Tick::stopped) {
-        simulator_.presentResults();
+    const bool stopped = progress.tick == Tick::stopped;
+    if (frame || stopped) {
+        presentCaptions();
         if (chart_ && chart_->isVisible()) {
-            chart_->present(outcome == Simulator::Tick::stopped ? ChartWindow::When::now
-                                                                : ChartWindow::When::due);
+            chart_->present(series_.record(), chosenLevel(),
+                            stopped ? ChartWindow::When::now : ChartWindow::When::due);
         }
     }
-    if (outcome == Simulator::Tick::stopped) {
+    if (stopped) {
         frame_.stop();
-        return;
+        return progress.tick;
     }
     if (!frame_.isActive()) {
         frame_.start();
     }
-    if (outcome == Simulator::Tick::more) {
+    if (progress.tick == Tick::more) {
         wake();  // the rest after the events that wait
     }
+    return progress.tick;
 }
 
-// The call is queued by name, so that nothing this thread writes crosses to the window's thread
-// but what Qt itself hands over.
+// The window behind a message shows what led to it.
+void Zarno::showMessage(const QString& text) {
+    presentCaptions();
+    frame_.stop();
+    message_ = openMessage(this, text);
+    connect(message_, &QMessageBox::finished, this, [this] {
+        message_.clear();
+        wake();
+    });
+}
+
+// Writes the captions whose figures changed since they were last presented.
+void Zarno::presentCaptions() {
+    const SeriesSnapshot now = series_.snapshot();
+    const int level = now.play.level;
+    if (now.shown && (now.shown != presented_.shown || level != presentedLevel_)) {
+        const Tally& shown = *now.shown;
+        writeWinningsCaption(caption_, shown.winnings, shown.rows, wording_);
+        label(LabelId::winnings(level))->setText(qtext(caption_));
+        writeWinningsTip(caption_, level, shown.rows, wording_);
+        const QString tip = qtext(caption_);
+        label(LabelId::winnings(level))->setToolTip(tip);
+        label(LabelId::winnings(level))->setAccessibleDescription(tip);
+        for (int k = level; k >= 0; --k) {
+            writeHitsCaption(caption_, level, k, shown.hits[static_cast<std::size_t>(k)],
+                             shown.rows, wording_);
+            label(LabelId::hits(level, k))->setText(qtext(caption_));
+        }
+    }
+    if (now.jackpot && now.jackpot != presented_.jackpot) {
+        writeHitsCaption(caption_, maxLevel, maxLevel, now.jackpot->count, now.jackpot->rows,
+                         wording_);
+        label(LabelId::hits(maxLevel, maxLevel))->setText(qtext(caption_));
+    }
+    if (now.counter != presented_.counter) {
+        writeRowCounter(caption_, now.counter, wording_);
+        label(LabelId::rowCounter())->setText(qtext(caption_));
+    }
+    presented_ = now;
+    presentedLevel_ = level;
+}
+
+// The call is queued by name, so that nothing a worker thread writes crosses to the window's
+// thread but what Qt itself hands over.
 void Zarno::wake() {
     if (!wakePosted_.exchange(true)) {
         QMetaObject::invokeMethod(this, "tickOnWake", Qt::QueuedConnection);
@@ -226,7 +351,33 @@ void Zarno::wake() {
 
 void Zarno::tickOnWake() {
     wakePosted_ = false;
-    tick(false);
+    tick(afterBudget());
+}
+
+std::optional<double> Zarno::levelValue() const {
+    return textToNumber(comboBox(Control::cmbTaso)->currentText().toStdString(),
+                        wording_.separator());
+}
+
+Entries Zarno::entries() const {
+    Entries read{levelValue()};
+    for (int i = 0; i < numberBoxes; ++i) {
+        read.numbers[static_cast<std::size_t>(i)] =
+            textToNumber(numberBox(i)->currentText().toStdString(), wording_.separator());
+    }
+    read.fast = checkBox(Control::chkFast)->isChecked();
+    return read;
+}
+
+// The series' own level once it has shown rows; before, the level the level box names.
+int Zarno::chosenLevel() const {
+    const SeriesRecord& record = series_.record();
+    if (record.rows() > 0) {
+        return record.level();
+    }
+    const std::optional<double> level = levelValue();
+    const int floored = level ? floorToInt16(*level) : 0;
+    return isLevel(floored) ? floored : 0;
 }
 
 QPushButton* Zarno::button(Control control) const {
@@ -243,41 +394,6 @@ QCheckBox* Zarno::checkBox(Control control) const {
 
 QGroupBox* Zarno::frmZarno(int level) const {
     return qobject_cast<QGroupBox*>(widget(levelFrame(level)));
-}
-
-std::string Zarno::text(Control control) const {
-    return comboBox(control)->currentText().toStdString();
-}
-
-int Zarno::fastModeValue() const {
-    return checkBox(Control::chkFast)->checkState() == Qt::Checked ? 1 : 0;
-}
-
-void Zarno::setEnabled(Control control, bool enabled) {
-    widget(control)->setEnabled(enabled);
-}
-
-void Zarno::setVisible(Control control, bool visible) {
-    widget(control)->setVisible(visible);
-}
-
-void Zarno::addItem(Control control, std::string_view item) {
-    QComboBox* box = comboBox(control);
-    const bool noneChosen = box->currentIndex() < 0;
-    box->addItem(qtext(item));
-    if (noneChosen) {
-        box->setCurrentIndex(-1);  // appending never chooses an entry
-    }
-}
-
-void Zarno::setCaption(LabelId id, std::string_view caption) {
-    label(id)->setText(qtext(caption));
-}
-
-void Zarno::setToolTip(LabelId id, std::string_view text) {
-    const QString tip = qtext(text);
-    label(id)->setToolTip(tip);
-    label(id)->setAccessibleDescription(tip);
 }
 
 // The focus starts on the first control of the Tab order that can take it.
@@ -298,7 +414,7 @@ void Zarno::showEvent(QShowEvent* event) {
 // Closing the window ends the program as quitting does, also while rows are being drawn.
 void Zarno::closeEvent(QCloseEvent* event) {
     event->accept();
-    simulator_.cmdExit_Click();
+    cmdExit_Click();
 }
 
 bool Zarno::eventFilter(QObject* watched, QEvent* event) {

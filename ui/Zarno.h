@@ -1,19 +1,21 @@
 #pragma once
 
+#include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
 #include <array>
 #include <atomic>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
-#include "core/Simulator.h"
-#include "core/WindowPort.h"
-#include "core/engine/Lottery.h"
-#include "core/engine/RowEngine.h"
+#include "core/rules/RunControl.h"
+#include "core/series/Series.h"
 #include "core/text/Wording.h"
-#include "platform/RuntimeServices.h"
+#include "ui/Controls.h"
 
 class QCheckBox;
 class QComboBox;
@@ -25,21 +27,37 @@ namespace zarno {
 
 class ChartWindow;
 
-// The program's main window. It creates its controls from the layout table, runs the handlers the
-// table gives them, and carries out what the simulation asks of its controls. A run goes on in
-// ticks from the window's event loop: when the engine wakes it because rows are ready, and once a
-// screen frame, which is also when the captions are presented.
-class Zarno : public QWidget, public WindowPort {
+// The program's main window: a view of a series and the controls that drive it. It creates its
+// controls from the layout table, and each click runs one transition of the run's rules, whose
+// state alone decides every control's flags. Rows are committed in ticks from the event loop:
+// when the engine wakes the window because rows are ready, and once a screen frame, which is also
+// when the captions are presented. Messages are modal to the window and open without an event
+// loop of their own; while one shows, no row is committed.
+class Zarno : public QWidget {
     Q_OBJECT
 
 public:
-    Zarno(RuntimeServices& services, RowEngine& engine, QWidget* parent = nullptr);
+    explicit Zarno(Series& series, QWidget* parent = nullptr);
     ~Zarno() override;
 
-    Simulator& simulator() { return simulator_; }
-
+    // What a click runs, as the layout table gives it; for the level box, choosing an entry of
+    // its list.
+    void cmdAloitaArvonta_Click();
+    void cmdTauko_Click();
+    void cmdJatka_Click();
+    void cmdReset_Click();
+    void cmdExit_Click();
+    void cmbTaso_Click();
     // Opens the chart window, or raises it when it is open.
     void cmdKaavio_Click();
+
+    // Commits the rows that are ready until the deadline, as the event loop's ticks do; presents
+    // the captions on a frame, or when the run has stopped. Commits nothing while a message shows.
+    Tick tick(Series::Deadline deadline, bool frame = false);
+
+    const RunControl& run() const { return run_; }
+    // The message the window shows, if one is open.
+    QMessageBox* message() const { return message_; }
     ChartWindow* chartWindow() const { return chart_.get(); }
 
     QWidget* widget(Control control) const { return controls_[static_cast<std::size_t>(control)]; }
@@ -50,18 +68,9 @@ public:
     QGroupBox* frmZarno(int level) const;
     QLabel* label(LabelId id) const { return labels_[static_cast<std::size_t>(id.index())]; }
 
-    // WindowPort
-    std::string text(Control control) const override;
-    int fastModeValue() const override;
-    void setEnabled(Control control, bool enabled) override;
-    void setVisible(Control control, bool visible) override;
-    void addItem(Control control, std::string_view item) override;
-    void setCaption(LabelId label, std::string_view caption) override;
-    void setToolTip(LabelId label, std::string_view text) override;
-
-    using QWidget::setEnabled;
-    using QWidget::setToolTip;
-    using QWidget::setVisible;
+signals:
+    // Quit was clicked or the window closed: the program is to end.
+    void quitRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -71,21 +80,34 @@ protected:
 private:
     void createControls();
     void setExpectations();
-    // Commits the rows that are ready; presents the captions on a frame, or when no run goes on.
-    void tick(bool frame);
+    // What the form holds, read when a run starts or continues.
+    std::optional<double> levelValue() const;
+    Entries entries() const;
+    // The level the chart shows before the series has a row: the one the level box names.
+    int chosenLevel() const;
+    // After a transition: the controls as its state has them, and a tick, so that a stopped run
+    // presents its last figures at once.
+    void transitioned(std::optional<Refusal> refusal = std::nullopt);
+    void applyRunState();
+    void presentCaptions();
+    void showMessage(const QString& text);
     // From a worker thread: rows are ready. At most one wake waits in the event queue.
     void wake();
     Q_INVOKABLE void tickOnWake();
 
-    RowEngine& engine_;
+    Series& series_;
+    RunControl run_;
     Wording wording_;
     std::array<QWidget*, static_cast<std::size_t>(Control::count)> controls_{};
     std::array<QLabel*, LabelId::count> labels_{};
     std::vector<QWidget*> tabOrder_;
     QTimer frame_;
     std::atomic<bool> wakePosted_{false};
-    Simulator simulator_;
+    QPointer<QMessageBox> message_;
     std::unique_ptr<ChartWindow> chart_;
+    SeriesSnapshot presented_;  // what the captions show
+    int presentedLevel_ = 0;
+    std::string caption_;  // reused for every caption
     bool shown_ = false;
 };
 

@@ -79,9 +79,7 @@ Table payoutTable(const SeriesRecord& record, int level, const Wording& wording)
     const auto line = [&](std::int64_t rows, std::int64_t winnings) {
         const odds::Band band = odds::payoutBand(level, rows, 2);
         table.rows.push_back(
-            {rowsText(rows, separator),
-             formatted(100.0 * static_cast<double>(winnings) / static_cast<double>(rows), "0.00",
-                       separator),
+            {rowsText(rows, separator), formatted(percentOf(winnings, rows), "0.00", separator),
              formatted(expected, "0.00", separator), formatted(band.low, "0.00", separator),
              formatted(band.high, "0.00", separator)});
     };
@@ -102,7 +100,6 @@ Table hitsTable(const SeriesRecord& record, int level, const Wording& wording) {
     if (!isLevel(level)) {
         return table;
     }
-    const auto rows = static_cast<double>(record.rows());
     for (int k = level; k >= 0; --k) {
         const std::int64_t count = record.hits()[static_cast<std::size_t>(k)];
         const double p = odds::hitChance(level, k);
@@ -110,7 +107,7 @@ Table hitsTable(const SeriesRecord& record, int level, const Wording& wording) {
         std::vector<std::string> line = {std::to_string(k), std::to_string(count), "",
                                          formatted(100 * p, pattern, separator), ""};
         if (record.rows() > 0) {
-            line[2] = formatted(100.0 * static_cast<double>(count) / rows, pattern, separator);
+            line[2] = formatted(percentOf(count, record.rows()), pattern, separator);
             line[4] =
                 formatted(odds::hitDeviation(level, k, count, record.rows()), "0.00", separator);
         }
@@ -133,9 +130,7 @@ Table playersTable(const SeriesRecord& record, int level, const odds::SessionLaw
         line[0] = std::to_string(length);
         line[1] = rowsText(tally.completed, separator);
         if (tally.completed > 0) {
-            line[2] = significant(
-                100.0 * static_cast<double>(tally.ahead) / static_cast<double>(tally.completed),
-                separator);
+            line[2] = significant(percentOf(tally.ahead, tally.completed), separator);
             if (const auto median = tally.medianNet()) {
                 line[4] = std::to_string(*median);
             }
@@ -143,7 +138,9 @@ Table playersTable(const SeriesRecord& record, int level, const odds::SessionLaw
         if (laws) {
             const odds::SessionLaw& law = (*laws)[i];
             line[3] = significant(100 * law.ahead, separator);
-            line[5] = std::to_string(law.medianNet());
+            if (const auto median = law.medianNet()) {
+                line[5] = std::to_string(*median);
+            }
         }
         line[6] = formatted(length * (odds::expectedPrize(level) - 1), "0.00", separator);
         table.rows.push_back(std::move(line));

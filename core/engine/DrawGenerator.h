@@ -4,7 +4,6 @@
 
 #include "core/engine/Lottery.h"
 #include "core/engine/NumberSet.h"
-#include "core/series/SimulationState.h"
 
 namespace zarno {
 
@@ -32,7 +31,7 @@ NumberSet drawRow(Random& random, Store&& store) {
 // DrawNumbers: reseeds the generator from the clock, clears the row and draws it into `drawn`
 // in the order drawn.
 template <class Random>
-NumberSet drawNumbers(SimulationState::Row& drawn, Random& random) {
+NumberSet drawNumbers(Row& drawn, Random& random) {
     random.reseed();
     drawn.fill(0);
     return drawRow(random, [&drawn](int slot, int candidate) {
@@ -41,6 +40,6 @@ NumberSet drawNumbers(SimulationState::Row& drawn, Random& random) {
 }
 
 // True when a slot of the row other than `index` holds `candidate`. Scans all twenty slots.
-bool isDrawnAlready(const SimulationState::Row& drawn, std::int16_t candidate, std::int16_t index);
+bool isDrawnAlready(const Row& drawn, std::int16_t candidate, std::int16_t index);
 
 }  // namespace zarno

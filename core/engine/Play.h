@@ -6,20 +6,25 @@
 #include "core/engine/Lottery.h"
 #include "core/engine/NumberSet.h"
 #include "core/engine/PrizeTable.h"
-#include "core/series/SimulationState.h"
 
 namespace zarno {
 
-// The player's choice for a run, as plain values: read from the window when a run starts or
-// continues, since its controls stay disabled while rows are drawn.
+// The player's choice for a series, as plain values: read when a run starts or continues, and
+// pushed in; the controls it comes from stay disabled while rows are drawn.
 struct Play {
-    int level = 0;  // the level text rounded down; outside 2..10 nothing is tallied
+    int level = 0;  // the level rounded down; outside 2..10 nothing is tallied
     // The numbers of the level's boxes that can be drawn; 0, which no row holds, for every other
     // box, so that it never hits.
     std::array<int, numberBoxes> numbers{};
+    bool fast = false;  // the figures are shown at every 1000th row only
 
     bool operator==(const Play&) const = default;
 };
+
+// Whether two plays score every row alike: the same level and numbers, whatever the fast mode.
+constexpr bool sameTicket(const Play& a, const Play& b) {
+    return a.level == b.level && a.numbers == b.numbers;
+}
 
 // A player's number equals a drawn one exactly when it is a whole number 1..70; any other value
 // maps to 0.
@@ -40,15 +45,5 @@ inline int scoreRow(const NumberSet& row, const Play& play) {
 
 // Rows counted by their hits: the tally of one pass of the draw loop.
 using HitCounts = std::array<std::int64_t, maxLevel + 1>;
-
-// Adds rows played at a level to its histogram, and their prizes to the winnings.
-inline void tally(SimulationState& state, int level, const HitCounts& rows) {
-    const auto counts = state.Hits(level);
-    for (int k = 0; k <= level; ++k) {
-        const std::int64_t n = rows[static_cast<std::size_t>(k)];
-        counts[static_cast<std::size_t>(k)] += n;
-        state.Winnings += n * prize(level, k);
-    }
-}
 
 }  // namespace zarno

@@ -9,10 +9,10 @@
 namespace zarno {
 namespace {
 
-// How many rows a worker draws between two looks at whether its block is still wanted.
-constexpr int rowsBetweenChecks = 1000;
-static_assert(RowEngine::blockRows % rowsBetweenChecks == 0);
-static_assert(RowEngine::blockRows % 1000 == 0);
+// How many rows a worker draws between two looks at whether its block is still wanted; it counts
+// their hits as it goes.
+constexpr int rowsBetweenChecks = static_cast<int>(refreshStride);
+static_assert(RowEngine::blockRows % refreshStride == 0);
 
 // Blocks in hand per worker: enough that a worker rarely waits for the cursor.
 constexpr std::size_t blocksPerWorker = 4;
@@ -57,7 +57,7 @@ RowEngine::RowEngine(Clock& clock, std::uint64_t seed, unsigned workers, const S
             this->work();
         };
         try {
-            threads_.push_back(start ? start(std::move(work)) : std::thread(std::move(work)));
+            threads_.push_back(startThread(start, std::move(work)));
         } catch (const std::exception&) {
             break;  // the workers that did start draw on their own
         }
@@ -93,7 +93,7 @@ void RowEngine::beginSeries(const Play& play) {
 
 void RowEngine::resume(const Play& play) {
     std::lock_guard lock(mutex_);
-    if (drawing_ && play == play_) {
+    if (drawing_ && sameTicket(play, play_)) {
         return;
     }
     restartAt(cursorBlock_);
@@ -186,9 +186,10 @@ bool RowEngine::draw(Block& block, std::int64_t index, std::uint64_t series, con
             won += prizeOf[hits];
             block.prizeSums[r + 1] = won;
         }
-        block.thousands[static_cast<std::size_t>(first / 1000)] =
-            tallyOf<std::uint16_t>(std::span<const std::uint8_t>(block.hits)
-                                       .subspan(static_cast<std::size_t>(first), 1000));
+        block.thousands[static_cast<std::size_t>(first / rowsBetweenChecks)] =
+            tallyOf<std::uint16_t>(
+                std::span<const std::uint8_t>(block.hits)
+                    .subspan(static_cast<std::size_t>(first), rowsBetweenChecks));
     }
     return true;
 }
@@ -224,16 +225,17 @@ std::span<const std::uint32_t> RowEngine::prizeSums(std::size_t rows) const {
 HitCounts RowEngine::countHits(std::size_t rows) const {
     const Block& block = slotOf(cursorBlock_);
     const auto first = static_cast<std::size_t>(cursorRow_);
-    if (first % 1000 == 0 && rows == 1000) {
+    constexpr auto stride = static_cast<std::size_t>(refreshStride);
+    if (first % stride == 0 && rows == stride) {
         HitCounts counts{};
-        const auto& thousand = block.thousands[first / 1000];
+        const auto& thousand = block.thousands[first / stride];
         std::copy(thousand.begin(), thousand.end(), counts.begin());
         return counts;
     }
     return tallyOf<std::int64_t>(std::span<const std::uint8_t>(block.hits).subspan(first, rows));
 }
 
-void RowEngine::commit(std::size_t rows, SimulationState::Row& last) {
+void RowEngine::commit(std::size_t rows, Row& last) {
     if (rows == 0) {
         return;
     }

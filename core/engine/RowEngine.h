@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "core/engine/Play.h"
-#include "core/series/SimulationState.h"
+#include "core/engine/StartThread.h"
 #include "platform/RandomNumbers.h"
 
 namespace zarno {
@@ -33,15 +33,13 @@ namespace zarno {
 // callback, when the block it needs next has been drawn.
 class RowEngine {
 public:
-    // A multiple of 1000, so that every 1000th row of a series ends a stretch inside a block.
+    // A multiple of the refresh stride, so that every 1000th row of a series ends a stretch
+    // inside a block.
     static constexpr int blockRows = 10'000;
     // More workers than one committing thread can keep up with only take processor time from
     // the rest of the machine: it commits upwards of 300 million rows a second, a worker draws
     // about 13 million.
     static constexpr unsigned maxWorkers = 24;
-
-    // Starts a thread that runs `work`; throws std::system_error when it cannot.
-    using StartThread = std::function<std::thread(std::function<void()> work)>;
 
     // `workers` 0 means one per processor this process may use, up to maxWorkers. Workers that
     // cannot be started are done without; with none at all, ready() draws the rows itself.
@@ -75,7 +73,7 @@ public:
     HitCounts countHits(std::size_t rows) const;
     // Moves the cursor past `rows` rows of what ready() returned, and writes the last of them, in
     // the order drawn, into `last`.
-    void commit(std::size_t rows, SimulationState::Row& last);
+    void commit(std::size_t rows, Row& last);
 
 private:
     struct Block {
@@ -87,7 +85,7 @@ private:
         // even 10 000 rows of the largest prize come to 2 * 10^9.
         std::array<std::uint32_t, blockRows + 1> prizeSums;
         // Each 1000 rows' hit counts, as the stretches that end at every 1000th row take them.
-        std::array<std::array<std::uint16_t, maxLevel + 1>, blockRows / 1000> thousands;
+        std::array<std::array<std::uint16_t, maxLevel + 1>, blockRows / refreshStride> thousands;
     };
 
     void work();

@@ -28,6 +28,10 @@ double prizeDeviation(int level) {
     return std::sqrt(variance);
 }
 
+double payoutDeviation(int level, std::int64_t rows) {
+    return 100 * prizeDeviation(level) / std::sqrt(static_cast<double>(rows));
+}
+
 double hitDeviation(int level, int hits, std::int64_t count, std::int64_t rows) {
     const double n = static_cast<double>(rows);
     const double p = hitChance(level, hits);

@@ -36,6 +36,9 @@ double expectedPrize(int level);
 // s(L): the standard deviation of one row's prize. After n rows the payout's standard deviation
 // is s(L) / sqrt(n).
 double prizeDeviation(int level);
+// That standard deviation of the payout after `rows` rows, in percentage points: 100 s(L) /
+// sqrt(rows). Needs rows > 0.
+double payoutDeviation(int level, std::int64_t rows);
 // How many standard deviations `count` rows of k hits among `rows` stray from what the odds
 // expect: (count - n p) / sqrt(n p (1 - p)). Needs rows > 0.
 double hitDeviation(int level, int hits, std::int64_t count, std::int64_t rows);

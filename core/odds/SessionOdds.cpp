@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/engine/PrizeTable.h"
+#include "core/odds/Median.h"
 #include "core/odds/Odds.h"
 
 namespace zarno::odds {
@@ -16,15 +17,12 @@ constexpr double negligible = 1e-290;
 
 }  // namespace
 
-std::int64_t SessionLaw::medianNet() const {
-    double below = 0;
-    for (std::size_t w = 0; w < byWinnings.size(); ++w) {
-        below += byWinnings[w];
-        if (below >= 0.5) {
-            return static_cast<std::int64_t>(w) - rows;
-        }
+std::optional<std::int64_t> SessionLaw::medianNet() const {
+    const std::optional<std::size_t> median = medianIndex(byWinnings, 1.0);
+    if (!median) {
+        return std::nullopt;
     }
-    return 1;  // more than half end ahead: the median lies above the stake
+    return static_cast<std::int64_t>(*median) - rows;
 }
 
 SessionLaw sessionLaw(int level, int rows, const std::atomic<bool>* cancel) {
@@ -66,40 +64,18 @@ SessionLaw sessionLaw(int level, int rows, const std::atomic<bool>* cancel) {
     return law;
 }
 
+SessionLaws sessionLaws(int level, const std::atomic<bool>* cancel) {
+    SessionLaws all;
+    for (std::size_t i = 0; i < sessionLengths.size(); ++i) {
+        all[i] = sessionLaw(level, sessionLengths[i], cancel);
+    }
+    return all;
+}
+
 Band payoutBand(int level, std::int64_t rows, double sigmas) {
     const double expected = 100 * expectedPrize(level);
-    const double spread =
-        rows > 0 ? sigmas * 100 * prizeDeviation(level) / std::sqrt(static_cast<double>(rows)) : 0;
+    const double spread = rows > 0 ? sigmas * payoutDeviation(level, rows) : 0;
     return {expected - spread, expected + spread};
-}
-
-SessionLawCache::~SessionLawCache() {
-    cancel_ = true;
-    if (work_.valid()) {
-        work_.wait();  // ends at once now
-    }
-}
-
-const SessionLaws* SessionLawCache::laws(int level) {
-    if (const auto found = done_.find(level); found != done_.end()) {
-        return &found->second;
-    }
-    if (working_ != 0 && work_.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
-        done_[working_] = work_.get();
-        working_ = 0;
-        return laws(level);
-    }
-    if (working_ == 0) {
-        working_ = level;
-        work_ = std::async(std::launch::async, [level, this] {
-            SessionLaws all;
-            for (std::size_t i = 0; i < sessionLengths.size(); ++i) {
-                all[i] = sessionLaw(level, sessionLengths[i], &cancel_);
-            }
-            return all;
-        });
-    }
-    return nullptr;
 }
 
 }  // namespace zarno::odds

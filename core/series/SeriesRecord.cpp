@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/engine/PrizeTable.h"
+#include "core/odds/Median.h"
 
 namespace zarno {
 namespace {
@@ -17,7 +18,7 @@ constexpr std::size_t heldSessions = 4096;
 const std::vector<std::int64_t>& pathRows() {
     static const std::vector<std::int64_t> rows = [] {
         std::vector<std::int64_t> all;
-        for (std::int64_t decade = 1000; decade <= 4'000'000'001; decade *= 10) {
+        for (std::int64_t decade = refreshStride; decade <= rowLimit + 1; decade *= 10) {
             for (int step = 0; step < pointsPerDecade; ++step) {
                 const double at = static_cast<double>(decade) *
                                   std::pow(10.0, static_cast<double>(step) / pointsPerDecade);
@@ -32,14 +33,11 @@ const std::vector<std::int64_t>& pathRows() {
 }  // namespace
 
 std::optional<std::int64_t> SessionTally::medianNet() const {
-    std::int64_t below = 0;
-    for (std::size_t w = 0; w < byWinnings.size(); ++w) {
-        below += byWinnings[w];
-        if (completed > 0 && 2 * below >= completed) {
-            return static_cast<std::int64_t>(w) - length;
-        }
+    const std::optional<std::size_t> median = odds::medianIndex(byWinnings, completed);
+    if (!median) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return static_cast<std::int64_t>(*median) - length;
 }
 
 SeriesRecord::SeriesRecord() {
@@ -88,15 +86,11 @@ void SeriesRecord::tallyCompleted(std::size_t which) {
     cutters_[which].completed.clear();
 }
 
-void SeriesRecord::refresh(int level, const SimulationState& state) {
+void SeriesRecord::refresh(int level, const Tally& tally) {
     level_ = level;
-    rows_ = state.Rows;
-    winnings_ = state.Winnings;
-    hits_.fill(0);
-    if (isLevel(level)) {
-        const auto counts = state.Hits(level);
-        std::copy(counts.begin(), counts.end(), hits_.begin());
-    }
+    rows_ = tally.rows;
+    winnings_ = tally.winnings;
+    hits_ = tally.hits;
     const auto& at = pathRows();
     if (nextPoint_ < at.size() && rows_ >= at[nextPoint_]) {
         path_.push_back({rows_, winnings_});

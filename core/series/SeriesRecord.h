@@ -6,13 +6,12 @@
 #include <span>
 #include <vector>
 
-#include "core/engine/Play.h"
+#include "core/odds/SessionOdds.h"
+#include "core/series/Tally.h"
 
 namespace zarno {
 
-// The session lengths the chart compares: one row, ten rows, and a row a week for a year, ten
-// years and a hundred years.
-inline constexpr std::array<int, 5> sessionLengths = {1, 10, 52, 520, 5200};
+using odds::sessionLengths;
 
 // The completed sessions of one length, each a player who paid `length` euros for `length`
 // rows: how many there are, how many won more than they paid, and how many won each sum from 0
@@ -23,15 +22,19 @@ struct SessionTally {
     std::int64_t ahead = 0;
     std::vector<std::int64_t> byWinnings;  // length + 1 counts; the sessions ahead are not in it
 
-    // The median net result, winnings minus stake: the smallest value that at least half of the
-    // sessions do not exceed. None without sessions, or when more than half are ahead.
+    // The median net result, winnings minus stake, by the same rule as the exact law's. None
+    // without sessions, or when more than half are ahead.
     std::optional<std::int64_t> medianNet() const;
+
+    bool operator==(const SessionTally&) const = default;
 };
 
 // The payout percentage as a series went on.
 struct PayoutPoint {
     std::int64_t rows = 0;
     std::int64_t winnings = 0;
+
+    bool operator==(const PayoutPoint&) const = default;
 };
 
 // What a series has shown, for the chart: the figures of the captions' last refresh, the payout
@@ -46,8 +49,10 @@ public:
     // stretch and after its last, rows + 1 sums counted from any origin.
     void commit(std::span<const std::uint32_t> prizeSums);
     // The captions were refreshed with these figures of the series, played at `level`.
-    void refresh(int level, const SimulationState& state);
+    void refresh(int level, const Tally& tally);
     void clear();
+
+    bool operator==(const SeriesRecord&) const = default;
 
     int level() const { return level_; }
     std::int64_t rows() const { return rows_; }
@@ -63,6 +68,8 @@ private:
         std::int64_t partial = 0;             // the prizes of the session under way
         int filled = 0;                       // its rows so far
         std::vector<std::int64_t> completed;  // winnings of sessions completed since the refresh
+
+        bool operator==(const Cutter&) const = default;
     };
     void tallyCompleted(std::size_t which);
 

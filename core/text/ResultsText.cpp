@@ -5,6 +5,7 @@
 
 #include "core/engine/Lottery.h"
 #include "core/odds/Odds.h"
+#include "core/series/Tally.h"
 #include "core/text/Texts.h"
 #include "platform/NumberFormat.h"
 
@@ -25,11 +26,6 @@ constexpr std::array<std::array<std::string_view, maxLevel + 1>, maxLevel - minL
         {"#.#", "#.#", "#.#", "#.#", "0.0", "0.00", "0.000", "0.0000", "0.0000", "0.00000",
          "0.00000"},
     }};
-
-// value / rows x 100, in that order, both converted exactly.
-double percentOf(std::int64_t value, std::int64_t rows) {
-    return static_cast<double>(value) / static_cast<double>(rows) * 100.0;
-}
 
 }  // namespace
 
@@ -62,8 +58,7 @@ void writeRowCounter(std::string& out, std::int64_t rows, const Wording& wording
     appendFormatted(out, rows, rowCounterPattern, wording.separator());
 }
 
-void writeJackpotMessage(std::string& out, const SimulationState::Row& drawn,
-                         const Wording& wording) {
+void writeJackpotMessage(std::string& out, const Row& drawn, const Wording& wording) {
     out.assign(wording(texts::jackpot));
     out.append("\r\n\r\n");
     for (std::size_t j = 0; j < drawn.size(); ++j) {
@@ -72,6 +67,18 @@ void writeJackpotMessage(std::string& out, const SimulationState::Row& drawn,
         }
         appendInteger(out, drawn[j]);
     }
+}
+
+void writeRefusal(std::string& out, const Refusal& refusal, const Wording& wording) {
+    if (refusal.kind == Refusal::Kind::numbersMissing) {
+        out.assign(wording(texts::numbersMissing));
+        return;
+    }
+    out.assign(wording(texts::numberRepeated));
+    std::string number;
+    appendFormatted(number, refusal.number, "#.#####", wording.separator());
+    const std::size_t at = out.find("%1");
+    out.replace(at == std::string::npos ? out.size() : at, 2, number);
 }
 
 void writeExpectedShare(std::string& out, int level, int hits, const Wording& wording) {
@@ -92,9 +99,7 @@ void writeWinningsTip(std::string& out, int level, std::int64_t rows, const Word
     out.append(wording(texts::deviation));
     appendFormatted(out, rows, rowCounterPattern, wording.separator());
     out.append(wording(texts::deviationRows));
-    const double deviation =
-        100 * odds::prizeDeviation(level) / std::sqrt(static_cast<double>(rows));
-    appendFormatted(out, deviation, "#.##", wording.separator());
+    appendFormatted(out, odds::payoutDeviation(level, rows), "#.##", wording.separator());
     out.append(wording(texts::deviationUnit));
 }
 

@@ -4,7 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/series/SimulationState.h"
+#include "core/engine/Lottery.h"
+#include "core/rules/Entries.h"
 #include "core/text/Wording.h"
 
 namespace zarno {
@@ -19,8 +20,9 @@ void writeWinningsCaption(std::string& out, std::int64_t winnings, std::int64_t 
 void writeHitsCaption(std::string& out, int level, int hits, std::int64_t count, std::int64_t rows,
                       const Wording& wording);
 void writeRowCounter(std::string& out, std::int64_t rows, const Wording& wording);
-void writeJackpotMessage(std::string& out, const SimulationState::Row& drawn,
-                         const Wording& wording);
+void writeJackpotMessage(std::string& out, const Row& drawn, const Wording& wording);
+// Why a start is refused, naming the number chosen twice.
+void writeRefusal(std::string& out, const Refusal& refusal, const Wording& wording);
 
 // The tooltip of a hit label: the share of rows with that many hits that the odds give.
 void writeExpectedShare(std::string& out, int level, int hits, const Wording& wording);

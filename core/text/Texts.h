@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <span>
 #include <string_view>
 
 #include "core/engine/Lottery.h"
@@ -23,6 +25,9 @@ inline constexpr std::string_view numbersMissing =
 inline constexpr std::string_view rowLimitReached =
     QT_TRANSLATE_NOOP("Zarno", "Arvonta lopetettu (alkaa jo riittämään)");
 inline constexpr std::string_view jackpot = QT_TRANSLATE_NOOP("Zarno", "Iso potti, 10/10 oikein!");
+// %1 stands for the number.
+inline constexpr std::string_view numberRepeated =
+    QT_TRANSLATE_NOOP("Zarno", "Numero %1 on valittu kahdesti.");
 
 // Controls, as created.
 inline constexpr std::string_view fastMode = QT_TRANSLATE_NOOP("Zarno", "Vauhtia");
@@ -70,8 +75,11 @@ inline constexpr std::string_view saveImage = QT_TRANSLATE_NOOP("Zarno", "Tallen
 inline constexpr std::string_view about = QT_TRANSLATE_NOOP("Zarno", "Tietoja");
 inline constexpr std::string_view aboutQt = QT_TRANSLATE_NOOP("Zarno", "Tietoja Qt:sta");
 inline constexpr std::string_view imageFiles = QT_TRANSLATE_NOOP("Zarno", "PNG-kuvat (*.png)");
+// The system's reason follows on a line of its own.
 inline constexpr std::string_view imageNotSaved =
     QT_TRANSLATE_NOOP("Zarno", "Kuvan tallennus ei onnistunut.");
+inline constexpr std::string_view lawsUnavailable =
+    QT_TRANSLATE_NOOP("Zarno", "Tarkat luvut eivät ole nyt saatavilla.");
 inline constexpr std::string_view playerRows = QT_TRANSLATE_NOOP("Zarno", "Pelaajan rivit: ");
 // The charts' axes and legends.
 inline constexpr std::string_view rowsAxis = QT_TRANSLATE_NOOP("Zarno", "Rivejä");
@@ -114,5 +122,32 @@ inline constexpr std::string_view aboutText = QT_TRANSLATE_NOOP(
     "Ohjelmalla ei ole MITÄÄN TAKUUTA, ei edes takuuta kaupallisesta kelpoisuudesta tai "
     "soveltuvuudesta tiettyyn tarkoitukseen. Katso lisenssi: "
     "https://www.gnu.org/licenses/gpl-3.0.html");
+
+// Every text above that a translation gives: a translation that lacks one of them is incomplete.
+inline constexpr auto all = [] {
+    constexpr std::string_view single[] = {
+        numbersMissing, rowLimitReached, jackpot,    numberRepeated,  fastMode,
+        quit,           levelHeading,    rowsDrawn,  numbersHeading,  start,
+        startOver,      pause,           resume,     winningsHeading, winnings,
+        expectedShare,  expectedReturn,  deviation,  deviationRows,   deviationUnit,
+        chartButton,    chartTitle,      payoutTab,  hitsTab,         playersTab,
+        copy,           saveImage,       about,      aboutQt,         imageFiles,
+        imageNotSaved,  lawsUnavailable, playerRows, rowsAxis,        payoutAxis,
+        shareAxis,      hitsAxis,        netAxis,    playersAxis,     observed,
+        expected,       band2,           band3,      stray,           ahead,
+        aboutVersion,   aboutText};
+    std::array<std::string_view, std::size(single) + hitsLabel.size() + payoutColumns.size() +
+                                     hitsColumns.size() + playersColumns.size()>
+        texts{};
+    auto at = texts.begin();
+    for (const auto& part :
+         {std::span<const std::string_view>(single), std::span<const std::string_view>(hitsLabel),
+          std::span<const std::string_view>(payoutColumns),
+          std::span<const std::string_view>(hitsColumns),
+          std::span<const std::string_view>(playersColumns)}) {
+        at = std::copy(part.begin(), part.end(), at);
+    }
+    return texts;
+}();
 
 }  // namespace zarno::texts

@@ -3,7 +3,19 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <algorithm>
+#include <string>
+
 namespace zarno {
+namespace {
+
+bool translatesAll(const QTranslator& translator, std::span<const std::string_view> texts) {
+    return std::all_of(texts.begin(), texts.end(), [&translator](std::string_view text) {
+        return !translator.translate("Zarno", std::string(text).c_str()).isEmpty();
+    });
+}
+
+}  // namespace
 
 QString chooseLanguage(const QStringList& uiLanguages) {
     for (const QString& language : uiLanguages) {
@@ -16,11 +28,17 @@ QString chooseLanguage(const QStringList& uiLanguages) {
     return spokenLanguages.first();
 }
 
-Translations::Translations(const QString& language) {
-    const QString installed =
-        QDir(QCoreApplication::applicationDirPath()).filePath("../share/zarno/translations");
-    if (zarno_.load("zarno_" + language, installed) ||
-        zarno_.load("zarno_" + language, QStringLiteral(":/i18n"))) {
+QString installedTranslations() {
+    return QDir(QCoreApplication::applicationDirPath()).filePath("../share/zarno/translations");
+}
+
+Translations::Translations(const QString& language, std::span<const std::string_view> texts,
+                           const QString& folder) {
+    const QString name = "zarno_" + language;
+    if (!zarno_.load(name, folder) || !translatesAll(zarno_, texts)) {
+        static_cast<void>(zarno_.load(name, QStringLiteral(":/i18n")));
+    }
+    if (!zarno_.isEmpty()) {
         QCoreApplication::installTranslator(&zarno_);
     }
     // Debian has Qt's own translation split per module for some languages, whole for others.

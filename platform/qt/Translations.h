@@ -4,6 +4,9 @@
 #include <QStringList>
 #include <QTranslator>
 
+#include <span>
+#include <string_view>
+
 namespace zarno {
 
 // The languages Zarno speaks, Finnish first: it is the source and the default.
@@ -14,15 +17,23 @@ inline const QStringList spokenLanguages = {QStringLiteral("fi"), QStringLiteral
 // Zarno speaks; Finnish when none is, the C locale's "C" included.
 QString chooseLanguage(const QStringList& uiLanguages);
 
+// Where an installed Zarno keeps its translations: share/zarno/translations beside its program.
+QString installedTranslations();
+
 // Zarno's translation for a language and Qt's own for its dialogs, installed in the application
-// for as long as this lives. Zarno's are looked for beside the program's data
-// (share/zarno/translations) and else built into it; Qt's are built in.
+// for as long as this lives. Zarno's is the one built into the program, unless the folder given
+// holds one that translates every text in `texts`: an older or incomplete file there would show
+// a window in two languages.
 class Translations {
 public:
-    explicit Translations(const QString& language);
+    Translations(const QString& language, std::span<const std::string_view> texts,
+                 const QString& folder = installedTranslations());
     ~Translations();
     Translations(const Translations&) = delete;
     Translations& operator=(const Translations&) = delete;
+
+    // The file Zarno's translation came from; empty for Finnish, which needs none.
+    QString file() const { return zarno_.filePath(); }
 
 private:
     QTranslator zarno_;

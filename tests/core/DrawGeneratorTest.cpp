@@ -28,7 +28,7 @@ std::vector<double> valuesFor(std::initializer_list<int> numbers) {
 TEST(DrawNumbers, EveryRowHoldsTwentyDistinctNumbersFrom1To70) {
     ScriptedClock clock;
     RandomNumbers random(clock, 42);
-    SimulationState::Row row{};
+    Row row{};
     for (int n = 0; n < 20000; ++n) {
         const NumberSet set = drawNumbers(row, random);
         const std::set<int> distinct(row.begin(), row.end());
@@ -50,7 +50,7 @@ TEST(DrawNumbers, CandidateIsTheFloorOfRTimes70PlusOne) {
         values.push_back(valueFor(n));
     }
     ScriptedRandom random(values);
-    SimulationState::Row row{};
+    Row row{};
     drawNumbers(row, random);
     EXPECT_EQ(row[0], 1);
     EXPECT_EQ(row[1], 70);
@@ -89,12 +89,12 @@ TEST(DrawNumbers, ARepeatIsDrawnAgainInTheSameSlot) {
         values.push_back(valueFor(n));
     }
     ScriptedRandom random(values);
-    SimulationState::Row row{};
+    Row row{};
     row.fill(33);  // the previous row is cleared first, so 33 is no repeat
     drawNumbers(row, random);
     EXPECT_EQ(random.used(), values.size());
-    const SimulationState::Row expected = {5,  7,  9,  10, 11, 12, 13, 14, 15, 16,
-                                           17, 18, 19, 20, 21, 22, 23, 24, 25, 26};
+    const Row expected = {5,  7,  9,  10, 11, 12, 13, 14, 15, 16,
+                          17, 18, 19, 20, 21, 22, 23, 24, 25, 26};
     EXPECT_EQ(row, expected);  // left in the order drawn
 }
 
@@ -104,7 +104,7 @@ TEST(DrawNumbers, RowsAreNotSorted) {
         values.push_back(valueFor(n));
     }
     ScriptedRandom random(values);
-    SimulationState::Row row{};
+    Row row{};
     drawNumbers(row, random);
     EXPECT_EQ(row[0], 70);
     EXPECT_EQ(row[1], 1);
@@ -112,7 +112,7 @@ TEST(DrawNumbers, RowsAreNotSorted) {
 }
 
 TEST(IsDrawnAlready, ComparesEverySlotButTheCandidatesOwn) {
-    SimulationState::Row row{};
+    Row row{};
     row[0] = 12;
     row[1] = 40;
     row[2] = 12;
@@ -129,11 +129,11 @@ TEST(IsDrawnAlready, AgreesWithTheSetUsedByTheDraw) {
     ScriptedClock clock;
     RandomNumbers fast(clock, 7);
     RandomNumbers literal(clock, 7);
-    SimulationState::Row fastRow{};
+    Row fastRow{};
     for (int n = 0; n < 2000; ++n) {
         drawNumbers(fastRow, fast);
         literal.reseed();
-        SimulationState::Row row{};
+        Row row{};
         for (std::int16_t i = 0; i < 20; ++i) {
             do {
                 row[static_cast<std::size_t>(i)] =
@@ -147,8 +147,8 @@ TEST(IsDrawnAlready, AgreesWithTheSetUsedByTheDraw) {
 TEST(RandomNumbers, RowsDrawnWhileTheClockStandsStillDiffer) {
     ScriptedClock clock;
     RandomNumbers random(clock, 1);
-    std::set<SimulationState::Row> rows;
-    SimulationState::Row row{};
+    std::set<Row> rows;
+    Row row{};
     for (int n = 0; n < 100000; ++n) {
         drawNumbers(row, random);
         rows.insert(row);

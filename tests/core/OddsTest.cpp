@@ -5,10 +5,14 @@
 
 #include <boost/math/distributions/hypergeometric.hpp>
 #include <cmath>
+#include <stdexcept>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 #include "core/engine/Lottery.h"
 #include "core/engine/PrizeTable.h"
+#include "core/odds/SessionLawCache.h"
 #include "core/odds/SessionOdds.h"
 #include "core/text/ResultsText.h"
 
@@ -111,6 +115,47 @@ TEST(Odds, ThePayoutBandIsTheTooltipsSpreadAroundTheExpectation) {
         EXPECT_NEAR((two.high - two.low) / 4, spread, 0.005 + 0.005 * spread) << tip;
         EXPECT_NEAR((three.high + three.low) / 2, 100 * odds::expectedPrize(level), 1e-9);
         EXPECT_NEAR(three.high - two.high, (two.high - two.low) / 4, 1e-9);
+    }
+}
+
+// The exact laws are worked out on a thread of their own. When it cannot start, or the work
+// fails, they are unavailable for that request; nothing throws, and the next request tries again.
+TEST(SessionLawCache, AFailedThreadOrWorkIsTriedAgain) {
+    int starts = 0;
+    const StartThread failingFirst = [&starts](std::function<void()> work) {
+        if (starts++ == 0) {
+            throw std::system_error(
+                std::make_error_code(std::errc::resource_unavailable_try_again));
+        }
+        return std::thread(std::move(work));
+    };
+    int works = 0;
+    const odds::SessionLawCache::Work failingWork = [&works](int level, const std::atomic<bool>*) {
+        if (works++ == 0) {
+            throw std::runtime_error("out of memory, say");
+        }
+        odds::SessionLaws laws;
+        laws[0] = odds::sessionLaw(level, 1);
+        return laws;
+    };
+    for (const bool threadFails : {true, false}) {
+        SCOPED_TRACE(threadFails ? "the thread fails to start" : "the work fails");
+        starts = works = 0;
+        odds::SessionLawCache cache(
+            threadFails ? failingFirst : StartThread{},
+            threadFails ? odds::SessionLawCache::Work(odds::sessionLaws) : failingWork);
+        odds::SessionLawCache::Answer answer = cache.laws(2);
+        while (!answer.laws && !answer.unavailable) {
+            std::this_thread::yield();
+            answer = cache.laws(2);
+        }
+        EXPECT_TRUE(answer.unavailable);
+        do {
+            answer = cache.laws(2);
+        } while (!answer.laws && !answer.unavailable);
+        ASSERT_TRUE(answer.laws);
+        EXPECT_NEAR((*answer.laws)[0].byWinnings[0] + (*answer.laws)[0].ahead, 1.0, 1e-12);
+        EXPECT_EQ(cache.laws(2).laws, answer.laws);  // worked out once
     }
 }
 

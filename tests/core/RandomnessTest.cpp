@@ -43,7 +43,7 @@ struct Sample {
     bool clockStoodStill = false;
 };
 
-NumberSet setOf(const SimulationState::Row& row) {
+NumberSet setOf(const Row& row) {
     NumberSet set;
     for (const auto n : row) {
         set.insert(n);
@@ -64,7 +64,7 @@ std::unique_ptr<Sample> drawSample() {
     engine.beginSeries(Play{});
     std::vector<NumberSet> rows;
     rows.reserve(sampleRows);
-    SimulationState::Row row{};
+    Row row{};
     NumberSet previous;
     for (int n = 0; n < sampleRows; ++n) {
         while (engine.ready(1).empty()) {

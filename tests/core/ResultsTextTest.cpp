@@ -55,13 +55,35 @@ TEST(ResultsText, RowCounter) {
 }
 
 TEST(ResultsText, JackpotMessageListsTheRowInDrawOrder) {
-    const SimulationState::Row row = {70, 3, 12, 1,  45, 9,  33, 2,  60, 15,
-                                      8,  7, 66, 21, 4,  50, 39, 11, 28, 5};
+    const Row row = {70, 3, 12, 1, 45, 9, 33, 2, 60, 15, 8, 7, 66, 21, 4, 50, 39, 11, 28, 5};
     std::string out;
     writeJackpotMessage(out, row, Wording());
     EXPECT_EQ(out,
               "Iso potti, 10/10 oikein!\r\n\r\n70\r\n3\r\n12\r\n1\r\n45\r\n9\r\n33\r\n2\r\n60\r\n"
               "15\r\n8\r\n7\r\n66\r\n21\r\n4\r\n50\r\n39\r\n11\r\n28\r\n5");
+}
+
+TEST(ResultsText, RefusalsNameTheNumberChosenTwice) {
+    const Wording swedish(',', [](std::string_view finnish) {
+        return finnish == "Numero %1 on valittu kahdesti."
+                   ? std::string("Numret %1 är valt två gånger.")
+                   : std::string(finnish);
+    });
+    const Wording finnish;
+    const struct {
+        Refusal refusal;
+        const Wording* wording;
+        std::string_view expected;
+    } cases[] = {
+        {{}, &finnish, "Anna kaikki numerot."},
+        {{Refusal::Kind::numberRepeated, 5}, &finnish, "Numero 5 on valittu kahdesti."},
+        {{Refusal::Kind::numberRepeated, 70}, &swedish, "Numret 70 är valt två gånger."},
+    };
+    std::string out = "previous text";
+    for (const auto& c : cases) {
+        writeRefusal(out, c.refusal, *c.wording);
+        EXPECT_EQ(out, c.expected);
+    }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "core/chart/ChartTables.h"
 #include "core/engine/PrizeTable.h"
+#include "core/text/ResultsText.h"
 
 namespace zarno {
 namespace {
@@ -30,7 +31,7 @@ TEST(SeriesRecord, CutsTheSeriesIntoCompletedSessionsFromItsFirstRow) {
     for (std::size_t i = 0; i < prizes.size(); ++i) {
         prizes[i] = i % 7 == 0 ? 7 : (i % 97 == 0 ? 60 : 0);
     }
-    SimulationState state;
+    Tally tally;
     SeriesRecord record;
     std::size_t row = 0;
     for (const std::size_t end : {700u, 1000u, 2000u, 2513u, 3000u, 10'000u, 11'000u, 12'345u}) {
@@ -40,9 +41,9 @@ TEST(SeriesRecord, CutsTheSeriesIntoCompletedSessionsFromItsFirstRow) {
             row += count;
             blockEnd += 10'000;
         }
-        state.Rows = static_cast<std::int64_t>(row);
+        tally.rows = static_cast<std::int64_t>(row);
         if (row % 1000 == 0) {
-            record.refresh(2, state);
+            record.refresh(2, tally);
         }
     }
     EXPECT_EQ(record.rows(), 11'000);  // the last refresh, as the captions show it
@@ -98,17 +99,17 @@ TEST(SeriesRecord, TablesStayWholeAtTheEdgesOfASeries) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         SeriesRecord record;
-        SimulationState state;
+        Tally tally;
         for (std::int64_t rows = 1000; rows < c.rows; rows *= 10) {
-            state.Rows = rows;
-            record.refresh(c.level, state);
+            tally.rows = rows;
+            record.refresh(c.level, tally);
         }
-        state.Rows = c.rows;
+        tally.rows = c.rows;
         for (std::size_t k = 0; k < c.hits.size(); ++k) {
-            state.Hits(c.level)[k] = c.hits[k];
-            state.Winnings += c.hits[k] * prize(c.level, static_cast<int>(k));
+            tally.hits[k] = c.hits[k];
+            tally.winnings += c.hits[k] * prize(c.level, static_cast<int>(k));
         }
-        record.refresh(c.level, state);
+        record.refresh(c.level, tally);
         const odds::SessionLaws laws{};
         for (const Table& table :
              {payoutTable(record, c.level, Wording(',')), hitsTable(record, c.level, Wording(',')),
@@ -122,6 +123,28 @@ TEST(SeriesRecord, TablesStayWholeAtTheEdgesOfASeries) {
         EXPECT_EQ(payoutTable(record, c.level, Wording(',')).rows.size(), c.payoutLines);
         EXPECT_EQ(hitsTable(record, c.level, Wording(',')).rows.size(),
                   isLevel(c.level) ? static_cast<std::size_t>(c.level) + 1 : 0u);
+    }
+}
+
+// The winnings label and the payout table show the same percentage, to the last digit they both
+// write, for every pair of winnings and rows.
+TEST(SeriesRecord, TheCaptionAndThePayoutTableAgree) {
+    std::string caption;
+    SeriesRecord record;
+    // Rows that are no power of ten from 1000 on, so that the table's last line is the refresh's.
+    for (std::int64_t rows = 1; rows <= 40'000; rows += rows < 100 ? 1 : 37) {
+        for (std::int64_t winnings = 0; winnings <= rows * 3; winnings += 1 + rows / 20) {
+            Tally tally;
+            tally.rows = rows;
+            tally.winnings = winnings;
+            record.refresh(2, tally);
+            writeWinningsCaption(caption, winnings, rows, Wording('.'));
+            const std::size_t open = caption.find(" ( ") + 3;
+            const double inCaption =
+                std::stod(caption.substr(open, caption.find('%', open) - open));
+            const std::string& inTable = payoutTable(record, 2, Wording('.')).rows.back()[1];
+            ASSERT_EQ(std::stod(inTable), inCaption) << winnings << " / " << rows;
+        }
     }
 }
 

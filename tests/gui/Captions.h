@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "core/series/SimulationState.h"
+#include "core/series/Tally.h"
 #include "core/text/ResultsText.h"
 #include "ui/Zarno.h"
 
@@ -19,18 +19,17 @@ struct Captions {
     bool operator==(const Captions&) const = default;
 };
 
-// The captions the rules give for a state of the series.
-inline Captions expectedCaptions(const SimulationState& s, int level) {
+// The captions the rules give for a tally of the series, in the wording given.
+inline Captions expectedCaptions(const Tally& t, int level, const Wording& wording = Wording('.')) {
     Captions c;
     std::string text;
-    writeWinningsCaption(text, s.Winnings, s.Rows, Wording('.'));
+    writeWinningsCaption(text, t.winnings, t.rows, wording);
     c.level << QString::fromStdString(text);
     for (int k = level; k >= 0; --k) {
-        writeHitsCaption(text, level, k, s.Hits(level)[static_cast<std::size_t>(k)], s.Rows,
-                         Wording('.'));
+        writeHitsCaption(text, level, k, t.hits[static_cast<std::size_t>(k)], t.rows, wording);
         c.level << QString::fromStdString(text);
     }
-    writeRowCounter(text, s.Rows, Wording('.'));
+    writeRowCounter(text, t.rows, wording);
     c.rowCounter = QString::fromStdString(text);
     return c;
 }

@@ -1,13 +1,18 @@
 // The chart window on real widgets: opened from the main window, its tables after a known
 // series, start over, and its buttons.
 #include <QClipboard>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <system_error>
+#include <thread>
 
 #include "gui/GuiHarness.h"
 #include "ui/ChartWindow.h"
@@ -39,7 +44,6 @@ ChartWindow* openChart(Harness& h) {
 // Each tab, drawn, as the window presents it.
 void showTab(ChartWindow* chart, ChartWindow::Tab tab) {
     chart->tabs()->setCurrentIndex(tab);
-    chart->present();
 }
 
 }  // namespace
@@ -51,7 +55,8 @@ private slots:
     void theButtonOpensTheWindowAndRaisesIt();
     void tablesFollowAKnownSeriesUntilStartOver();
     void copiesTheTableSavesTheChartAndTellsAboutItself();
-    void theRowLimitIsDrawnToo();
+    void aFailedSaveSaysWhyAndKeepsTheOldFile();
+    void saysWhenTheExactLawsAreUnavailable();
 };
 
 void ChartTest::theButtonOpensTheWindowAndRaisesIt() {
@@ -102,6 +107,7 @@ void ChartTest::tablesFollowAKnownSeriesUntilStartOver() {
     QCOMPARE(row(players, 1).last(), QStringLiteral("-4.49"));  // 10 (E - 1)
     QTRY_VERIFY(!row(players, 2).at(3).isEmpty());              // the exact law, once worked out
     QCOMPARE(row(players, 2).at(5), QStringLiteral("-24"));
+    QVERIFY(!chart->lawsNotice()->isVisible());
 
     h.click(Control::cmdReset);
     QCOMPARE(row(players, 1).mid(0, 3), QStringList({"10", "0", ""}));
@@ -109,6 +115,8 @@ void ChartTest::tablesFollowAKnownSeriesUntilStartOver() {
     QCOMPARE(payout->rowCount(), 0);
 }
 
+// Saving and the about box open their dialogs and return at once; the dialogs are modal to the
+// chart window alone.
 void ChartTest::copiesTheTableSavesTheChartAndTellsAboutItself() {
     Harness h;
     playLevel(h.window, 3);
@@ -127,37 +135,69 @@ void ChartTest::copiesTheTableSavesTheChartAndTellsAboutItself() {
     QVERIFY(lines.at(3).startsWith("20 000\t"));
 
     QTemporaryDir folder;
-    const QString file = folder.filePath("kaavio.png");
-    chart->chooseImageFile = [&file] { return file; };
     chart->saveImage();
-    QVERIFY(!QImage(file).isNull());
+    auto* dialog = chart->findChild<QFileDialog*>();
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(dialog->windowModality(), Qt::WindowModal);
+    dialog->selectFile(folder.filePath("kaavio.png"));
+    QMetaObject::invokeMethod(dialog, "accept");
+    QVERIFY(!QImage(folder.filePath("kaavio.png")).isNull());
+    chart->saveImageTo(folder.filePath("ilman-paatetta"));
+    QVERIFY(!QImage(folder.filePath("ilman-paatetta.png")).isNull());
 
-    QString about;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        about = box->text();
-        box->button(QMessageBox::Ok)->click();
-    });
     chart->showAbout();
-    QVERIFY(about.contains(QStringLiteral("versio " ZARNO_VERSION)));
-    QVERIFY(about.contains(QStringLiteral("GNU General Public License")));
-    QVERIFY(about.contains(QString::fromUtf8("TAKUUTA")));
+    auto* about = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    QVERIFY(about);
+    QCOMPARE(about->windowModality(), Qt::WindowModal);
+    QVERIFY(about->text().contains(QStringLiteral("versio " ZARNO_VERSION)));
+    QVERIFY(about->text().contains(QStringLiteral("GNU General Public License")));
+    QVERIFY(about->text().contains(QString::fromUtf8("TAKUUTA")));
+    about->buttons().last()->click();  // Qt's own notice
+    QTRY_VERIFY(QApplication::activeModalWidget() && QApplication::activeModalWidget() != about);
+    auto* aboutQt = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    QVERIFY(aboutQt->text().contains(QStringLiteral(QT_VERSION_STR)));
+    aboutQt->accept();
 }
 
-void ChartTest::theRowLimitIsDrawnToo() {
+// A file that cannot be written leaves the one it would replace as it was, and the message says
+// what the system said.
+void ChartTest::aFailedSaveSaysWhyAndKeepsTheOldFile() {
     Harness h;
-    playLevel(h.window, 10);
     ChartWindow* chart = openChart(h);
-    h.state().Rows = 3'999'999'998;
-    h.click(Control::cmdAloitaArvonta);
-    QTRY_VERIFY(!h.simulator().running());
-    for (const auto tab : {ChartWindow::payoutTab, ChartWindow::hitsTab, ChartWindow::playersTab}) {
-        showTab(chart, tab);
-        QCOMPARE(row(chart->table(tab), 0).contains(QStringLiteral("nan")), false);
-    }
-    QTableWidget* payout = chart->table(ChartWindow::payoutTab);
-    QCOMPARE(row(payout, payout->rowCount() - 1).first(), QStringLiteral("4 000 000 001"));
+    QTemporaryDir folder;
+    const QString missing = folder.filePath("ei-ole/kaavio.png");
+    chart->saveImageTo(missing);
+    QTRY_VERIFY(chart->findChild<QMessageBox*>());
+    auto* box = chart->findChild<QMessageBox*>();
+    QVERIFY(box->text().startsWith(QStringLiteral("Kuvan tallennus ei onnistunut.\n")));
+    QVERIFY(box->text().size() > QStringLiteral("Kuvan tallennus ei onnistunut.\n").size());
+    QCOMPARE(box->windowModality(), Qt::WindowModal);
+    box->accept();
+    QVERIFY(!QFile::exists(missing));
+}
+
+// Without a thread for the exact laws, the players' tab says so and shows the observed figures;
+// the next drawing tries again.
+void ChartTest::saysWhenTheExactLawsAreUnavailable() {
+    bool fail = true;
+    const StartThread failing = [&fail](std::function<void()> work) {
+        if (fail) {
+            throw std::system_error(
+                std::make_error_code(std::errc::resource_unavailable_try_again));
+        }
+        return std::thread(std::move(work));
+    };
+    const Wording wording('.');
+    ChartWindow chart(wording, failing);
+    chart.show();
+    showTab(&chart, ChartWindow::playersTab);
+    chart.present(SeriesRecord{}, 2);
+    QVERIFY(chart.lawsNotice()->isVisible());
+    QVERIFY(row(chart.table(ChartWindow::playersTab), 2).at(3).isEmpty());
+    fail = false;
+    chart.present(SeriesRecord{}, 2);
+    QVERIFY(!chart.lawsNotice()->isVisible());
+    QTRY_VERIFY(!row(chart.table(ChartWindow::playersTab), 2).at(3).isEmpty());
 }
 
 }  // namespace zarno::test

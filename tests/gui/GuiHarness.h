@@ -4,51 +4,66 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStringList>
 #include <QTest>
 
-#include "core/engine/RowEngine.h"
-#include "doubles/Clocks.h"
-#include "doubles/FakeServices.h"
-#include "doubles/Rig.h"
+#include "doubles/SeriesRig.h"
 #include "ui/Zarno.h"
 
 namespace zarno::test {
 
-// A window with services a test can watch and an engine on a clock that stands still, so that a
-// seed draws the same rows every time. Shown on the offscreen platform.
+// A window on a series whose engine runs on a clock that stands still, so that a seed draws the
+// same rows every time. Shown on the offscreen platform.
 struct Harness {
-    explicit Harness(std::uint64_t seed = 12345, unsigned workers = 2)
-        : engine(clock, seed, workers), window(services, engine) {
+    explicit Harness(std::uint64_t seed = 12345, unsigned workers = 2,
+                     std::int64_t limit = rowLimit)
+        : rig(workers, seed, limit), window(rig.series), quits(&window, &Zarno::quitRequested) {
         window.show();
     }
 
-    Simulator& simulator() { return window.simulator(); }
-    SimulationState& state() { return window.simulator().state(); }
+    Series& series() { return rig.series; }
+    SeriesSnapshot now() { return rig.series.snapshot(); }
+    std::int64_t rows() { return now().tally.rows; }
+    RunState state() const { return window.run().state(); }
     QPushButton* button(Control control) { return window.button(control); }
     void click(Control control) { QTest::mouseClick(button(control), Qt::LeftButton); }
     // Starts without a click, so that no tick of the window's commits rows: the test commits
     // them a stretch at a time and knows where the series stands.
-    void startStepwise() { simulator().cmdAloitaArvonta_Click(); }
-    // Draws a stretch at a time, as the window's ticks do, until the series has reached `rows`;
-    // then the user clicks pause.
-    void pauseAt(std::int64_t rows) {
-        drawTo(simulator(), rows);
+    void startStepwise() { window.cmdAloitaArvonta_Click(); }
+    // Ticks as the window's event loop does, a stretch at a time, until the series reaches `rows`
+    // or the run stops. A message that opens is acknowledged, as the player does, and kept.
+    void drawTo(std::int64_t target) {
+        while (state() == RunState::running && rows() < target) {
+            if (window.message()) {
+                acknowledge();
+            } else if (window.tick(Series::Deadline{}) == Tick::waiting) {
+                std::this_thread::yield();
+            }
+        }
+    }
+    // Draws until the series has reached `rows`; then the player clicks pause.
+    void pauseAt(std::int64_t target) {
+        drawTo(target);
         click(Control::cmdTauko);
     }
-    QStringList messages() const {
-        QStringList all;
-        for (const std::string& message : services.messages) {
-            all << QString::fromStdString(message);
+    // Clicks OK in the message the window shows, and returns its text.
+    QString acknowledge() {
+        QMessageBox* box = window.message();
+        if (!box) {
+            return {};
         }
-        return all;
+        messages << box->text();
+        box->button(QMessageBox::Ok)->click();
+        return messages.last();
     }
 
-    ScriptedClock clock;
-    RowEngine engine;
-    FakeServices services;
+    SeriesRig rig;
     Zarno window;
+    QSignalSpy quits;
+    QStringList messages;  // those acknowledged
 };
 
 // Chooses an entry of a combo box's list as a user does: opens the list and clicks the entry.

@@ -64,8 +64,8 @@ void PresentationTest::captionsAfterAPauseAreThoseOfTheLastRow() {
     }
     h.startStepwise();
     h.pauseAt(123'457);
-    QCOMPARE(h.state().Rows, 124'000);
-    const Captions expected = expectedCaptions(h.state(), level);
+    QCOMPARE(h.rows(), 124'000);
+    const Captions expected = expectedCaptions(h.now().tally, level);
     const Captions shown = shownCaptions(h.window, level);
     QCOMPARE(shown.level, expected.level);
     QCOMPARE(shown.rowCounter, expected.rowCounter);
@@ -82,7 +82,7 @@ void PresentationTest::aStoppedRunIsRepaintedWithItsLastCaptions() {
     h.pauseAt(54'321);
     QTRY_COMPARE(counter.painted, QStringLiteral("55 000"));
     QTRY_COMPARE(share.painted, h.window.label(LabelId::hits(3, 1))->text());
-    QCOMPARE(share.painted, expectedCaptions(h.state(), 3).level[3]);
+    QCOMPARE(share.painted, expectedCaptions(h.now().tally, 3).level[3]);
 }
 
 // The window's own ticks draw two million rows, however long the machine takes; the row counter
@@ -95,7 +95,7 @@ void PresentationTest::repaintsWhileDrawingAreAtMostOnePerFrame() {
     QElapsedTimer clock;
     clock.start();
     h.click(Control::cmdAloitaArvonta);
-    QTRY_VERIFY_WITH_TIMEOUT(h.state().Rows >= 2'000'000, 60'000);
+    QTRY_VERIFY_WITH_TIMEOUT(h.rows() >= 2'000'000, 60'000);
     h.click(Control::cmdTauko);
     const double frames = static_cast<double>(clock.elapsed()) / (1000.0 / 60.0);
     QVERIFY2(counter.paints <= frames + 3,

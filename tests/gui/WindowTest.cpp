@@ -5,15 +5,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
 #include "core/text/ResultsText.h"
+#include "core/text/Texts.h"
+#include "gui/Captions.h"
 #include "gui/GuiHarness.h"
 #include "platform/NumberFormat.h"
-#include "platform/qt/QtRuntimeServices.h"
 #include "platform/qt/Translations.h"
 #include "ui/Layout.h"
+#include "ui/Messages.h"
 
 namespace zarno::test {
 namespace {
@@ -22,26 +25,6 @@ constexpr int twips = 15;
 
 QString utf8(const char* text) {
     return QString::fromUtf8(text);
-}
-
-// Ten rows of numbers: the player's numbers first, then fillers no test plays.
-SimulationState::Row rowStartingWith(std::initializer_list<int> numbers) {
-    SimulationState::Row row{};
-    std::size_t i = 0;
-    for (const int n : numbers) {
-        row[i++] = static_cast<std::int16_t>(n);
-    }
-    for (std::int16_t filler = 70; i < row.size(); ++i) {
-        row[i] = filler--;
-    }
-    return row;
-}
-
-// One pass of the draw loop, scoring `rows` (rows by hits) as the run's settings stand, with the
-// captions presented as a stopped run presents them.
-void scorePass(Harness& h, const HitCounts& rows) {
-    h.simulator().ScoreRows(rows);
-    h.simulator().presentResults();
 }
 
 }  // namespace
@@ -66,11 +49,6 @@ private slots:
     void choosingALevelEnablesItsBoxes();
     void lowerLevelKeepsTextsOfDisabledBoxes();
     void typingALevelRunsNoHandler();
-    void framesFollowTheLevel();
-    void captionsAfterTheFirstRow();
-    void captionsForThreeRowsAndSevenEuros();
-    void fastModeWritesEveryThousandthRow();
-    void jackpotRewritesItsLabelAndListsTheRow();
     void finnishLocaleWritesADecimalComma();
     void toolTipsGiveTheOdds_data();
     void toolTipsGiveTheOdds();
@@ -236,7 +214,7 @@ void WindowTest::captionsFitInEveryLanguage_data() {
 // widest that a series of up to four billion rows can show.
 void WindowTest::captionsFitInEveryLanguage() {
     QFETCH(QString, language);
-    const Translations translations(language);
+    const Translations translations(language, texts::all);
     Harness h;
     const auto fits = [](QWidget* control, const QString& text, int room) {
         const int needed = QFontMetrics(control->font()).horizontalAdvance(text);
@@ -409,106 +387,9 @@ void WindowTest::typingALevelRunsNoHandler() {
     QTest::keyClicks(edit, "3");
     QTest::keyClick(edit, Qt::Key_Return);
     QCOMPARE(h.window.comboBox(Control::cmbTaso)->currentText(), QStringLiteral("3"));
-    QCOMPARE(h.window.text(Control::cmbTaso), "3");  // the level the next start reads
     for (int i = 0; i < 10; ++i) {
         QCOMPARE(h.window.numberBox(i)->isEnabled(), i < 5);
     }
-}
-
-void WindowTest::framesFollowTheLevel() {
-    Harness h;
-    choose(h.window.comboBox(Control::cmbTaso), "7");
-    h.simulator().ShowLevelPanel();
-    for (int level = 2; level <= 10; ++level) {
-        QCOMPARE(h.window.frmZarno(level)->isVisible(), level == 7);
-    }
-    h.simulator().HideLevelPanel();
-    for (int level = 2; level <= 10; ++level) {
-        QVERIFY(!h.window.frmZarno(level)->isVisible());
-    }
-}
-
-void WindowTest::captionsAfterTheFirstRow() {
-    Harness h;
-    playLevel(h.window, 2);
-    h.simulator().readRunSettings();
-    h.state().Rows = 1;
-    scorePass(h, {1, 0, 0});
-    QCOMPARE(h.window.label(LabelId::hits(2, 0))->text(),
-             QStringLiteral("0 oikein (kpl): 1 (100%)"));
-    QCOMPARE(h.window.findChild<QLabel*>("lblZarno21")->text(),
-             QStringLiteral("1 oikein (kpl): 0 (0%)"));
-    QCOMPARE(h.window.findChild<QLabel*>("lblzarno22")->text(),
-             QStringLiteral("2 oikein (kpl): 0 (0%)"));
-    QCOMPARE(h.window.findChild<QLabel*>("lblZarno2voitot")->text(), utf8("Voitot (€): 0 ( 0% )"));
-    QCOMPARE(h.window.label(LabelId::rowCounter())->text(), QStringLiteral("1"));
-}
-
-void WindowTest::captionsForThreeRowsAndSevenEuros() {
-    Harness h;
-    playLevel(h.window, 2);
-    h.simulator().readRunSettings();
-    h.state().Hits(2)[0] = 2;
-    h.state().Rows = 3;
-    scorePass(h, {0, 0, 1});
-    QCOMPARE(h.state().Winnings, 7);
-    QCOMPARE(h.window.findChild<QLabel*>("lblZarno2voitot")->text(),
-             utf8("Voitot (€): 7 ( 233.33% )"));
-    QCOMPARE(h.window.findChild<QLabel*>("lblzarno22")->text(),
-             QStringLiteral("2 oikein (kpl): 1 (33.3%)"));
-    QCOMPARE(h.window.findChild<QLabel*>("lblZarno20")->text(),
-             QStringLiteral("0 oikein (kpl): 2 (66.7%)"));
-}
-
-void WindowTest::fastModeWritesEveryThousandthRow() {
-    Harness h;
-    playLevel(h.window, 3);
-    QTest::mouseClick(h.window.checkBox(Control::chkFast), Qt::LeftButton);
-    QCOMPARE(h.window.fastModeValue(), 1);
-    h.simulator().readRunSettings();
-    QLabel* winnings = h.window.findChild<QLabel*>("lblZarno3voitot");
-    const auto passOfOneRow = [&] {
-        ++h.state().Rows;
-        scorePass(h, {1});
-    };
-    for (int row = 1; row < 1000; ++row) {
-        passOfOneRow();
-    }
-    QCOMPARE(h.window.label(LabelId::rowCounter())->text(), QStringLiteral("0"));
-    QCOMPARE(winnings->text(), QStringLiteral("Voitot: "));
-    passOfOneRow();
-    QCOMPARE(h.window.label(LabelId::rowCounter())->text(), QStringLiteral("1 000"));
-    QVERIFY(winnings->text().startsWith(utf8("Voitot (€): ")));
-    const QString atThousand = winnings->text();
-    for (int row = 1001; row <= 1500; ++row) {
-        passOfOneRow();
-    }
-    QCOMPARE(h.window.label(LabelId::rowCounter())->text(), QStringLiteral("1 000"));
-    QCOMPARE(winnings->text(), atThousand);
-}
-
-void WindowTest::jackpotRewritesItsLabelAndListsTheRow() {
-    Harness h;
-    playLevel(h.window, 10);
-    QTest::mouseClick(h.window.checkBox(Control::chkFast),
-                      Qt::LeftButton);  // the jackpot shows even in fast mode
-    h.simulator().readRunSettings();
-    QString labelWhenShown;
-    h.services.onMessage = [&] { labelWhenShown = h.window.label(LabelId::hits(10, 10))->text(); };
-    h.state().Rows = 7;
-    h.state().Drawn = rowStartingWith({4, 9, 1, 10, 2, 8, 3, 7, 5, 6});
-    HitCounts jackpot{};
-    jackpot[10] = 1;
-    scorePass(h, jackpot);
-    QCOMPARE(h.messages().size(), 1);
-    QCOMPARE(
-        h.messages()[0],
-        QStringLiteral("Iso potti, 10/10 oikein!\r\n\r\n4\r\n9\r\n1\r\n10\r\n2\r\n8\r\n3\r\n7"
-                       "\r\n5\r\n6\r\n70\r\n69\r\n68\r\n67\r\n66\r\n65\r\n64\r\n63\r\n62\r\n61"));
-    QCOMPARE(labelWhenShown, QStringLiteral("10 oikein (kpl): 1 (14.28571%)"));
-    QCOMPARE(h.state().Winnings, 200000);  // added before the message
-    QCOMPARE(h.window.findChild<QLabel*>("lblZarno10Voitot")->text(), QStringLiteral("Voitot: "));
-    QCOMPARE(h.window.label(LabelId::rowCounter())->text(), QStringLiteral("0"));
 }
 
 void WindowTest::finnishLocaleWritesADecimalComma() {
@@ -516,18 +397,15 @@ void WindowTest::finnishLocaleWritesADecimalComma() {
     Harness h;
     QLocale::setDefault(QLocale::c());
     playLevel(h.window, 2);
-    h.simulator().readRunSettings();
-    h.state().Hits(2)[0] = 2;
-    h.state().Rows = 3;
-    scorePass(h, {0, 0, 1});
-    QCOMPARE(h.window.findChild<QLabel*>("lblZarno2voitot")->text(),
-             utf8("Voitot (€): 7 ( 233,33% )"));
-    QCOMPARE(h.window.findChild<QLabel*>("lblZarno20")->text(),
-             QStringLiteral("0 oikein (kpl): 2 (66,7%)"));
-    // The locale's separator also reads as a decimal separator in the level box: 3,5 enables
+    h.startStepwise();
+    h.pauseAt(3000);
+    QCOMPARE(shownCaptions(h.window, 2), expectedCaptions(h.now().tally, 2, Wording(',')));
+    QVERIFY(h.window.findChild<QLabel*>("lblZarno2voitot")->text().contains(','));
+    // The locale's separator also reads as a decimal separator in the level box: 3,5 opens
     // three boxes, as 3.5 would.
+    h.click(Control::cmdReset);
     h.window.comboBox(Control::cmbTaso)->setEditText(QStringLiteral("3,5"));
-    h.simulator().cmbTaso_Click();
+    h.window.cmbTaso_Click();
     QVERIFY(h.window.numberBox(2)->isEnabled() && !h.window.numberBox(3)->isEnabled());
 }
 
@@ -564,26 +442,21 @@ void WindowTest::toolTipsGiveTheOdds() {
     QCOMPARE(shown->accessibleDescription(), expected);
 }
 
+// A message returns at once, modal to its window alone, and goes when OK is clicked.
 void WindowTest::messageBoxIsPlainWithOkOnly() {
     Harness h;
-    QString title, text;
-    int buttons = 0;
-    bool iconless = false;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        title = box->windowTitle();
-        text = box->text();
-        buttons = static_cast<int>(box->buttons().size());
-        iconless = box->icon() == QMessageBox::NoIcon;
-        QVERIFY(box->isModal());
-        box->button(QMessageBox::Ok)->click();
-    });
-    showMessageBox(&h.window, "Iso potti, 10/10 oikein!\r\n\r\n1\r\n2");
-    QCOMPARE(title, QStringLiteral("Zarno"));
-    QCOMPARE(text, QStringLiteral("Iso potti, 10/10 oikein!\n\n1\n2"));
-    QCOMPARE(buttons, 1);
-    QVERIFY(iconless);
+    QMessageBox* box =
+        openMessage(&h.window, QStringLiteral("Iso potti, 10/10 oikein!\r\n\r\n1\r\n2"));
+    QVERIFY(box->isVisible());
+    QCOMPARE(box->windowModality(), Qt::WindowModal);
+    QCOMPARE(box->windowTitle(), QStringLiteral("Zarno"));
+    QCOMPARE(box->text(), QStringLiteral("Iso potti, 10/10 oikein!\n\n1\n2"));
+    QCOMPARE(box->textFormat(), Qt::PlainText);
+    QCOMPARE(box->buttons().size(), 1);
+    QCOMPARE(box->icon(), QMessageBox::NoIcon);
+    const QPointer<QMessageBox> watched(box);
+    box->button(QMessageBox::Ok)->click();
+    QTRY_VERIFY(!watched);
 }
 
 }  // namespace zarno::test

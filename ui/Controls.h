@@ -1,14 +1,12 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
-#include <string_view>
 
 #include "core/engine/Lottery.h"
 
 namespace zarno {
 
-// The controls whose state the simulation reads or writes.
+// The controls whose flags the window's rules decide, and whose texts it reads.
 enum class Control : std::uint8_t {
     cmdAloitaArvonta,
     cmdTauko,
@@ -28,7 +26,7 @@ constexpr Control levelFrame(int level) {
     return static_cast<Control>(static_cast<int>(Control::frmZarno2) + level - minLevel);
 }
 
-// A label whose caption the simulation writes: the row counter, or a result label of a level.
+// A label whose caption shows the series: the row counter, or a result label of a level.
 class LabelId {
 public:
     static constexpr LabelId rowCounter() { return LabelId(0); }
@@ -48,25 +46,6 @@ private:
     static constexpr int firstOf(int level) { return 1 + (level - minLevel) * (level + 5) / 2; }
 
     int index_;
-};
-
-// What the simulation needs of its window's controls: the texts it reads and the flags, captions
-// and tooltips it writes.
-class WindowPort {
-public:
-    virtual ~WindowPort() = default;
-
-    // The text of cmbTaso or of a number box, UTF-8.
-    virtual std::string text(Control control) const = 0;
-    // The value of chkFast: 0 clear, 1 ticked.
-    virtual int fastModeValue() const = 0;
-
-    virtual void setEnabled(Control control, bool enabled) = 0;
-    virtual void setVisible(Control control, bool visible) = 0;
-    virtual void addItem(Control control, std::string_view item) = 0;
-    virtual void setCaption(LabelId label, std::string_view caption) = 0;
-    // A result label's tooltip, which a screen reader also reads as its description.
-    virtual void setToolTip(LabelId label, std::string_view text) = 0;
 };
 
 }  // namespace zarno

@@ -1,0 +1,64 @@
+#include "ui/Messages.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QPixmap>
+
+namespace zarno {
+
+QMessageBox* openMessage(QWidget* window, const QString& text) {
+    // The texts break lines with CR LF; a Qt label breaks on the LF alone.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    auto* box = new QMessageBox(QMessageBox::NoIcon, window->window()->windowTitle(), shown,
+                                QMessageBox::Ok, window);
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    return box;
+}
+
+QMessageBox* openAboutQt(QWidget* window) {
+    // Qt's texts word for word, so that its translations find them.
+    const auto qtText = [](const char* source) {
+        return QCoreApplication::translate("QMessageBox", source);
+    };
+    auto* box = new QMessageBox(window);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowTitle(qtText("About Qt"));
+    box->setText(qtText("<h3>About Qt</h3>"
+                        "<p>This program uses Qt version %1.</p>")
+                     .arg(QStringLiteral(QT_VERSION_STR)));
+    box->setInformativeText(
+        qtText("<p>Qt is a C++ toolkit for cross-platform application "
+               "development.</p>"
+               "<p>Qt provides single-source portability across all major desktop "
+               "operating systems. It is also available for embedded Linux and other "
+               "embedded and mobile operating systems.</p>"
+               "<p>Qt is available under multiple licensing options designed "
+               "to accommodate the needs of our various users.</p>"
+               "<p>Qt licensed under our commercial license agreement is appropriate "
+               "for development of proprietary/commercial software where you do not "
+               "want to share any source code with third parties or otherwise cannot "
+               "comply with the terms of GNU (L)GPL.</p>"
+               "<p>Qt licensed under GNU (L)GPL is appropriate for the "
+               "development of Qt&nbsp;applications provided you can comply with the terms "
+               "and conditions of the respective licenses.</p>"
+               "<p>Please see <a href=\"http://%2/\">%2</a> "
+               "for an overview of Qt licensing.</p>"
+               "<p>Copyright (C) %1 The Qt Company Ltd and other "
+               "contributors.</p>"
+               "<p>Qt and the Qt logo are trademarks of The Qt Company Ltd.</p>"
+               "<p>Qt is The Qt Company Ltd product developed as an open source "
+               "project. See <a href=\"http://%3/\">%3</a> for more information.</p>")
+            .arg(QStringLiteral("2022"), QStringLiteral("qt.io/licensing"),
+                 QStringLiteral("qt.io")));
+    const QPixmap logo(QStringLiteral(":/qt-project.org/qmessagebox/images/qtlogo-64.png"));
+    if (!logo.isNull()) {
+        box->setIconPixmap(logo);
+    }
+    box->open();
+    return box;
+}
+
+}  // namespace zarno
