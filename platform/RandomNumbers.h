@@ -32,8 +32,13 @@ public:
     std::uint64_t now() override;
 };
 
-// A seed no earlier run of the program used: the operating system's entropy and the clock.
-std::uint64_t freshSeed(Clock& clock);
+// 64 bits from the operating system's entropy source; throws where the system has none.
+std::uint64_t systemEntropy();
+
+// A seed no earlier run of the program used: the operating system's entropy and the clock. Where
+// the entropy source fails, the clocks and where the system placed the program in memory stand in
+// for it.
+std::uint64_t freshSeed(Clock& clock, std::uint64_t (*entropy)() = systemEntropy);
 
 // The runtime's random-number service: uniform values 0 <= r < 1 from a PCG generator, and a
 // reseed that mixes a clock reading into the generator's current state. Because the state is

@@ -4,11 +4,13 @@
 #include "core/engine/RowEngine.h"
 #include "core/series/Series.h"
 #include "core/text/Texts.h"
+#include "platform/FileLimits.h"
 #include "platform/RandomNumbers.h"
 #include "platform/qt/Translations.h"
 #include "ui/Zarno.h"
 
 int main(int argc, char** argv) {
+    zarno::reportWritesPastFileLimits();
     QApplication app(argc, argv);
     const zarno::Translations translations(zarno::chooseLanguage(QLocale::system().uiLanguages()),
                                            zarno::texts::all);

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <random>
 #include <set>
+#include <system_error>
+#include <thread>
 
 #include "doubles/Clocks.h"
 #include "doubles/ScriptedRandom.h"
@@ -180,6 +182,17 @@ TEST(RandomNumbers, ValuesLieInTheHalfOpenUnitInterval) {
         ASSERT_GE(r, 0.0);
         ASSERT_LT(r, 1.0);
     }
+}
+
+// Without an entropy source the program still starts, and two runs still differ.
+TEST(RandomNumbers, AFreshSeedDoesWithoutTheEntropySource) {
+    const auto none = []() -> std::uint64_t {
+        throw std::system_error(std::make_error_code(std::errc::no_such_device));
+    };
+    ScriptedClock clock;
+    const std::uint64_t first = freshSeed(clock, none);
+    std::this_thread::sleep_for(std::chrono::microseconds(10));
+    EXPECT_NE(freshSeed(clock, none), first);
 }
 
 }  // namespace

@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <numeric>
 
+#include "core/chart/ChartFigures.h"
 #include "core/chart/ChartTables.h"
 #include "core/engine/PrizeTable.h"
 #include "core/text/ResultsText.h"
@@ -120,6 +123,34 @@ TEST(SeriesRecord, TablesStayWholeAtTheEdgesOfASeries) {
                 EXPECT_EQ(line.size(), table.headers.size());
             }
         }
+        // The figures the charts are drawn from are numbers too.
+        const chart::PayoutFigure payout = chart::payoutFigure(record, c.level);
+        std::vector<double> figures = {payout.firstRows, payout.lastRows, payout.low, payout.high};
+        for (const chart::FunnelPoint& p : payout.funnel) {
+            figures.insert(figures.end(), {p.rows, p.low3, p.low2, p.expected, p.high2, p.high3});
+        }
+        for (const chart::PathPoint& p : payout.path) {
+            figures.insert(figures.end(), {p.rows, p.payout});
+        }
+        for (const chart::HitFigure& bar : chart::hitsFigure(record, c.level)) {
+            figures.insert(figures.end(), {bar.exact, bar.observed.value_or(0)});
+        }
+        for (std::size_t i = 0; i < sessionLengths.size(); ++i) {
+            // The exact law of the short sessions; the longest takes long to work out.
+            const odds::SessionLaw law = isLevel(c.level) && sessionLengths[i] <= 52
+                                             ? odds::sessionLaw(c.level, sessionLengths[i])
+                                             : odds::SessionLaw{};
+            for (const auto* given :
+                 {law.rows > 0 ? &law : nullptr, static_cast<const odds::SessionLaw*>(nullptr)}) {
+                for (const chart::HistogramBar& bar :
+                     chart::playersFigure(record.sessions(i), given).bars) {
+                    figures.insert(figures.end(), {bar.net, bar.observed, bar.exact});
+                }
+            }
+        }
+        EXPECT_TRUE(
+            std::all_of(figures.begin(), figures.end(), [](double v) { return std::isfinite(v); }));
+        EXPECT_EQ(payout.funnel.empty(), !isLevel(c.level));
         EXPECT_EQ(payoutTable(record, c.level, Wording(',')).rows.size(), c.payoutLines);
         EXPECT_EQ(hitsTable(record, c.level, Wording(',')).rows.size(),
                   isLevel(c.level) ? static_cast<std::size_t>(c.level) + 1 : 0u);
