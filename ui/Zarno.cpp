@@ -228,7 +228,7 @@ void Zarno::cmdKaavio_Click() {
     chart_->show();
     chart_->raise();
     chart_->activateWindow();
-    chart_->present(series_.record(), chosenLevel());
+    chart_->present(series_.record(), chartLevel());
 }
 
 void Zarno::transitioned(std::optional<Refusal> refusal) {
@@ -282,7 +282,7 @@ Tick Zarno::tick(Series::Deadline deadline, bool frame) {
     if (frame || stopped) {
         presentCaptions();
         if (chart_ && chart_->isVisible()) {
-            chart_->present(series_.record(), chosenLevel(),
+            chart_->present(series_.record(), chartLevel(),
                             stopped ? ChartWindow::When::now : ChartWindow::When::due);
         }
     }
@@ -370,7 +370,7 @@ Entries Zarno::entries() const {
 }
 
 // The series' own level once it has shown rows; before, the level the level box names.
-int Zarno::chosenLevel() const {
+int Zarno::chartLevel() const {
     const SeriesRecord& record = series_.record();
     if (record.rows() > 0) {
         return record.level();

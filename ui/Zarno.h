@@ -83,8 +83,9 @@ private:
     // What the form holds, read when a run starts or continues.
     std::optional<double> levelValue() const;
     Entries entries() const;
-    // The level the chart shows before the series has a row: the one the level box names.
-    int chosenLevel() const;
+    // The level the chart shows: the series' own, or before it has a row the one the level box
+    // names.
+    int chartLevel() const;
     // After a transition: the controls as its state has them, and a tick, so that a stopped run
     // presents its last figures at once.
     void transitioned(std::optional<Refusal> refusal = std::nullopt);
