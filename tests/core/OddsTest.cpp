@@ -5,6 +5,7 @@
 
 #include <boost/math/distributions/hypergeometric.hpp>
 #include <cmath>
+#include <optional>
 #include <stdexcept>
 #include <system_error>
 #include <thread>
@@ -12,6 +13,7 @@
 
 #include "core/engine/Lottery.h"
 #include "core/engine/PrizeTable.h"
+#include "core/odds/Median.h"
 #include "core/odds/SessionLawCache.h"
 #include "core/odds/SessionOdds.h"
 #include "core/text/ResultsText.h"
@@ -115,6 +117,28 @@ TEST(Odds, ThePayoutBandIsTheTooltipsSpreadAroundTheExpectation) {
         EXPECT_NEAR((two.high - two.low) / 4, spread, 0.005 + 0.005 * spread) << tip;
         EXPECT_NEAR((three.high + three.low) / 2, 100 * odds::expectedPrize(level), 1e-9);
         EXPECT_NEAR(three.high - two.high, (two.high - two.low) / 4, 1e-9);
+    }
+}
+
+// The observed players and the exact law take their medians by one rule: the smallest value
+// whose cumulative weight reaches half the total.
+TEST(Odds, TheMedianIsTheSmallestValueReachingHalf) {
+    const struct {
+        std::vector<double> weights;
+        double total;
+        std::optional<std::size_t> median;
+    } cases[] = {
+        {{0.5, 0.5}, 1, 0},  {{0.25, 0.25, 0.5}, 1, 1}, {{0.2, 0.2, 0.6}, 1, 2}, {{0, 0, 1}, 1, 2},
+        {{0.3, 0.1}, 1, {}}, {{3, 1, 4}, 8, 1},         {{3, 1, 4}, 9, 2},       {{}, 0, {}},
+        {{0, 0}, 0, {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(odds::medianIndex(c.weights, c.total), c.median);
+        // Whole counts of players give the same answer.
+        std::vector<std::int64_t> counts(c.weights.begin(), c.weights.end());
+        if (c.total >= 2) {
+            EXPECT_EQ(odds::medianIndex(counts, static_cast<std::int64_t>(c.total)), c.median);
+        }
     }
 }
 

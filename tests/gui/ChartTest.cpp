@@ -85,6 +85,13 @@ void ChartTest::tablesFollowAKnownSeriesUntilStartOver() {
     QTest::mouseClick(h.window.checkBox(Control::chkFast), Qt::LeftButton);
     ChartWindow* chart = openChart(h);
     QCOMPARE(chart->table(ChartWindow::payoutTab)->rowCount(), 0);  // no row yet
+    // Before the first row the exact figures are those of the level chosen, and follow it.
+    showTab(chart, ChartWindow::hitsTab);
+    QCOMPARE(row(chart->table(ChartWindow::hitsTab), 0), QStringList({"2", "0", "", "7.9", ""}));
+    choose(h.window.comboBox(Control::cmbTaso), "5");
+    QCOMPARE(chart->table(ChartWindow::hitsTab)->rowCount(), 6);
+    choose(h.window.comboBox(Control::cmbTaso), "2");
+    showTab(chart, ChartWindow::payoutTab);
     h.startStepwise();
     h.pauseAt(200'000);
 
