@@ -173,8 +173,8 @@ TEST(SeriesRecord, TheCaptionAndThePayoutTableAgree) {
             const std::size_t open = caption.find(" ( ") + 3;
             const double inCaption =
                 std::stod(caption.substr(open, caption.find('%', open) - open));
-            const std::string& inTable = payoutTable(record, 2, Wording('.')).rows.back()[1];
-            ASSERT_EQ(std::stod(inTable), inCaption) << winnings << " / " << rows;
+            const Table table = payoutTable(record, 2, Wording('.'));
+            ASSERT_EQ(std::stod(table.rows.back()[1]), inCaption) << winnings << " / " << rows;
         }
     }
 }
