@@ -7,6 +7,17 @@ bool changeable(RunState state) {
     return state == RunState::ready || state == RunState::cleared;
 }
 
+// Hands the play the entries make to `go`; or returns why they make none.
+template <class Go>
+std::optional<Refusal> withPlayOf(const Entries& entries, Go go) {
+    const auto play = playOf(entries);
+    if (const auto* refusal = std::get_if<Refusal>(&play)) {
+        return *refusal;
+    }
+    go(std::get<Play>(play));
+    return std::nullopt;
+}
+
 }  // namespace
 
 void RunControl::chooseLevel(std::optional<double> level) {
@@ -19,14 +30,11 @@ std::optional<Refusal> RunControl::start(const Entries& entries) {
     if (!changeable(state_)) {
         return std::nullopt;
     }
-    const auto play = playOf(entries);
-    if (const auto* refusal = std::get_if<Refusal>(&play)) {
-        return *refusal;
-    }
-    frame_ = frameFor(entries.level);
-    series_.begin(std::get<Play>(play));
-    state_ = RunState::running;
-    return std::nullopt;
+    return withPlayOf(entries, [&](const Play& play) {
+        frame_ = frameFor(entries.level);
+        series_.begin(play);
+        state_ = RunState::running;
+    });
 }
 
 void RunControl::pause() {
@@ -40,13 +48,10 @@ std::optional<Refusal> RunControl::resume(const Entries& entries) {
     if (state_ != RunState::paused) {
         return std::nullopt;
     }
-    const auto play = playOf(entries);
-    if (const auto* refusal = std::get_if<Refusal>(&play)) {
-        return *refusal;
-    }
-    series_.resume(std::get<Play>(play));
-    state_ = RunState::running;
-    return std::nullopt;
+    return withPlayOf(entries, [&](const Play& play) {
+        series_.resume(play);
+        state_ = RunState::running;
+    });
 }
 
 void RunControl::startOver(std::optional<double> level) {
