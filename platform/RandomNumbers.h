@@ -35,6 +35,13 @@ public:
 // 64 bits from the operating system's entropy source; throws where the system has none.
 std::uint64_t systemEntropy();
 
+// A clock that stands still: with it the reseeds mix in nothing that changes, and a seed alone
+// decides every row, whatever the machine and the number of worker threads.
+class StillClock final : public Clock {
+public:
+    std::uint64_t now() override { return 0; }
+};
+
 // A seed no earlier run of the program used: the operating system's entropy and the clock. Where
 // the entropy source fails, the clocks and where the system placed the program in memory stand in
 // for it.

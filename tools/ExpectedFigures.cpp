@@ -17,14 +17,8 @@ using namespace zarno;
 
 const std::string heading = "## What the figures should be\n\n";
 
-// Rows after which two standard deviations of the payout percentage are half a point.
-std::int64_t rowsToSettle(int level) {
-    const double deviation = 100 * odds::prizeDeviation(level);
-    return static_cast<std::int64_t>(std::ceil(std::pow(2 * deviation / 0.5, 2)));
-}
-
 std::string rows(int level) {
-    return formatNumber(rowsToSettle(level), "# ### ### ###", '.');
+    return formatNumber(odds::rowsToSettle(level), "# ### ### ###", '.');
 }
 
 std::string trimmed(std::string text) {

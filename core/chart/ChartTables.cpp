@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "core/odds/Odds.h"
+#include "core/chart/ChartData.h"
 #include "core/text/ResultsText.h"
 #include "core/text/Texts.h"
 #include "platform/NumberFormat.h"
@@ -21,26 +21,42 @@ std::vector<std::string> headersOf(const std::array<std::string_view, N>& column
     return headers;
 }
 
-std::string formatted(double value, std::string_view pattern, char separator) {
-    return std::isfinite(value) ? formatNumber(value, pattern, separator) : std::string();
-}
+// A table's figures as the window writes them: each column has its way, and a missing figure is
+// a blank.
+class Writer {
+public:
+    explicit Writer(char separator) : separator_(separator) {}
 
-std::string rowsText(std::int64_t rows, char separator) {
-    return formatNumber(rows, rowCounterPattern, separator);
-}
-
-std::string significant(double value, char separator) {
-    std::string text;
-    appendSignificant(text, value, separator);
-    return text;
-}
-
-bool isPowerOfTen(std::int64_t rows) {
-    while (rows >= 10 && rows % 10 == 0) {
-        rows /= 10;
+    std::string whole(const chart::Cell& cell) const {
+        return has(cell) ? std::to_string(std::get<std::int64_t>(cell)) : std::string();
     }
-    return rows == 1;
-}
+    std::string rows(const chart::Cell& cell) const {
+        return has(cell) ? formatNumber(std::get<std::int64_t>(cell), rowCounterPattern, separator_)
+                         : std::string();
+    }
+    std::string number(const chart::Cell& cell, std::string_view pattern) const {
+        return has(cell) ? formatted(std::get<double>(cell), pattern) : std::string();
+    }
+    // A fraction in percent.
+    std::string percent(const chart::Cell& cell, std::string_view pattern) const {
+        return has(cell) ? formatted(std::get<double>(cell) * 100, pattern) : std::string();
+    }
+    std::string significantPercent(const chart::Cell& cell) const {
+        std::string text;
+        if (has(cell)) {
+            appendSignificant(text, std::get<double>(cell) * 100, separator_);
+        }
+        return text;
+    }
+
+private:
+    static bool has(const chart::Cell& cell) { return !std::holds_alternative<std::monostate>(cell); }
+    std::string formatted(double value, std::string_view pattern) const {
+        return std::isfinite(value) ? formatNumber(value, pattern, separator_) : std::string();
+    }
+
+    char separator_;
+};
 
 }  // namespace
 
@@ -70,80 +86,38 @@ void appendSignificant(std::string& out, double value, char separator) {
 }
 
 Table payoutTable(const SeriesRecord& record, int level, const Wording& wording) {
-    const char separator = wording.separator();
+    const Writer write(wording.separator());
     Table table{headersOf(texts::payoutColumns, wording), {}};
-    if (!isLevel(level)) {
-        return table;
-    }
-    const double expected = 100 * odds::expectedPrize(level);
-    const auto line = [&](std::int64_t rows, std::int64_t winnings) {
-        const odds::Band band = odds::payoutBand(level, rows, 2);
-        table.rows.push_back(
-            {rowsText(rows, separator), formatted(percentOf(winnings, rows), "0.00", separator),
-             formatted(expected, "0.00", separator), formatted(band.low, "0.00", separator),
-             formatted(band.high, "0.00", separator)});
-    };
-    for (const PayoutPoint& point : record.path()) {
-        if (isPowerOfTen(point.rows)) {
-            line(point.rows, point.winnings);
-        }
-    }
-    if (record.rows() > 0 && (table.rows.empty() || !isPowerOfTen(record.rows()))) {
-        line(record.rows(), record.winnings());
+    for (const auto& row : chart::payoutData(record, level).rows) {
+        table.rows.push_back({write.rows(row[0]), write.percent(row[1], "0.00"),
+                              write.percent(row[2], "0.00"), write.percent(row[3], "0.00"),
+                              write.percent(row[4], "0.00")});
     }
     return table;
 }
 
 Table hitsTable(const SeriesRecord& record, int level, const Wording& wording) {
-    const char separator = wording.separator();
+    const Writer write(wording.separator());
     Table table{headersOf(texts::hitsColumns, wording), {}};
-    if (!isLevel(level)) {
-        return table;
-    }
-    for (int k = level; k >= 0; --k) {
-        const std::int64_t count = record.hits()[static_cast<std::size_t>(k)];
-        const double p = odds::hitChance(level, k);
-        const std::string_view pattern = sharePattern(level, k);
-        std::vector<std::string> line = {std::to_string(k), std::to_string(count), "",
-                                         formatted(100 * p, pattern, separator), ""};
-        if (record.rows() > 0) {
-            line[2] = formatted(percentOf(count, record.rows()), pattern, separator);
-            line[4] =
-                formatted(odds::hitDeviation(level, k, count, record.rows()), "0.00", separator);
-        }
-        table.rows.push_back(std::move(line));
+    for (const auto& row : chart::hitsData(record, level).rows) {
+        const std::string_view pattern =
+            sharePattern(level, static_cast<int>(std::get<std::int64_t>(row[0])));
+        table.rows.push_back({write.whole(row[0]), write.whole(row[1]),
+                              write.percent(row[2], pattern), write.percent(row[3], pattern),
+                              write.number(row[4], "0.00")});
     }
     return table;
 }
 
 Table playersTable(const SeriesRecord& record, int level, const odds::SessionLaws* laws,
                    const Wording& wording) {
-    const char separator = wording.separator();
+    const Writer write(wording.separator());
     Table table{headersOf(texts::playersColumns, wording), {}};
-    if (!isLevel(level)) {
-        return table;
-    }
-    for (std::size_t i = 0; i < sessionLengths.size(); ++i) {
-        const SessionTally& tally = record.sessions(i);
-        const int length = sessionLengths[i];
-        std::vector<std::string> line(texts::playersColumns.size());
-        line[0] = std::to_string(length);
-        line[1] = rowsText(tally.completed, separator);
-        if (tally.completed > 0) {
-            line[2] = significant(percentOf(tally.ahead, tally.completed), separator);
-            if (const auto median = tally.medianNet()) {
-                line[4] = std::to_string(*median);
-            }
-        }
-        if (laws) {
-            const odds::SessionLaw& law = (*laws)[i];
-            line[3] = significant(100 * law.ahead, separator);
-            if (const auto median = law.medianNet()) {
-                line[5] = std::to_string(*median);
-            }
-        }
-        line[6] = formatted(length * (odds::expectedPrize(level) - 1), "0.00", separator);
-        table.rows.push_back(std::move(line));
+    for (const auto& row : chart::playersData(record, level, laws).rows) {
+        table.rows.push_back({write.whole(row[0]), write.rows(row[1]),
+                              write.significantPercent(row[2]), write.significantPercent(row[3]),
+                              write.whole(row[4]), write.whole(row[5]),
+                              write.number(row[6], "0.00")});
     }
     return table;
 }

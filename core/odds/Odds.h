@@ -39,6 +39,9 @@ double prizeDeviation(int level);
 // That standard deviation of the payout after `rows` rows, in percentage points: 100 s(L) /
 // sqrt(rows). Needs rows > 0.
 double payoutDeviation(int level, std::int64_t rows);
+// The rows after which two standard deviations of the payout are `points` percentage points: the
+// rows it takes the payout to settle that near its expectation.
+std::int64_t rowsToSettle(int level, double points = 0.5);
 // How many standard deviations `count` rows of k hits among `rows` stray from what the odds
 // expect: (count - n p) / sqrt(n p (1 - p)). Needs rows > 0.
 double hitDeviation(int level, int hits, std::int64_t count, std::int64_t rows);

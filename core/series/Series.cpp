@@ -42,12 +42,15 @@ void Series::startOver() {
     engine_.stop();  // the rows drawn ahead belong to the series that ends here
 }
 
-Progress Series::commit(Deadline deadline) {
+Progress Series::commit(Deadline deadline, std::int64_t until) {
     for (;;) {
         switch (step_) {
             case Step::stopped:
                 return {Tick::stopped};
             case Step::limitTest:
+                if (tally_.rows >= until) {
+                    return {Tick::reached};
+                }
                 step_ = Step::rows;
                 if (tally_.rows >= rowLimit_) {
                     lastPass_ = true;
@@ -56,7 +59,7 @@ Progress Series::commit(Deadline deadline) {
                 }
                 break;
             case Step::rows: {
-                const Taken taken = takeRows();
+                const Taken taken = takeRows(until);
                 if (taken == Taken::none) {
                     return {Tick::waiting};
                 }
@@ -82,10 +85,11 @@ Progress Series::commit(Deadline deadline) {
     }
 }
 
-Series::Taken Series::takeRows() {
+Series::Taken Series::takeRows(std::int64_t until) {
     const std::int64_t rows = tally_.rows;
     const std::int64_t most =
-        lastPass_ ? 1 : std::min(refreshStride - rows % refreshStride, rowLimit_ - rows);
+        lastPass_ ? 1
+                  : std::min({refreshStride - rows % refreshStride, rowLimit_ - rows, until - rows});
     std::span<const std::uint8_t> hits = engine_.ready(most);
     if (hits.empty()) {
         return Taken::none;

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <optional>
 
 #include "core/engine/Play.h"
@@ -41,6 +42,7 @@ enum class Tick : std::uint8_t {
     stopped,  // the series is not drawing: it was stopped, or ended at the row limit
     waiting,  // its next rows are not drawn yet: commit again when the engine wakes the caller
     more,     // the deadline passed, or a message is due, with rows still to commit
+    reached,  // the series has the rows the caller asked for
 };
 
 // A message the caller is to show before it commits again: it shows the series as the snapshot
@@ -68,6 +70,7 @@ struct Progress {
 class Series {
 public:
     using Deadline = std::chrono::steady_clock::time_point;
+    static constexpr std::int64_t allRows = std::numeric_limits<std::int64_t>::max();
 
     explicit Series(RowEngine& engine, std::int64_t limit = rowLimit);
 
@@ -84,8 +87,9 @@ public:
     void startOver();
 
     // Commits the rows that are ready, a stretch at a time, until none is ready, a message is due,
-    // the series ends or the deadline has passed; at least one stretch when one is ready.
-    Progress commit(Deadline deadline);
+    // the series ends or the deadline has passed; at least one stretch when one is ready. No row
+    // past `until` is committed: a stretch ends there too.
+    Progress commit(Deadline deadline, std::int64_t until = allRows);
 
     bool drawing() const { return step_ != Step::stopped; }
     SeriesSnapshot snapshot() const;
@@ -104,7 +108,7 @@ private:
 
     // Takes the pass's rows when they are ready; whether they were, and whether one is a jackpot.
     enum class Taken : std::uint8_t { none, rows, jackpot };
-    Taken takeRows();
+    Taken takeRows(std::int64_t until);
     void refresh();
 
     RowEngine& engine_;

@@ -1,0 +1,83 @@
+#include "core/chart/ChartData.h"
+
+#include "core/odds/Odds.h"
+
+namespace zarno::chart {
+namespace {
+
+bool isPowerOfTen(std::int64_t rows) {
+    while (rows >= 10 && rows % 10 == 0) {
+        rows /= 10;
+    }
+    return rows == 1;
+}
+
+// A count's share of a total, as a fraction; none without a total. Times 100 it is the share
+// in percent that the captions show, to the last bit.
+Cell share(std::int64_t count, std::int64_t total) {
+    return total > 0 ? Cell(static_cast<double>(count) / static_cast<double>(total)) : Cell();
+}
+
+}  // namespace
+
+DataTable payoutData(const SeriesRecord& record, int level) {
+    DataTable table{"payout", {"rows", "payout", "expected", "low_2sd", "high_2sd"}, {}};
+    if (!isLevel(level)) {
+        return table;
+    }
+    const auto line = [&](std::int64_t rows, std::int64_t winnings) {
+        const odds::Band band = odds::payoutBand(level, rows, 2);
+        table.rows.push_back({rows, share(winnings, rows), odds::expectedPrize(level),
+                              band.low / 100, band.high / 100});
+    };
+    for (const PayoutPoint& point : record.path()) {
+        if (isPowerOfTen(point.rows)) {
+            line(point.rows, point.winnings);
+        }
+    }
+    if (record.rows() > 0 && (table.rows.empty() || !isPowerOfTen(record.rows()))) {
+        line(record.rows(), record.winnings());
+    }
+    return table;
+}
+
+DataTable hitsData(const SeriesRecord& record, int level) {
+    DataTable table{"hits", {"hits", "rows", "share", "expected_share", "deviation"}, {}};
+    for (int k = level; isLevel(level) && k >= 0; --k) {
+        const std::int64_t count = record.hits()[static_cast<std::size_t>(k)];
+        const Cell deviation = record.rows() > 0
+                                   ? Cell(odds::hitDeviation(level, k, count, record.rows()))
+                                   : Cell();
+        table.rows.push_back({std::int64_t{k}, count, share(count, record.rows()),
+                              odds::hitChance(level, k), deviation});
+    }
+    return table;
+}
+
+DataTable playersData(const SeriesRecord& record, int level, const odds::SessionLaws* laws) {
+    DataTable table{"players",
+                    {"session_rows", "players", "ahead", "ahead_exact", "median", "median_exact",
+                     "expected_result"},
+                    {}};
+    for (std::size_t i = 0; isLevel(level) && i < sessionLengths.size(); ++i) {
+        const SessionTally& tally = record.sessions(i);
+        const int length = sessionLengths[i];
+        std::vector<Cell> line = {std::int64_t{length}, tally.completed,
+                                  share(tally.ahead, tally.completed), {}, {}, {},
+                                  length * (odds::expectedPrize(level) - 1)};
+        if (const auto median = tally.medianNet()) {
+            line[4] = *median;
+        }
+        if (laws) {
+            const odds::SessionLaw& law = (*laws)[i];
+            line[3] = law.ahead;
+            if (const auto median = law.medianNet()) {
+                line[5] = *median;
+            }
+        }
+        table.rows.push_back(std::move(line));
+    }
+    return table;
+}
+
+}  // namespace zarno::chart

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "core/odds/SessionOdds.h"
+#include "core/series/SeriesRecord.h"
+
+// The chart window's tables as figures, for people and programs alike: the window formats them in
+// the user's language, the command line and a saved run write them as they are.
+namespace zarno::chart {
+
+// One figure: a whole number, a real number, or none where there is nothing to show yet.
+using Cell = std::variant<std::monostate, std::int64_t, double>;
+
+// A table by stable English keys, with shares and chances as fractions and money in euros.
+struct DataTable {
+    std::string_view name;
+    std::vector<std::string_view> keys;
+    std::vector<std::vector<Cell>> rows;
+};
+
+// The payout at each power of ten of rows from 1000 on and at the rows shown, beside the
+// expected payout and its band of two standard deviations.
+DataTable payoutData(const SeriesRecord& record, int level);
+// Each hit count from L down to 0: the rows, their share, the exact share, and how many standard
+// deviations the count strays from what the odds expect.
+DataTable hitsData(const SeriesRecord& record, int level);
+// Each session length: the players, the share of them ahead and their median net result, beside
+// the exact figures; `laws` may be missing while they are being worked out.
+DataTable playersData(const SeriesRecord& record, int level, const odds::SessionLaws* laws);
+
+}  // namespace zarno::chart
