@@ -21,6 +21,7 @@
 #include "platform/NumberText.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/Translations.h"
 #include "ui/ChartWindow.h"
 #include "ui/Icon.h"
 #include "ui/Layout.h"
@@ -29,19 +30,6 @@
 
 namespace zarno {
 namespace {
-
-char decimalSeparatorOf(const QLocale& locale) {
-    const QString point = locale.decimalPoint();
-    return point.size() == 1 && point.at(0).unicode() < 0x80 ? point.at(0).toLatin1() : '.';
-}
-
-// The texts as the translations installed in the application give them, and the separator of
-// the default locale.
-Wording wordingOf(const QLocale& locale) {
-    return Wording(decimalSeparatorOf(locale), [](std::string_view finnish) {
-        return QCoreApplication::translate("Zarno", std::string(finnish).c_str()).toStdString();
-    });
-}
 
 QWidget* createWidget(const ui::ControlSpec& entry, const QString& caption, QWidget* container,
                       QObject* filter) {
@@ -112,7 +100,7 @@ Series::Deadline afterBudget() {
 }  // namespace
 
 Zarno::Zarno(Series& series, QWidget* parent)
-    : QWidget(parent), series_(series), run_(series), wording_(wordingOf(QLocale())) {
+    : QWidget(parent), series_(series), run_(series), wording_(decimalSeparatorOf(QLocale()), translated) {
     installFontFallbacks();
     setWindowTitle(qtext(texts::title));
     setWindowIcon(ui::zarnoIcon());

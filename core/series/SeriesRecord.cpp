@@ -122,4 +122,17 @@ void SeriesRecord::clear() {
     *this = SeriesRecord();
 }
 
+SeriesRecord SeriesRecord::restored(int level, const Tally& tally, std::vector<PayoutPoint> path,
+                                    std::array<SessionTally, sessionLengths.size()> sessions) {
+    SeriesRecord record;
+    record.level_ = level;
+    record.rows_ = tally.rows;
+    record.winnings_ = tally.winnings;
+    record.hits_ = tally.hits;
+    record.path_ = std::move(path);
+    record.nextPoint_ = pathRows().size();  // nothing more is taken
+    record.tallies_ = std::move(sessions);
+    return record;
+}
+
 }  // namespace zarno

@@ -51,6 +51,10 @@ public:
     // The captions were refreshed with these figures of the series, played at `level`.
     void refresh(int level, const Tally& tally);
     void clear();
+    // A record as a saved run gives it back, to be shown only: the figures of its last refresh,
+    // its payout path, and its sessions of each length in `sessionLengths`' order.
+    static SeriesRecord restored(int level, const Tally& tally, std::vector<PayoutPoint> path,
+                                 std::array<SessionTally, sessionLengths.size()> sessions);
 
     bool operator==(const SeriesRecord&) const = default;
 

@@ -28,6 +28,15 @@ QString chooseLanguage(const QStringList& uiLanguages) {
     return spokenLanguages.first();
 }
 
+char decimalSeparatorOf(const QLocale& locale) {
+    const QString point = locale.decimalPoint();
+    return point.size() == 1 && point.at(0).unicode() < 0x80 ? point.at(0).toLatin1() : '.';
+}
+
+std::string translated(std::string_view finnish) {
+    return QCoreApplication::translate("Zarno", std::string(finnish).c_str()).toStdString();
+}
+
 QString installedTranslations() {
     return QDir(QCoreApplication::applicationDirPath()).filePath("../share/zarno/translations");
 }

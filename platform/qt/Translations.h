@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QTranslator>
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace zarno {
@@ -16,6 +18,13 @@ inline const QStringList spokenLanguages = {QStringLiteral("fi"), QStringLiteral
 // The first of the user's languages, as QLocale::uiLanguages() gives them ("sv-FI", "en"), that
 // Zarno speaks; Finnish when none is, the C locale's "C" included.
 QString chooseLanguage(const QStringList& uiLanguages);
+
+// The decimal separator of a locale, as the program's number patterns take it: '.' where the
+// locale's is not one ASCII character.
+char decimalSeparatorOf(const QLocale& locale);
+// A text of the program's in the language of the translations installed: the window's and the
+// command line's wording.
+std::string translated(std::string_view finnish);
 
 // Where an installed Zarno keeps its translations: share/zarno/translations beside its program.
 QString installedTranslations();

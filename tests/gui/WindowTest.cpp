@@ -236,9 +236,7 @@ void WindowTest::captionsFitInEveryLanguage() {
         QVERIFY(fits(frame, frame->title(), frame->width() - 16));
     }
     std::string caption;
-    const Wording wording('.', [](std::string_view finnish) {
-        return QCoreApplication::translate("Zarno", std::string(finnish).c_str()).toStdString();
-    });
+    const Wording wording('.', translated);
     for (int level = 2; level <= 10; ++level) {
         for (int k = 0; k <= level; ++k) {
             // A share just below 100 %, written with the most digits its pattern allows.
