@@ -1,5 +1,6 @@
 #include "core/chart/ChartData.h"
 
+#include "core/engine/PrizeTable.h"
 #include "core/odds/Odds.h"
 
 namespace zarno::chart {
@@ -76,6 +77,40 @@ DataTable playersData(const SeriesRecord& record, int level, const odds::Session
             }
         }
         table.rows.push_back(std::move(line));
+    }
+    return table;
+}
+
+DataTable exactLevelsData(std::span<const int> levels) {
+    DataTable table{"levels", {"level", "payout", "sd", "rows_to_settle"}, {}};
+    for (const int level : levels) {
+        table.rows.push_back({std::int64_t{level}, odds::expectedPrize(level),
+                              odds::prizeDeviation(level), odds::rowsToSettle(level)});
+    }
+    return table;
+}
+
+DataTable exactHitsData(std::span<const int> levels) {
+    DataTable table{"hits", {"level", "hits", "chance", "prize"}, {}};
+    for (const int level : levels) {
+        for (int k = level; k >= 0; --k) {
+            table.rows.push_back({std::int64_t{level}, std::int64_t{k}, odds::hitChance(level, k),
+                                  prize(level, k)});
+        }
+    }
+    return table;
+}
+
+DataTable exactPlayersData(std::span<const int> levels, std::span<const odds::SessionLaws> laws) {
+    DataTable table{"players", {"level", "session_rows", "ahead", "median", "expected_result"}, {}};
+    for (std::size_t l = 0; l < levels.size(); ++l) {
+        for (std::size_t i = 0; i < sessionLengths.size(); ++i) {
+            const odds::SessionLaw& law = laws[l][i];
+            const auto median = law.medianNet();
+            table.rows.push_back({std::int64_t{levels[l]}, std::int64_t{sessionLengths[i]},
+                                  law.ahead, median ? Cell(*median) : Cell(),
+                                  sessionLengths[i] * (odds::expectedPrize(levels[l]) - 1)});
+        }
     }
     return table;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <variant>
 #include <vector>
@@ -31,5 +32,12 @@ DataTable hitsData(const SeriesRecord& record, int level);
 // Each session length: the players, the share of them ahead and their median net result, beside
 // the exact figures; `laws` may be missing while they are being worked out.
 DataTable playersData(const SeriesRecord& record, int level, const odds::SessionLaws* laws);
+
+// The exact figures of levels, without a row drawn: each level's payout, its standard deviation
+// and the rows it takes to settle within half a point; each hit count's chance and prize; and the
+// exact figures of the players of each session length, from the levels' laws in the same order.
+DataTable exactLevelsData(std::span<const int> levels);
+DataTable exactHitsData(std::span<const int> levels);
+DataTable exactPlayersData(std::span<const int> levels, std::span<const odds::SessionLaws> laws);
 
 }  // namespace zarno::chart

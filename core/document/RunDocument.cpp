@@ -244,10 +244,10 @@ std::variant<SavedRun, DocumentError> readRunDocument(std::string_view text) {
     }
 }
 
-std::string exactDocument(std::span<const int> levels) {
+std::string exactDocument(std::span<const int> levels, std::span<const odds::SessionLaws> laws) {
     Json all = Json::array();
-    for (const int level : levels) {
-        all.push_back(exactJson(level, odds::sessionLaws(level)));
+    for (std::size_t l = 0; l < levels.size(); ++l) {
+        all.push_back(exactJson(levels[l], laws[l]));
     }
     Json doc = Json::object();
     doc["levels"] = std::move(all);

@@ -50,7 +50,8 @@ struct DocumentError {
 // a run this program could have drawn.
 std::variant<SavedRun, DocumentError> readRunDocument(std::string_view text);
 
-// The exact figures of the levels given, as JSON: {"levels": [{"level": 2, "payout": ..., ...}]}.
-std::string exactDocument(std::span<const int> levels);
+// The exact figures of the levels given, as JSON: {"levels": [{"level": 2, "payout": ..., ...}]},
+// with the levels' laws of sessions in the same order.
+std::string exactDocument(std::span<const int> levels, std::span<const odds::SessionLaws> laws);
 
 }  // namespace zarno

@@ -69,16 +69,29 @@ void writeJackpotMessage(std::string& out, const Row& drawn, const Wording& word
     }
 }
 
+std::string filled(std::string_view text, std::initializer_list<std::string_view> values) {
+    std::string out(text);
+    char mark[] = "%1";
+    for (const std::string_view value : values) {
+        const std::size_t at = out.find(mark);
+        if (at == std::string::npos) {
+            out.append(" ").append(value);  // a translation that lost its mark still says it
+        } else {
+            out.replace(at, 2, value);
+        }
+        ++mark[1];
+    }
+    return out;
+}
+
 void writeRefusal(std::string& out, const Refusal& refusal, const Wording& wording) {
     if (refusal.kind == Refusal::Kind::numbersMissing) {
         out.assign(wording(texts::numbersMissing));
         return;
     }
-    out.assign(wording(texts::numberRepeated));
     std::string number;
     appendFormatted(number, refusal.number, "#.#####", wording.separator());
-    const std::size_t at = out.find("%1");
-    out.replace(at == std::string::npos ? out.size() : at, 2, number);
+    out = filled(wording(texts::numberRepeated), {number});
 }
 
 void writeExpectedShare(std::string& out, int level, int hits, const Wording& wording) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,9 @@ void writeHitsCaption(std::string& out, int level, int hits, std::int64_t count,
                       const Wording& wording);
 void writeRowCounter(std::string& out, std::int64_t rows, const Wording& wording);
 void writeJackpotMessage(std::string& out, const Row& drawn, const Wording& wording);
+// A text with its %1, %2, ... filled in, in that order.
+std::string filled(std::string_view text, std::initializer_list<std::string_view> values);
+
 // Why a start is refused, naming the number chosen twice.
 void writeRefusal(std::string& out, const Refusal& refusal, const Wording& wording);
 

@@ -123,28 +123,119 @@ inline constexpr std::string_view aboutText = QT_TRANSLATE_NOOP(
     "soveltuvuudesta tiettyyn tarkoitukseen. Katso lisenssi: "
     "https://www.gnu.org/licenses/gpl-3.0.html");
 
+// Saved runs and reports, from the chart window. %1 stands for a number or a name.
+inline constexpr std::string_view saveRun = QT_TRANSLATE_NOOP("Zarno", "Tallenna ajo…");
+inline constexpr std::string_view openRun = QT_TRANSLATE_NOOP("Zarno", "Avaa ajo…");
+inline constexpr std::string_view saveReport = QT_TRANSLATE_NOOP("Zarno", "Tallenna raportti…");
+inline constexpr std::string_view print = QT_TRANSLATE_NOOP("Zarno", "Tulosta…");
+inline constexpr std::string_view runFiles = QT_TRANSLATE_NOOP("Zarno", "Zarnon ajot (*.json)");
+inline constexpr std::string_view reportFiles = QT_TRANSLATE_NOOP("Zarno", "PDF-tiedostot (*.pdf)");
+inline constexpr std::string_view runNotSaved =
+    QT_TRANSLATE_NOOP("Zarno", "Ajon tallennus ei onnistunut.");
+inline constexpr std::string_view reportNotSaved =
+    QT_TRANSLATE_NOOP("Zarno", "Raportin tallennus ei onnistunut.");
+inline constexpr std::string_view runNotOpened = QT_TRANSLATE_NOOP("Zarno", "Ajoa ei voitu avata.");
+inline constexpr std::string_view notJson =
+    QT_TRANSLATE_NOOP("Zarno", "Tiedosto ei ole JSON-muotoa, tai se on katkennut.");
+inline constexpr std::string_view notARun =
+    QT_TRANSLATE_NOOP("Zarno", "Tiedosto ei ole Zarnon ajo.");
+inline constexpr std::string_view newerRun = QT_TRANSLATE_NOOP(
+    "Zarno", "Ajo on Zarnon uudemmasta versiosta (muoto %1); tämä versio lukee muodon %2.");
+inline constexpr std::string_view damagedRun =
+    QT_TRANSLATE_NOOP("Zarno", "Ajo on vahingoittunut: kenttä %1 puuttuu tai ei täsmää.");
+// The head of a report, and of the command line's text.
+inline constexpr std::string_view playLine = QT_TRANSLATE_NOOP("Zarno", "Taso %1, numerot %2");
+inline constexpr std::string_view rowsLine = QT_TRANSLATE_NOOP("Zarno", "Rivejä: %1");
+inline constexpr std::string_view dateLine = QT_TRANSLATE_NOOP("Zarno", "Päivä: %1");
+inline constexpr std::string_view repeatable =
+    QT_TRANSLATE_NOOP("Zarno", "Ajon voi toistaa: siemen %1.");
+inline constexpr std::string_view notRepeatable = QT_TRANSLATE_NOOP(
+    "Zarno", "Ajoa ei voi toistaa: rivit sekoittavat kellonaikaa. Siemen (--seed) tekee ajosta "
+             "toistettavan.");
+inline constexpr std::string_view interruptedLine =
+    QT_TRANSLATE_NOOP("Zarno", "Keskeytetty: luvut ovat arvottujen rivien.");
+inline constexpr std::string_view exactHeading = QT_TRANSLATE_NOOP("Zarno", "Tarkat luvut, taso %1");
+inline constexpr std::string_view exactLine = QT_TRANSLATE_NOOP(
+    "Zarno", "Palautus %1 %, keskihajonta %2 €, rivejä ±0,5 %-yksikköön %3");
+inline constexpr std::array<std::string_view, 3> exactHitsColumns = {
+    QT_TRANSLATE_NOOP("Zarno", "Oikein"), QT_TRANSLATE_NOOP("Zarno", "Odotettu (%)"),
+    QT_TRANSLATE_NOOP("Zarno", "Voitto (€)")};
+// The command line: its options, the one line that refuses one, and the progress.
+inline constexpr std::string_view cliAbout = QT_TRANSLATE_NOOP(
+    "Zarno", "Arpoo 20/70-numeroarvonnan rivejä ilman ikkunaa ja tulostaa kaavion taulukot.");
+inline constexpr std::string_view optLevel =
+    QT_TRANSLATE_NOOP("Zarno", "taso 2–10, tai all yhdessä --exact-valitsimen kanssa");
+inline constexpr std::string_view optNumbers =
+    QT_TRANSLATE_NOOP("Zarno", "pelatut numerot pilkuin eroteltuina, yhtä monta kuin taso");
+inline constexpr std::string_view optRows =
+    QT_TRANSLATE_NOOP("Zarno", "arvottavien rivien määrä, esimerkiksi 1e9");
+inline constexpr std::string_view optSeed =
+    QT_TRANSLATE_NOOP("Zarno", "siemen, jolla saman ajon saa uudestaan tavu tavulta");
+inline constexpr std::string_view optThreads = QT_TRANSLATE_NOOP(
+    "Zarno", "työsäikeiden määrä (oletus: yksi jokaiselle käytettävissä olevalle suorittimelle)");
+inline constexpr std::string_view optFormat =
+    QT_TRANSLATE_NOOP("Zarno", "tulosteen muoto: text, csv tai json");
+inline constexpr std::string_view optTable = QT_TRANSLATE_NOOP(
+    "Zarno", "CSV:n taulukko: payout, hits tai players; --exact-valitsimen kanssa levels, hits "
+             "tai players");
+inline constexpr std::string_view optOutput =
+    QT_TRANSLATE_NOOP("Zarno", "tiedosto, johon tuloste kirjoitetaan (oletus: vakiotuloste)");
+inline constexpr std::string_view optExact =
+    QT_TRANSLATE_NOOP("Zarno", "vain tarkat luvut, arpomatta");
+inline constexpr std::string_view optQuiet =
+    QT_TRANSLATE_NOOP("Zarno", "ei edistymistä vakiovirheeseen");
+inline constexpr std::string_view errLevel = QT_TRANSLATE_NOOP(
+    "Zarno", "--level ottaa tason 2–10, tai all yhdessä --exact-valitsimen kanssa.");
+inline constexpr std::string_view errNumbers = QT_TRANSLATE_NOOP(
+    "Zarno", "--numbers ottaa %1 eri numeroa väliltä 1–70 pilkuin eroteltuina.");
+inline constexpr std::string_view errRows = QT_TRANSLATE_NOOP(
+    "Zarno", "--rows ottaa positiivisen kokonaisluvun, enintään %1.");
+inline constexpr std::string_view errFormat =
+    QT_TRANSLATE_NOOP("Zarno", "--format ottaa arvon text, csv tai json.");
+inline constexpr std::string_view errTable =
+    QT_TRANSLATE_NOOP("Zarno", "--table ottaa yhden näistä: %1.");
+inline constexpr std::string_view errSeed =
+    QT_TRANSLATE_NOOP("Zarno", "--seed ottaa kokonaisluvun 0–18446744073709551615.");
+inline constexpr std::string_view errThreads =
+    QT_TRANSLATE_NOOP("Zarno", "--threads ottaa säikeiden määrän 1–%1.");
+inline constexpr std::string_view errOutput =
+    QT_TRANSLATE_NOOP("Zarno", "Tiedostoa %1 ei voitu kirjoittaa: %2");
+inline constexpr std::string_view progressRows = QT_TRANSLATE_NOOP("Zarno", "riviä");
+inline constexpr std::string_view progressSpeed = QT_TRANSLATE_NOOP("Zarno", "riviä/s");
+inline constexpr std::string_view progressLeft = QT_TRANSLATE_NOOP("Zarno", "jäljellä");
+
 // Every text above that a translation gives: a translation that lacks one of them is incomplete.
 inline constexpr auto all = [] {
     constexpr std::string_view single[] = {
-        numbersMissing, rowLimitReached, jackpot,    numberRepeated,  fastMode,
-        quit,           levelHeading,    rowsDrawn,  numbersHeading,  start,
-        startOver,      pause,           resume,     winningsHeading, winnings,
-        expectedShare,  expectedReturn,  deviation,  deviationRows,   deviationUnit,
-        chartButton,    chartTitle,      payoutTab,  hitsTab,         playersTab,
-        copy,           saveImage,       about,      aboutQt,         imageFiles,
-        imageNotSaved,  lawsUnavailable, playerRows, rowsAxis,        payoutAxis,
-        shareAxis,      hitsAxis,        netAxis,    playersAxis,     observed,
-        expected,       band2,           band3,      stray,           ahead,
-        aboutVersion,   aboutText};
+        numbersMissing, rowLimitReached, jackpot,       numberRepeated, fastMode,
+        quit,           levelHeading,    rowsDrawn,     numbersHeading, start,
+        startOver,      pause,           resume,        winningsHeading, winnings,
+        expectedShare,  expectedReturn,  deviation,     deviationRows,  deviationUnit,
+        chartButton,    chartTitle,      payoutTab,     hitsTab,        playersTab,
+        copy,           saveImage,       about,         aboutQt,        imageFiles,
+        imageNotSaved,  lawsUnavailable, playerRows,    rowsAxis,       payoutAxis,
+        shareAxis,      hitsAxis,        netAxis,       playersAxis,    observed,
+        expected,       band2,           band3,         stray,          ahead,
+        aboutVersion,   aboutText,       saveRun,       openRun,        saveReport,
+        print,          runFiles,        reportFiles,   runNotSaved,    reportNotSaved,
+        runNotOpened,   notJson,         notARun,       newerRun,       damagedRun,
+        playLine,       rowsLine,        dateLine,      repeatable,     notRepeatable,
+        interruptedLine, exactHeading,   exactLine,     cliAbout,       optLevel,
+        optNumbers,     optRows,         optSeed,       optThreads,     optFormat,
+        optTable,       optOutput,       optExact,      optQuiet,       errLevel,
+        errNumbers,     errRows,         errFormat,     errTable,       errSeed,
+        errThreads,     errOutput,       progressRows,  progressSpeed,  progressLeft};
     std::array<std::string_view, std::size(single) + hitsLabel.size() + payoutColumns.size() +
-                                     hitsColumns.size() + playersColumns.size()>
+                                     hitsColumns.size() + playersColumns.size() +
+                                     exactHitsColumns.size()>
         texts{};
     auto at = texts.begin();
     for (const auto& part :
          {std::span<const std::string_view>(single), std::span<const std::string_view>(hitsLabel),
           std::span<const std::string_view>(payoutColumns),
           std::span<const std::string_view>(hitsColumns),
-          std::span<const std::string_view>(playersColumns)}) {
+          std::span<const std::string_view>(playersColumns),
+          std::span<const std::string_view>(exactHitsColumns)}) {
         at = std::copy(part.begin(), part.end(), at);
     }
     return texts;

@@ -1,0 +1,162 @@
+#include "cli/Output.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "core/chart/ChartData.h"
+#include "core/chart/ChartTables.h"
+#include "core/document/Csv.h"
+#include "core/document/RunDocument.h"
+#include "core/odds/Odds.h"
+#include "core/text/ResultsText.h"
+#include "core/text/Texts.h"
+#include "platform/NumberFormat.h"
+
+namespace zarno::cli {
+namespace {
+
+// Characters on a terminal: UTF-8's continuation bytes take no room.
+std::size_t widthOf(const std::string& text) {
+    return static_cast<std::size_t>(std::count_if(
+        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xc0) != 0x80; }));
+}
+
+// A table under its heading, each column as wide as its widest cell, the figures to the right.
+void appendTable(std::string& out, std::string_view heading, const Table& table) {
+    std::vector<std::size_t> widths(table.headers.size());
+    for (std::size_t c = 0; c < widths.size(); ++c) {
+        widths[c] = widthOf(table.headers[c]);
+        for (const auto& row : table.rows) {
+            widths[c] = std::max(widths[c], widthOf(row[c]));
+        }
+    }
+    out.append("\n").append(heading).append("\n");
+    const auto line = [&](const std::vector<std::string>& cells) {
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            out.append(c > 0 ? 2 : 0, ' ').append(widths[c] - widthOf(cells[c]), ' ');
+            out.append(cells[c]);
+        }
+        out.append("\n");
+    };
+    line(table.headers);
+    for (const auto& row : table.rows) {
+        line(row);
+    }
+}
+
+std::string numbersText(const Play& play) {
+    std::string text;
+    for (int i = 0; i < play.level; ++i) {
+        text.append(i > 0 ? ", " : "").append(std::to_string(play.numbers[static_cast<std::size_t>(i)]));
+    }
+    return text;
+}
+
+std::string runText(const Request& request, const Drawn& drawn, const odds::SessionLaws& laws,
+                    const Wording& wording) {
+    const SeriesRecord& record = drawn.record;
+    const int level = request.play.level;
+    const char separator = wording.separator();
+    std::string out = "Zarno " ZARNO_VERSION "\n";
+    out.append(filled(wording(texts::playLine), {std::to_string(level), numbersText(request.play)}))
+        .append("\n");
+    out.append(filled(wording(texts::rowsLine),
+                      {formatNumber(record.rows(), rowCounterPattern, separator)}))
+        .append("\n");
+    std::string winnings;
+    writeWinningsCaption(winnings, record.winnings(), std::max<std::int64_t>(record.rows(), 1),
+                         wording);
+    out.append(winnings).append("\n");
+    out.append(request.seed ? filled(wording(texts::repeatable), {std::to_string(*request.seed)})
+                            : std::string(wording(texts::notRepeatable)))
+        .append("\n");
+    if (drawn.interrupted) {
+        out.append(wording(texts::interruptedLine)).append("\n");
+    }
+    appendTable(out, wording(texts::payoutTab), payoutTable(record, level, wording));
+    appendTable(out, wording(texts::hitsTab), hitsTable(record, level, wording));
+    appendTable(out, wording(texts::playersTab), playersTable(record, level, &laws, wording));
+    return out;
+}
+
+std::vector<odds::SessionLaws> lawsOf(const std::vector<int>& levels) {
+    std::vector<odds::SessionLaws> laws;
+    for (const int level : levels) {
+        laws.push_back(odds::sessionLaws(level));
+    }
+    return laws;
+}
+
+// The exact figures of the levels for people: a line of the level's own, its hit counts and its
+// players.
+std::string exactText(const std::vector<int>& levels, const std::vector<odds::SessionLaws>& laws,
+                      const Wording& wording) {
+    const char separator = wording.separator();
+    std::string out;
+    for (std::size_t l = 0; l < levels.size(); ++l) {
+        const int level = levels[l];
+        out.append(l > 0 ? "\n" : "")
+            .append(filled(wording(texts::exactHeading), {std::to_string(level)}))
+            .append("\n");
+        out.append(filled(wording(texts::exactLine),
+                          {formatNumber(100 * odds::expectedPrize(level), "0.00", separator),
+                           formatNumber(odds::prizeDeviation(level), "0.00", separator),
+                           formatNumber(odds::rowsToSettle(level), rowCounterPattern, separator)}))
+            .append("\n");
+        Table hits;
+        for (const std::string_view column : texts::exactHitsColumns) {
+            hits.headers.emplace_back(wording(column));
+        }
+        for (int k = level; k >= 0; --k) {
+            hits.rows.push_back({std::to_string(k),
+                                 formatNumber(100 * odds::hitChance(level, k),
+                                              sharePattern(level, k), separator),
+                                 std::to_string(prize(level, k))});
+        }
+        appendTable(out, wording(texts::hitsTab), hits);
+        // The players' table with only its exact columns.
+        Table players = playersTable(SeriesRecord{}, level, &laws[l], wording);
+        const auto& headers = players.headers;
+        players.headers = {headers[0], headers[3], headers[5], headers[6]};
+        for (auto& row : players.rows) {
+            row = {row[0], row[3], row[5], row[6]};
+        }
+        appendTable(out, wording(texts::playersTab), players);
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string runOutput(const Request& request, const Drawn& drawn, const Wording& wording) {
+    const int level = request.play.level;
+    const odds::SessionLaws laws = odds::sessionLaws(level);
+    switch (request.format) {
+        case Format::json:
+            return runDocument(request.play, request.seed, drawn.record, &laws);
+        case Format::csv:
+            return csvOf(request.table == "hits"      ? chart::hitsData(drawn.record, level)
+                         : request.table == "players" ? chart::playersData(drawn.record, level, &laws)
+                                                      : chart::payoutData(drawn.record, level));
+        case Format::text:
+            break;
+    }
+    return runText(request, drawn, laws, wording);
+}
+
+std::string exactOutput(const Request& request, const Wording& wording) {
+    const std::vector<odds::SessionLaws> laws = lawsOf(request.levels);
+    switch (request.format) {
+        case Format::json:
+            return exactDocument(request.levels, laws);
+        case Format::csv:
+            return csvOf(request.table == "hits"      ? chart::exactHitsData(request.levels)
+                         : request.table == "players" ? chart::exactPlayersData(request.levels, laws)
+                                                      : chart::exactLevelsData(request.levels));
+        case Format::text:
+            break;
+    }
+    return exactText(request.levels, laws, wording);
+}
+
+}  // namespace zarno::cli

@@ -1,0 +1,39 @@
+#include "core/document/Csv.h"
+
+#include <charconv>
+
+namespace zarno {
+namespace {
+
+void appendCell(std::string& out, const chart::Cell& cell) {
+    char text[32];
+    std::to_chars_result written{text, {}};
+    if (const auto* whole = std::get_if<std::int64_t>(&cell)) {
+        written = std::to_chars(text, text + sizeof text, *whole);
+    } else if (const auto* real = std::get_if<double>(&cell)) {
+        written = std::to_chars(text, text + sizeof text, *real);
+    }
+    out.append(text, written.ptr);
+}
+
+}  // namespace
+
+std::string csvOf(const chart::DataTable& table) {
+    std::string out;
+    for (std::size_t c = 0; c < table.keys.size(); ++c) {
+        out.append(c > 0 ? "," : "").append(table.keys[c]);
+    }
+    out.append("\r\n");
+    for (const auto& row : table.rows) {
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            if (c > 0) {
+                out.push_back(',');
+            }
+            appendCell(out, row[c]);
+        }
+        out.append("\r\n");
+    }
+    return out;
+}
+
+}  // namespace zarno

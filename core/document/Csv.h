@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+#include "core/chart/ChartData.h"
+
+namespace zarno {
+
+// A table as CSV (RFC 4180): a line of its keys, then a line a row, the fields apart by commas
+// and every line ended by CR LF; numbers in C notation, each as short as reads back the same, and
+// a figure that is missing an empty field.
+std::string csvOf(const chart::DataTable& table);
+
+}  // namespace zarno
