@@ -53,8 +53,7 @@ std::vector<int> levelsOf(const std::string& text, bool exact, const Wording& wo
     return {*level};
 }
 
-std::array<int, numberBoxes> numbersOf(const std::string& text, int level,
-                                       const Wording& wording) {
+std::array<int, numberBoxes> numbersOf(const std::string& text, int level, const Wording& wording) {
     std::vector<std::string> fields(1);
     for (const char c : text) {
         if (c == ',') {
@@ -106,8 +105,8 @@ Request requestOf(const std::string& level, const std::string& numbers, const st
                       : std::vector<std::string>{"payout", "hits", "players"};
     request.table = table.empty() ? tables.front() : table;
     if (std::find(tables.begin(), tables.end(), request.table) == tables.end()) {
-        throw Bad{filled(wording(texts::errTable),
-                         {tables[0] + ", " + tables[1] + ", " + tables[2]})};
+        throw Bad{
+            filled(wording(texts::errTable), {tables[0] + ", " + tables[1] + ", " + tables[2]})};
     }
     if (!threads.empty()) {
         const auto count = wholeNumber<unsigned>(threads);
@@ -138,7 +137,9 @@ Parsed parseCommandLine(int argc, const char* const* argv, const Wording& wordin
     app.set_version_flag("--version", "zarno-cli " ZARNO_VERSION);
     std::string level, numbers, rows, seed, threads, format = "text", table;
     Request request;
-    const auto text = [&wording](std::string_view finnish) { return std::string(wording(finnish)); };
+    const auto text = [&wording](std::string_view finnish) {
+        return std::string(wording(finnish));
+    };
     app.add_option("--level", level, text(texts::optLevel));
     app.add_option("--numbers", numbers, text(texts::optNumbers));
     app.add_option("--rows", rows, text(texts::optRows));

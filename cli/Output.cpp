@@ -17,8 +17,9 @@ namespace {
 
 // Characters on a terminal: UTF-8's continuation bytes take no room.
 std::size_t widthOf(const std::string& text) {
-    return static_cast<std::size_t>(std::count_if(
-        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xc0) != 0x80; }));
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xc0) != 0x80;
+    }));
 }
 
 // A table under its heading, each column as wide as its widest cell, the figures to the right.
@@ -47,7 +48,8 @@ void appendTable(std::string& out, std::string_view heading, const Table& table)
 std::string numbersText(const Play& play) {
     std::string text;
     for (int i = 0; i < play.level; ++i) {
-        text.append(i > 0 ? ", " : "").append(std::to_string(play.numbers[static_cast<std::size_t>(i)]));
+        text.append(i > 0 ? ", " : "")
+            .append(std::to_string(play.numbers[static_cast<std::size_t>(i)]));
     }
     return text;
 }
@@ -108,10 +110,10 @@ std::string exactText(const std::vector<int>& levels, const std::vector<odds::Se
             hits.headers.emplace_back(wording(column));
         }
         for (int k = level; k >= 0; --k) {
-            hits.rows.push_back({std::to_string(k),
-                                 formatNumber(100 * odds::hitChance(level, k),
-                                              sharePattern(level, k), separator),
-                                 std::to_string(prize(level, k))});
+            hits.rows.push_back(
+                {std::to_string(k),
+                 formatNumber(100 * odds::hitChance(level, k), sharePattern(level, k), separator),
+                 std::to_string(prize(level, k))});
         }
         appendTable(out, wording(texts::hitsTab), hits);
         // The players' table with only its exact columns.
@@ -135,9 +137,10 @@ std::string runOutput(const Request& request, const Drawn& drawn, const Wording&
         case Format::json:
             return runDocument(request.play, request.seed, drawn.record, &laws);
         case Format::csv:
-            return csvOf(request.table == "hits"      ? chart::hitsData(drawn.record, level)
-                         : request.table == "players" ? chart::playersData(drawn.record, level, &laws)
-                                                      : chart::payoutData(drawn.record, level));
+            return csvOf(request.table == "hits" ? chart::hitsData(drawn.record, level)
+                         : request.table == "players"
+                             ? chart::playersData(drawn.record, level, &laws)
+                             : chart::payoutData(drawn.record, level));
         case Format::text:
             break;
     }
@@ -150,9 +153,10 @@ std::string exactOutput(const Request& request, const Wording& wording) {
         case Format::json:
             return exactDocument(request.levels, laws);
         case Format::csv:
-            return csvOf(request.table == "hits"      ? chart::exactHitsData(request.levels)
-                         : request.table == "players" ? chart::exactPlayersData(request.levels, laws)
-                                                      : chart::exactLevelsData(request.levels));
+            return csvOf(request.table == "hits" ? chart::exactHitsData(request.levels)
+                         : request.table == "players"
+                             ? chart::exactPlayersData(request.levels, laws)
+                             : chart::exactLevelsData(request.levels));
         case Format::text:
             break;
     }

@@ -41,7 +41,8 @@ void ProgressLine::update(std::int64_t rows) {
     appendFormatted(line, perSecond, rowCounterPattern, separator);
     line.append(" ").append(wording_(texts::progressSpeed));
     if (perSecond > 0) {
-        const auto left = static_cast<std::int64_t>(static_cast<double>(target_ - rows) / perSecond);
+        const auto left =
+            static_cast<std::int64_t>(static_cast<double>(target_ - rows) / perSecond);
         line.append(", ").append(std::to_string(left / 60)).append(":");
         line.append(left % 60 < 10 ? "0" : "").append(std::to_string(left % 60));
         line.append(" ").append(wording_(texts::progressLeft));

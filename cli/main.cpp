@@ -38,8 +38,8 @@ int main(int argc, char** argv) {
     if (request.exact) {
         output = cli::exactOutput(request, wording);
     } else {
-        cli::ProgressLine progress(
-            request.quiet || !standardErrorIsTerminal() ? nullptr : stderr, request.rows, wording);
+        cli::ProgressLine progress(request.quiet || !standardErrorIsTerminal() ? nullptr : stderr,
+                                   request.rows, wording);
         const cli::Drawn drawn =
             cli::drawRows(request, [&progress](std::int64_t rows) { progress.update(rows); });
         progress.finish();
@@ -54,9 +54,9 @@ int main(int argc, char** argv) {
         const QString reason =
             writeWholeFile(file, QByteArray(output.data(), static_cast<qsizetype>(output.size())));
         if (!reason.isEmpty()) {
-            std::fprintf(stderr, "zarno-cli: %s\n",
-                         filled(wording(texts::errOutput), {request.output, reason.toStdString()})
-                             .c_str());
+            std::fprintf(
+                stderr, "zarno-cli: %s\n",
+                filled(wording(texts::errOutput), {request.output, reason.toStdString()}).c_str());
             return 1;
         }
     }

@@ -100,7 +100,10 @@ Series::Deadline afterBudget() {
 }  // namespace
 
 Zarno::Zarno(Series& series, QWidget* parent)
-    : QWidget(parent), series_(series), run_(series), wording_(decimalSeparatorOf(QLocale()), translated) {
+    : QWidget(parent),
+      series_(series),
+      run_(series),
+      wording_(decimalSeparatorOf(QLocale()), translated) {
     installFontFallbacks();
     setWindowTitle(qtext(texts::title));
     setWindowIcon(ui::zarnoIcon());

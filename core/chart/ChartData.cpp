@@ -46,9 +46,8 @@ DataTable hitsData(const SeriesRecord& record, int level) {
     DataTable table{"hits", {"hits", "rows", "share", "expected_share", "deviation"}, {}};
     for (int k = level; isLevel(level) && k >= 0; --k) {
         const std::int64_t count = record.hits()[static_cast<std::size_t>(k)];
-        const Cell deviation = record.rows() > 0
-                                   ? Cell(odds::hitDeviation(level, k, count, record.rows()))
-                                   : Cell();
+        const Cell deviation =
+            record.rows() > 0 ? Cell(odds::hitDeviation(level, k, count, record.rows())) : Cell();
         table.rows.push_back({std::int64_t{k}, count, share(count, record.rows()),
                               odds::hitChance(level, k), deviation});
     }
@@ -63,8 +62,12 @@ DataTable playersData(const SeriesRecord& record, int level, const odds::Session
     for (std::size_t i = 0; isLevel(level) && i < sessionLengths.size(); ++i) {
         const SessionTally& tally = record.sessions(i);
         const int length = sessionLengths[i];
-        std::vector<Cell> line = {std::int64_t{length}, tally.completed,
-                                  share(tally.ahead, tally.completed), {}, {}, {},
+        std::vector<Cell> line = {std::int64_t{length},
+                                  tally.completed,
+                                  share(tally.ahead, tally.completed),
+                                  {},
+                                  {},
+                                  {},
                                   length * (odds::expectedPrize(level) - 1)};
         if (const auto median = tally.medianNet()) {
             line[4] = *median;
@@ -94,8 +97,8 @@ DataTable exactHitsData(std::span<const int> levels) {
     DataTable table{"hits", {"level", "hits", "chance", "prize"}, {}};
     for (const int level : levels) {
         for (int k = level; k >= 0; --k) {
-            table.rows.push_back({std::int64_t{level}, std::int64_t{k}, odds::hitChance(level, k),
-                                  prize(level, k)});
+            table.rows.push_back(
+                {std::int64_t{level}, std::int64_t{k}, odds::hitChance(level, k), prize(level, k)});
         }
     }
     return table;

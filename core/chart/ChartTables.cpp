@@ -50,7 +50,9 @@ public:
     }
 
 private:
-    static bool has(const chart::Cell& cell) { return !std::holds_alternative<std::monostate>(cell); }
+    static bool has(const chart::Cell& cell) {
+        return !std::holds_alternative<std::monostate>(cell);
+    }
     std::string formatted(double value, std::string_view pattern) const {
         return std::isfinite(value) ? formatNumber(value, pattern, separator_) : std::string();
     }

@@ -44,8 +44,9 @@ Json tableJson(const chart::DataTable& table) {
     return rows;
 }
 
-// The exact figures of a level that stand beside a run's.
-Json exactJson(int level, const odds::SessionLaws& laws) {
+// The exact figures of a level that stand beside a run's; those of its players where its laws
+// are at hand.
+Json exactJson(int level, const odds::SessionLaws* laws) {
     Json exact = Json::object();
     exact["level"] = level;
     exact["payout"] = odds::expectedPrize(level);
@@ -53,16 +54,21 @@ Json exactJson(int level, const odds::SessionLaws& laws) {
     exact["rows_to_settle"] = odds::rowsToSettle(level);
     Json hits = Json::array();
     for (int k = 0; k <= level; ++k) {
-        hits.push_back({{"hits", k}, {"chance", odds::hitChance(level, k)}, {"prize", prize(level, k)}});
+        hits.push_back(
+            {{"hits", k}, {"chance", odds::hitChance(level, k)}, {"prize", prize(level, k)}});
     }
     exact["hits"] = std::move(hits);
+    if (!laws) {
+        return exact;
+    }
     Json players = Json::array();
     for (std::size_t i = 0; i < sessionLengths.size(); ++i) {
-        const auto median = laws[i].medianNet();
-        players.push_back({{"session_rows", sessionLengths[i]},
-                           {"ahead", laws[i].ahead},
-                           {"median", median ? Json(*median) : Json(nullptr)},
-                           {"expected_result", sessionLengths[i] * (odds::expectedPrize(level) - 1)}});
+        const auto median = (*laws)[i].medianNet();
+        players.push_back(
+            {{"session_rows", sessionLengths[i]},
+             {"ahead", (*laws)[i].ahead},
+             {"median", median ? Json(*median) : Json(nullptr)},
+             {"expected_result", sessionLengths[i] * (odds::expectedPrize(level) - 1)}});
     }
     exact["players"] = std::move(players);
     return exact;
@@ -127,7 +133,8 @@ SavedRun savedRun(const Json& doc) {
 
     Tally tally;
     tally.rows = whole(field(doc, "rows"), "rows", 0, rowLimit + 1);
-    tally.winnings = whole(field(doc, "winnings"), "winnings", 0, std::numeric_limits<std::int64_t>::max());
+    tally.winnings =
+        whole(field(doc, "winnings"), "winnings", 0, std::numeric_limits<std::int64_t>::max());
     const Json& hits = array(field(doc, "hits"), "hits", static_cast<std::size_t>(level) + 1);
     std::int64_t won = 0;
     for (int k = 0; k <= level; ++k) {
@@ -156,7 +163,8 @@ SavedRun savedRun(const Json& doc) {
         }
         points.push_back({rows, whole(point[1], "record.path", 0, rows * prize(level, level))});
     }
-    const Json& sessions = array(field(record, "sessions"), "record.sessions", sessionLengths.size());
+    const Json& sessions =
+        array(field(record, "sessions"), "record.sessions", sessionLengths.size());
     std::array<SessionTally, sessionLengths.size()> tallies;
     for (std::size_t i = 0; i < sessionLengths.size(); ++i) {
         const Json& session = sessions[i];
@@ -164,7 +172,8 @@ SavedRun savedRun(const Json& doc) {
         whole(field(session, "session_rows"), "record.sessions", length, length);
         SessionTally& kept = tallies[i];
         kept.length = length;
-        kept.completed = whole(field(session, "players"), "record.sessions", 0, tally.rows / length);
+        kept.completed =
+            whole(field(session, "players"), "record.sessions", 0, tally.rows / length);
         kept.ahead = whole(field(session, "ahead"), "record.sessions", 0, kept.completed);
         const Json& byWinnings = array(field(session, "by_winnings"), "record.sessions",
                                        static_cast<std::size_t>(length) + 1);
@@ -196,13 +205,14 @@ std::string runDocument(const Play& play, std::optional<std::uint64_t> seed,
     doc["repeatable"] = seed.has_value();
     doc["rows"] = record.rows();
     doc["winnings"] = record.winnings();
-    doc["payout"] = record.rows() > 0 ? Json(static_cast<double>(record.winnings()) /
-                                             static_cast<double>(record.rows()))
-                                       : Json(nullptr);
-    doc["hits"] = std::vector<std::int64_t>(record.hits().begin(),
-                                            record.hits().begin() + std::clamp(level + 1, 0, maxLevel + 1));
+    doc["payout"] =
+        record.rows() > 0
+            ? Json(static_cast<double>(record.winnings()) / static_cast<double>(record.rows()))
+            : Json(nullptr);
+    doc["hits"] = std::vector<std::int64_t>(
+        record.hits().begin(), record.hits().begin() + std::clamp(level + 1, 0, maxLevel + 1));
     if (isLevel(level)) {
-        doc["exact"] = exactJson(level, laws ? *laws : odds::sessionLaws(level));
+        doc["exact"] = exactJson(level, laws);
     }
     doc["tables"] = {{"payout", tableJson(chart::payoutData(record, level))},
                      {"hits", tableJson(chart::hitsData(record, level))},
@@ -234,7 +244,8 @@ std::variant<SavedRun, DocumentError> readRunDocument(std::string_view text) {
         return DocumentError{DocumentError::Kind::notARun};
     }
     if (const auto version = doc["version"].get<std::uint64_t>(); version > runDocumentVersion) {
-        return DocumentError{DocumentError::Kind::newer, {},
+        return DocumentError{DocumentError::Kind::newer,
+                             {},
                              static_cast<int>(std::min<std::uint64_t>(version, 999'999))};
     }
     try {
@@ -247,7 +258,7 @@ std::variant<SavedRun, DocumentError> readRunDocument(std::string_view text) {
 std::string exactDocument(std::span<const int> levels, std::span<const odds::SessionLaws> laws) {
     Json all = Json::array();
     for (std::size_t l = 0; l < levels.size(); ++l) {
-        all.push_back(exactJson(levels[l], laws[l]));
+        all.push_back(exactJson(levels[l], &laws[l]));
     }
     Json doc = Json::object();
     doc["levels"] = std::move(all);

@@ -25,9 +25,10 @@ struct SavedRun {
 };
 
 // A run as a JSON document, for programs and to be opened again: at its top the play, the seed,
-// the rows, winnings and hits, the exact figures beside them and the chart's tables; under
-// "record" everything the chart window draws. Stable English keys, numbers in C notation, shares
-// and chances as fractions, money in euros; the same run gives the same bytes.
+// the rows, winnings and hits, the exact figures beside them (those of the players where `laws`
+// are given) and the chart's tables; under "record" everything the chart window draws. Stable
+// English keys, numbers in C notation, shares and chances as fractions, money in euros; the same
+// run gives the same bytes.
 std::string runDocument(const Play& play, std::optional<std::uint64_t> seed,
                         const SeriesRecord& record, const odds::SessionLaws* laws);
 

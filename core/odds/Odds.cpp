@@ -33,7 +33,8 @@ double payoutDeviation(int level, std::int64_t rows) {
 }
 
 std::int64_t rowsToSettle(int level, double points) {
-    return static_cast<std::int64_t>(std::ceil(std::pow(2 * 100 * prizeDeviation(level) / points, 2)));
+    return static_cast<std::int64_t>(
+        std::ceil(std::pow(2 * 100 * prizeDeviation(level) / points, 2)));
 }
 
 double hitDeviation(int level, int hits, std::int64_t count, std::int64_t rows) {

@@ -88,8 +88,9 @@ Progress Series::commit(Deadline deadline, std::int64_t until) {
 Series::Taken Series::takeRows(std::int64_t until) {
     const std::int64_t rows = tally_.rows;
     const std::int64_t most =
-        lastPass_ ? 1
-                  : std::min({refreshStride - rows % refreshStride, rowLimit_ - rows, until - rows});
+        lastPass_
+            ? 1
+            : std::min({refreshStride - rows % refreshStride, rowLimit_ - rows, until - rows});
     std::span<const std::uint8_t> hits = engine_.ready(most);
     if (hits.empty()) {
         return Taken::none;

@@ -150,13 +150,15 @@ inline constexpr std::string_view dateLine = QT_TRANSLATE_NOOP("Zarno", "Päivä
 inline constexpr std::string_view repeatable =
     QT_TRANSLATE_NOOP("Zarno", "Ajon voi toistaa: siemen %1.");
 inline constexpr std::string_view notRepeatable = QT_TRANSLATE_NOOP(
-    "Zarno", "Ajoa ei voi toistaa: rivit sekoittavat kellonaikaa. Siemen (--seed) tekee ajosta "
-             "toistettavan.");
+    "Zarno",
+    "Ajoa ei voi toistaa: rivit sekoittavat kellonaikaa. Siemen (--seed) tekee ajosta "
+    "toistettavan.");
 inline constexpr std::string_view interruptedLine =
     QT_TRANSLATE_NOOP("Zarno", "Keskeytetty: luvut ovat arvottujen rivien.");
-inline constexpr std::string_view exactHeading = QT_TRANSLATE_NOOP("Zarno", "Tarkat luvut, taso %1");
-inline constexpr std::string_view exactLine = QT_TRANSLATE_NOOP(
-    "Zarno", "Palautus %1 %, keskihajonta %2 €, rivejä ±0,5 %-yksikköön %3");
+inline constexpr std::string_view exactHeading =
+    QT_TRANSLATE_NOOP("Zarno", "Tarkat luvut, taso %1");
+inline constexpr std::string_view exactLine =
+    QT_TRANSLATE_NOOP("Zarno", "Palautus %1 %, keskihajonta %2 €, rivejä ±0,5 %-yksikköön %3");
 inline constexpr std::array<std::string_view, 3> exactHitsColumns = {
     QT_TRANSLATE_NOOP("Zarno", "Oikein"), QT_TRANSLATE_NOOP("Zarno", "Odotettu (%)"),
     QT_TRANSLATE_NOOP("Zarno", "Voitto (€)")};
@@ -176,8 +178,9 @@ inline constexpr std::string_view optThreads = QT_TRANSLATE_NOOP(
 inline constexpr std::string_view optFormat =
     QT_TRANSLATE_NOOP("Zarno", "tulosteen muoto: text, csv tai json");
 inline constexpr std::string_view optTable = QT_TRANSLATE_NOOP(
-    "Zarno", "CSV:n taulukko: payout, hits tai players; --exact-valitsimen kanssa levels, hits "
-             "tai players");
+    "Zarno",
+    "CSV:n taulukko: payout, hits tai players; --exact-valitsimen kanssa levels, hits "
+    "tai players");
 inline constexpr std::string_view optOutput =
     QT_TRANSLATE_NOOP("Zarno", "tiedosto, johon tuloste kirjoitetaan (oletus: vakiotuloste)");
 inline constexpr std::string_view optExact =
@@ -186,10 +189,10 @@ inline constexpr std::string_view optQuiet =
     QT_TRANSLATE_NOOP("Zarno", "ei edistymistä vakiovirheeseen");
 inline constexpr std::string_view errLevel = QT_TRANSLATE_NOOP(
     "Zarno", "--level ottaa tason 2–10, tai all yhdessä --exact-valitsimen kanssa.");
-inline constexpr std::string_view errNumbers = QT_TRANSLATE_NOOP(
-    "Zarno", "--numbers ottaa %1 eri numeroa väliltä 1–70 pilkuin eroteltuina.");
-inline constexpr std::string_view errRows = QT_TRANSLATE_NOOP(
-    "Zarno", "--rows ottaa positiivisen kokonaisluvun, enintään %1.");
+inline constexpr std::string_view errNumbers =
+    QT_TRANSLATE_NOOP("Zarno", "--numbers ottaa %1 eri numeroa väliltä 1–70 pilkuin eroteltuina.");
+inline constexpr std::string_view errRows =
+    QT_TRANSLATE_NOOP("Zarno", "--rows ottaa positiivisen kokonaisluvun, enintään %1.");
 inline constexpr std::string_view errFormat =
     QT_TRANSLATE_NOOP("Zarno", "--format ottaa arvon text, csv tai json.");
 inline constexpr std::string_view errTable =
@@ -206,25 +209,51 @@ inline constexpr std::string_view progressLeft = QT_TRANSLATE_NOOP("Zarno", "jä
 
 // Every text above that a translation gives: a translation that lacks one of them is incomplete.
 inline constexpr auto all = [] {
-    constexpr std::string_view single[] = {
-        numbersMissing, rowLimitReached, jackpot,       numberRepeated, fastMode,
-        quit,           levelHeading,    rowsDrawn,     numbersHeading, start,
-        startOver,      pause,           resume,        winningsHeading, winnings,
-        expectedShare,  expectedReturn,  deviation,     deviationRows,  deviationUnit,
-        chartButton,    chartTitle,      payoutTab,     hitsTab,        playersTab,
-        copy,           saveImage,       about,         aboutQt,        imageFiles,
-        imageNotSaved,  lawsUnavailable, playerRows,    rowsAxis,       payoutAxis,
-        shareAxis,      hitsAxis,        netAxis,       playersAxis,    observed,
-        expected,       band2,           band3,         stray,          ahead,
-        aboutVersion,   aboutText,       saveRun,       openRun,        saveReport,
-        print,          runFiles,        reportFiles,   runNotSaved,    reportNotSaved,
-        runNotOpened,   notJson,         notARun,       newerRun,       damagedRun,
-        playLine,       rowsLine,        dateLine,      repeatable,     notRepeatable,
-        interruptedLine, exactHeading,   exactLine,     cliAbout,       optLevel,
-        optNumbers,     optRows,         optSeed,       optThreads,     optFormat,
-        optTable,       optOutput,       optExact,      optQuiet,       errLevel,
-        errNumbers,     errRows,         errFormat,     errTable,       errSeed,
-        errThreads,     errOutput,       progressRows,  progressSpeed,  progressLeft};
+    constexpr std::string_view single[] = {numbersMissing, rowLimitReached,
+                                           jackpot,        numberRepeated,
+                                           fastMode,       quit,
+                                           levelHeading,   rowsDrawn,
+                                           numbersHeading, start,
+                                           startOver,      pause,
+                                           resume,         winningsHeading,
+                                           winnings,       expectedShare,
+                                           expectedReturn, deviation,
+                                           deviationRows,  deviationUnit,
+                                           chartButton,    chartTitle,
+                                           payoutTab,      hitsTab,
+                                           playersTab,     copy,
+                                           saveImage,      about,
+                                           aboutQt,        imageFiles,
+                                           imageNotSaved,  lawsUnavailable,
+                                           playerRows,     rowsAxis,
+                                           payoutAxis,     shareAxis,
+                                           hitsAxis,       netAxis,
+                                           playersAxis,    observed,
+                                           expected,       band2,
+                                           band3,          stray,
+                                           ahead,          aboutVersion,
+                                           aboutText,      saveRun,
+                                           openRun,        saveReport,
+                                           print,          runFiles,
+                                           reportFiles,    runNotSaved,
+                                           reportNotSaved, runNotOpened,
+                                           notJson,        notARun,
+                                           newerRun,       damagedRun,
+                                           playLine,       rowsLine,
+                                           dateLine,       repeatable,
+                                           notRepeatable,  interruptedLine,
+                                           exactHeading,   exactLine,
+                                           cliAbout,       optLevel,
+                                           optNumbers,     optRows,
+                                           optSeed,        optThreads,
+                                           optFormat,      optTable,
+                                           optOutput,      optExact,
+                                           optQuiet,       errLevel,
+                                           errNumbers,     errRows,
+                                           errFormat,      errTable,
+                                           errSeed,        errThreads,
+                                           errOutput,      progressRows,
+                                           progressSpeed,  progressLeft};
     std::array<std::string_view, std::size(single) + hitsLabel.size() + payoutColumns.size() +
                                      hitsColumns.size() + playersColumns.size() +
                                      exactHitsColumns.size()>

@@ -27,7 +27,7 @@ inline Play playOfFirst(int level, bool fast = false) {
 inline void drawTo(Series& series, std::int64_t rows,
                    const std::function<void(Announcement)>& announced = {}) {
     while (series.drawing() && series.snapshot().tally.rows < rows) {
-        const Progress progress = series.commit(Series::Deadline{});
+        const Progress progress = series.commit(Series::Deadline{}, rows);
         if (progress.announcement != Announcement::none && announced) {
             announced(progress.announcement);
         } else if (progress.tick == Tick::waiting) {

@@ -1,0 +1,217 @@
+// zarno-cli as a user runs it: the same seed gives the same bytes whatever the threads, its
+// output reads back, a bad option is refused with one line and no file, and Ctrl+C still gives the
+// tables of the rows drawn.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "core/engine/PrizeTable.h"
+
+namespace {
+
+using Json = nlohmann::json;
+
+const std::vector<std::string> level10 = {"--level", "10", "--numbers",
+                                          "2,9,16,23,30,37,44,51,58,65"};
+
+std::string slurp(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+std::string scratch(const std::string& name) {
+    return ::testing::TempDir() + "zarno-cli-" + name;
+}
+
+struct Ran {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Starts the program with its standard output and error into files; `whileRunning` gets its
+// process before it is waited for.
+Ran runCli(std::vector<std::string> args, const std::function<void(pid_t)>& whileRunning = {},
+           const std::vector<std::string>& environment = {}) {
+    const std::string out = scratch("stdout"), err = scratch("stderr");
+    args.insert(args.begin(), ZARNO_CLI);
+    const pid_t child = fork();
+    if (child == 0) {
+        const int outFile = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int errFile = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(outFile, STDOUT_FILENO);
+        dup2(errFile, STDERR_FILENO);
+        for (const std::string& setting : environment) {
+            putenv(const_cast<char*>(setting.c_str()));
+        }
+        std::vector<char*> argv;
+        for (std::string& arg : args) {
+            argv.push_back(arg.data());
+        }
+        argv.push_back(nullptr);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    if (whileRunning) {
+        whileRunning(child);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), slurp(out),
+            slurp(err)};
+}
+
+std::vector<std::string> with(std::vector<std::string> args, const std::vector<std::string>& more) {
+    args.insert(args.end(), more.begin(), more.end());
+    return args;
+}
+
+// The hits add up to the rows and win what the document says.
+void expectWhole(const Json& run) {
+    const int level = run["level"].get<int>();
+    std::int64_t rows = 0, won = 0;
+    for (int k = 0; k <= level; ++k) {
+        const auto count = run["hits"][static_cast<std::size_t>(k)].get<std::int64_t>();
+        rows += count;
+        won += count * zarno::prize(level, k);
+    }
+    EXPECT_EQ(rows, run["rows"].get<std::int64_t>());
+    EXPECT_EQ(won, run["winnings"].get<std::int64_t>());
+}
+
+TEST(Cli, ASeedGivesTheSameBytesWhateverTheThreads) {
+    std::string first;
+    for (const char* threads : {"1", "2", "4"}) {
+        SCOPED_TRACE(threads);
+        const Ran ran = runCli(with(level10, {"--rows", "300000", "--seed", "2026", "--threads",
+                                              threads, "--format", "json"}));
+        ASSERT_EQ(ran.status, 0) << ran.err;
+        if (first.empty()) {
+            first = ran.out;
+        }
+        EXPECT_EQ(ran.out, first);
+    }
+    const Json run = Json::parse(first);
+    EXPECT_EQ(run["seed"], 2026);
+    EXPECT_EQ(run["repeatable"], true);
+    EXPECT_EQ(run["rows"], 300'000);
+    expectWhole(run);
+    // Without a seed the rows mix in the clock, and the output says so.
+    const Json unseeded =
+        Json::parse(runCli(with(level10, {"--rows", "5000", "--format", "json"})).out);
+    EXPECT_TRUE(unseeded["seed"].is_null());
+    EXPECT_EQ(unseeded["repeatable"], false);
+}
+
+// Every format reads back: the run document and the exact figures as JSON, each table as CSV.
+TEST(Cli, TheOutputReadsBack) {
+    const auto run =
+        with({"--level", "4", "--numbers", "7,13,45,60"}, {"--rows", "1e5", "--seed", "9"});
+    for (const char* table : {"payout", "hits", "players"}) {
+        SCOPED_TRACE(table);
+        const Ran ran = runCli(with(run, {"--format", "csv", "--table", table}));
+        ASSERT_EQ(ran.status, 0) << ran.err;
+        std::vector<std::vector<std::string>> lines;
+        std::size_t from = 0;
+        for (std::size_t end; (end = ran.out.find("\r\n", from)) != std::string::npos;
+             from = end + 2) {
+            lines.emplace_back();
+            std::stringstream line(ran.out.substr(from, end - from));
+            for (std::string field; std::getline(line, field, ',');) {
+                lines.back().push_back(field);
+            }
+        }
+        EXPECT_EQ(from, ran.out.size()) << "every line ends in CR LF";
+        ASSERT_GE(lines.size(), 2u);
+        for (std::size_t r = 1; r < lines.size(); ++r) {
+            ASSERT_LE(lines[r].size(), lines[0].size());
+            for (const std::string& field : lines[r]) {
+                std::size_t used = 0;
+                EXPECT_TRUE(field.empty() || (std::stod(field, &used), used == field.size()))
+                    << field;
+            }
+        }
+    }
+    const Json levels = Json::parse(runCli({"--exact", "--level", "all", "--format", "json"}).out);
+    ASSERT_EQ(levels["levels"].size(), 9u);
+    EXPECT_NEAR(levels["levels"][0]["payout"].get<double>(), 0.5507, 0.00005);
+    EXPECT_EQ(levels["levels"][8]["rows_to_settle"], 3'068'091'176);
+    const Ran text = runCli(with(run, {}), {}, {"LANGUAGE=sv"});
+    EXPECT_NE(text.out.find("Zarno"), std::string::npos);
+    EXPECT_EQ(text.out.find("Palautus"), std::string::npos) << "Swedish, as the user's language";
+}
+
+// One line that names the option, status 2, and no file written or replaced.
+TEST(Cli, ABadOptionIsRefusedWithOneLineAndNoFile) {
+    const std::string output = scratch("refused.json");
+    std::ofstream(output) << "an earlier file";
+    const struct {
+        std::vector<std::string> args;
+        const char* named;
+    } cases[] = {
+        {{"--level", "11", "--numbers", "1", "--rows", "5"}, "--level"},
+        {{"--numbers", "1,2", "--rows", "5"}, "--level"},
+        {{"--level", "3", "--rows", "5"}, "--numbers"},
+        {{"--level", "3", "--numbers", "1,2,2", "--rows", "5"}, "--numbers"},
+        {{"--level", "3", "--numbers", "1,2,71", "--rows", "5"}, "--numbers"},
+        {{"--level", "3", "--numbers", "1,2,3", "--rows", "0"}, "--rows"},
+        {{"--level", "3", "--numbers", "1,2,3", "--rows", "2.5"}, "--rows"},
+        {{"--level", "3", "--numbers", "1,2,3", "--rows", "4000000001"}, "--rows"},
+        {{"--level", "3", "--numbers", "1,2,3"}, "--rows"},
+        {{"--level", "3", "--numbers", "1,2,3", "--rows", "5", "--format", "xml"}, "--format"},
+        {{"--level", "3", "--numbers", "1,2,3", "--rows", "5", "--format", "csv", "--table",
+          "levels"},
+         "--table"},
+        {{"--level", "3", "--numbers", "1,2,3", "--rows", "5", "--seed", "x"}, "--seed"},
+        {{"--level", "3", "--numbers", "1,2,3", "--rows", "5", "--threads", "0"}, "--threads"},
+        {{"--level", "3", "--numbers", "1,2,3", "--rows", "5", "--colour"}, "--colour"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.named);
+        const Ran ran = runCli(with(c.args, {"--output", output}));
+        EXPECT_EQ(ran.status, 2);
+        EXPECT_EQ(ran.err.rfind("zarno-cli: ", 0), 0u) << ran.err;
+        EXPECT_EQ(std::count(ran.err.begin(), ran.err.end(), '\n'), 1) << ran.err;
+        EXPECT_NE(ran.err.find(c.named), std::string::npos) << ran.err;
+        EXPECT_TRUE(ran.out.empty());
+        EXPECT_EQ(slurp(output), "an earlier file");
+    }
+    const Ran help = runCli({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("--numbers"), std::string::npos);
+    EXPECT_EQ(runCli({"--version"}).out, "zarno-cli " ZARNO_VERSION "\n");
+}
+
+// Ctrl+C stops at the next stretch, and the tables of the rows drawn are written whole.
+TEST(Cli, CtrlCStillWritesTheTablesOfTheRowsDrawn) {
+    const std::string output = scratch("interrupted.json");
+    const Ran ran = runCli(
+        with(level10, {"--rows", "4e9", "--seed", "1", "--format", "json", "--output", output}),
+        [](pid_t child) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+            kill(child, SIGINT);
+        });
+    EXPECT_EQ(ran.status, 130) << ran.err;
+    const Json run = Json::parse(slurp(output));
+    EXPECT_GT(run["rows"].get<std::int64_t>(), 0);
+    EXPECT_LT(run["rows"].get<std::int64_t>(), 4'000'000'000);
+    expectWhole(run);
+    EXPECT_EQ(run["record"]["sessions"][0]["players"], run["rows"]);
+}
+
+}  // namespace

@@ -1,0 +1,133 @@
+// The run as a document: what is written reads back whole, and what is not such a run, or is
+// damaged, is refused with what is wrong.
+#include "core/document/RunDocument.h"
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "core/chart/ChartTables.h"
+#include "core/document/Csv.h"
+#include "doubles/SeriesRig.h"
+
+namespace zarno {
+namespace {
+
+// A run of level 7 over 123 456 rows, its laws worked out.
+struct Run {
+    Run() {
+        rig.series.begin(test::playOfFirst(7));
+        test::drawTo(rig.series, 123'456);
+        rig.series.stop();
+        laws = odds::sessionLaws(7);
+    }
+    std::string document(std::optional<std::uint64_t> seed = 77) const {
+        return runDocument(test::playOfFirst(7), seed, rig.series.record(), &laws);
+    }
+
+    test::SeriesRig rig{2, 77};
+    odds::SessionLaws laws;
+};
+
+const Run& run() {
+    static const Run shared;
+    return shared;
+}
+
+TEST(RunDocument, AWrittenRunReadsBackAsItWas) {
+    for (const std::optional<std::uint64_t> seed :
+         {std::optional<std::uint64_t>(77), std::optional<std::uint64_t>()}) {
+        const std::string text = run().document(seed);
+        const auto read = readRunDocument(text);
+        ASSERT_TRUE(std::holds_alternative<SavedRun>(read));
+        const SavedRun& saved = std::get<SavedRun>(read);
+        EXPECT_EQ(saved.seed, seed);
+        EXPECT_EQ(saved.play.level, 7);
+        EXPECT_EQ(saved.play.numbers, test::playOfFirst(7).numbers);
+        const SeriesRecord& before = run().rig.series.record();
+        const SeriesRecord& after = saved.record;
+        EXPECT_EQ(after.rows(), 123'456);
+        EXPECT_EQ(after.hits(), before.hits());
+        EXPECT_TRUE(std::equal(after.path().begin(), after.path().end(), before.path().begin(),
+                               before.path().end()));
+        for (std::size_t i = 0; i < sessionLengths.size(); ++i) {
+            EXPECT_EQ(after.sessions(i), before.sessions(i));
+        }
+        const Wording wording(',');
+        EXPECT_EQ(playersTable(after, 7, &run().laws, wording).rows,
+                  playersTable(before, 7, &run().laws, wording).rows);
+        EXPECT_EQ(runDocument(saved.play, saved.seed, after, &run().laws), text)
+            << "written again, the same bytes";
+    }
+}
+
+TEST(RunDocument, WhatIsNoRunOrIsDamagedIsRefused) {
+    using Kind = DocumentError::Kind;
+    using Json = nlohmann::ordered_json;
+    const std::string good = run().document();
+    // The good document, changed in one place.
+    const auto changed = [&good](const std::function<void(Json&)>& change) {
+        Json doc = Json::parse(good);
+        change(doc);
+        return doc.dump();
+    };
+    const struct {
+        const char* what;
+        std::string text;
+        DocumentError expected;
+    } cases[] = {
+        {"empty", "", {Kind::notJson}},
+        {"cut short", good.substr(0, good.size() / 2), {Kind::notJson}},
+        {"a list", "[1, 2, 3]", {Kind::notARun}},
+        {"another format", changed([](Json& d) { d["format"] = "other"; }), {Kind::notARun}},
+        {"no version", changed([](Json& d) { d.erase("version"); }), {Kind::notARun}},
+        {"a newer version", changed([](Json& d) { d["version"] = 2; }), {Kind::newer, {}, 2}},
+        {"a level outside 2..10",
+         changed([](Json& d) { d["level"] = 11; }),
+         {Kind::damaged, "level"}},
+        {"a number twice",
+         changed([](Json& d) { d["numbers"][1] = d["numbers"][0]; }),
+         {Kind::damaged, "numbers"}},
+        {"too few numbers",
+         changed([](Json& d) { d["numbers"].erase(0); }),
+         {Kind::damaged, "numbers"}},
+        {"a seed that is no whole number",
+         changed([](Json& d) { d["seed"] = -4; }),
+         {Kind::damaged, "seed"}},
+        {"rows past the row limit",
+         changed([](Json& d) { d["rows"] = 5'000'000'000; }),
+         {Kind::damaged, "rows"}},
+        {"hits that are not the rows",
+         changed([](Json& d) { d["hits"][0] = 1; }),
+         {Kind::damaged, "hits"}},
+        {"winnings the hits did not win",
+         changed([](Json& d) { d["winnings"] = 3; }),
+         {Kind::damaged, "winnings"}},
+        {"no record", changed([](Json& d) { d.erase("record"); }), {Kind::damaged, "record"}},
+        {"a path that goes back",
+         changed([](Json& d) { std::swap(d["record"]["path"][0], d["record"]["path"][1]); }),
+         {Kind::damaged, "record.path"}},
+        {"sessions of another length",
+         changed([](Json& d) { d["record"]["sessions"][1]["session_rows"] = 11; }),
+         {Kind::damaged, "record.sessions"}},
+        {"players that are not their counts",
+         changed([](Json& d) { d["record"]["sessions"][2]["players"] = 1; }),
+         {Kind::damaged, "record.sessions"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto read = readRunDocument(c.text);
+        ASSERT_TRUE(std::holds_alternative<DocumentError>(read));
+        EXPECT_EQ(std::get<DocumentError>(read), c.expected);
+    }
+}
+
+// RFC 4180: a line of keys, a line a row, lines ended by CR LF; a missing figure an empty field.
+TEST(RunDocument, ATableAsCsv) {
+    const chart::DataTable table{
+        "t", {"a", "b", "c"}, {{std::int64_t{1}, 0.25, {}}, {std::int64_t{-7}, 1e-20, 2.0}}};
+    EXPECT_EQ(csvOf(table), "a,b,c\r\n1,0.25,\r\n-7,1e-20,2\r\n");
+}
+
+}  // namespace
+}  // namespace zarno
