@@ -295,5 +295,181 @@ The program comes with ABSOLUTELY NO WARRANTY, without even the implied warranty
         <source>Tarkat luvut eivät ole nyt saatavilla.</source>
         <translation>The exact figures are not available now.</translation>
     </message>
+    <message>
+        <source>Tallenna ajo…</source>
+        <translation>Save run…</translation>
+    </message>
+    <message>
+        <source>Avaa ajo…</source>
+        <translation>Open run…</translation>
+    </message>
+    <message>
+        <source>Tallenna raportti…</source>
+        <translation>Save report…</translation>
+    </message>
+    <message>
+        <source>Tulosta…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Zarnon ajot (*.json)</source>
+        <translation>Zarno runs (*.json)</translation>
+    </message>
+    <message>
+        <source>PDF-tiedostot (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Ajon tallennus ei onnistunut.</source>
+        <translation>The run could not be saved.</translation>
+    </message>
+    <message>
+        <source>Raportin tallennus ei onnistunut.</source>
+        <translation>The report could not be saved.</translation>
+    </message>
+    <message>
+        <source>Ajoa ei voitu avata.</source>
+        <translation>The run could not be opened.</translation>
+    </message>
+    <message>
+        <source>Tiedosto ei ole JSON-muotoa, tai se on katkennut.</source>
+        <translation>The file is not JSON, or it is cut short.</translation>
+    </message>
+    <message>
+        <source>Tiedosto ei ole Zarnon ajo.</source>
+        <translation>The file is not a run of Zarno.</translation>
+    </message>
+    <message>
+        <source>Ajo on Zarnon uudemmasta versiosta (muoto %1); tämä versio lukee muodon %2.</source>
+        <translation>The run comes from a newer version of Zarno (format %1); this version reads format %2.</translation>
+    </message>
+    <message>
+        <source>Ajo on vahingoittunut: kenttä %1 puuttuu tai ei täsmää.</source>
+        <translation>The run is damaged: the field %1 is missing or does not add up.</translation>
+    </message>
+    <message>
+        <source>Taso %1, numerot %2</source>
+        <translation>Level %1, numbers %2</translation>
+    </message>
+    <message>
+        <source>Rivejä: %1</source>
+        <translation>Rows: %1</translation>
+    </message>
+    <message>
+        <source>Päivä: %1</source>
+        <translation>Date: %1</translation>
+    </message>
+    <message>
+        <source>Ajon voi toistaa: siemen %1.</source>
+        <translation>The run can be repeated: seed %1.</translation>
+    </message>
+    <message>
+        <source>Ajoa ei voi toistaa: rivit sekoittavat kellonaikaa. Siemen (--seed) tekee ajosta toistettavan.</source>
+        <translation>The run cannot be repeated: its rows mix in the clock. A seed (--seed) makes a run repeatable.</translation>
+    </message>
+    <message>
+        <source>Keskeytetty: luvut ovat arvottujen rivien.</source>
+        <translation>Interrupted: the figures are those of the rows drawn.</translation>
+    </message>
+    <message>
+        <source>Tarkat luvut, taso %1</source>
+        <translation>Exact figures, level %1</translation>
+    </message>
+    <message>
+        <source>Palautus %1 %, keskihajonta %2 €, rivejä ±0,5 %-yksikköön %3</source>
+        <translation>Payout %1 %, standard deviation %2 €, rows to ±0.5 points %3</translation>
+    </message>
+    <message>
+        <source>Voitto (€)</source>
+        <translation>Prize (€)</translation>
+    </message>
+    <message>
+        <source>Arpoo 20/70-numeroarvonnan rivejä ilman ikkunaa ja tulostaa kaavion taulukot.</source>
+        <translation>Draws rows of a 20-of-70 number lottery without a window and writes the chart's tables.</translation>
+    </message>
+    <message>
+        <source>taso 2–10, tai all yhdessä --exact-valitsimen kanssa</source>
+        <translation>level 2–10, or all together with --exact</translation>
+    </message>
+    <message>
+        <source>pelatut numerot pilkuin eroteltuina, yhtä monta kuin taso</source>
+        <translation>the numbers played, apart by commas, as many as the level</translation>
+    </message>
+    <message>
+        <source>arvottavien rivien määrä, esimerkiksi 1e9</source>
+        <translation>the rows to draw, for example 1e9</translation>
+    </message>
+    <message>
+        <source>siemen, jolla saman ajon saa uudestaan tavu tavulta</source>
+        <translation>a seed that gives the same run again, byte for byte</translation>
+    </message>
+    <message>
+        <source>työsäikeiden määrä (oletus: yksi jokaiselle käytettävissä olevalle suorittimelle)</source>
+        <translation>the worker threads (default: one for each processor the program may use)</translation>
+    </message>
+    <message>
+        <source>tulosteen muoto: text, csv tai json</source>
+        <translation>the output's format: text, csv or json</translation>
+    </message>
+    <message>
+        <source>CSV:n taulukko: payout, hits tai players; --exact-valitsimen kanssa levels, hits tai players</source>
+        <translation>the table in CSV: payout, hits or players; with --exact levels, hits or players</translation>
+    </message>
+    <message>
+        <source>tiedosto, johon tuloste kirjoitetaan (oletus: vakiotuloste)</source>
+        <translation>the file to write to (default: standard output)</translation>
+    </message>
+    <message>
+        <source>vain tarkat luvut, arpomatta</source>
+        <translation>only the exact figures, without drawing</translation>
+    </message>
+    <message>
+        <source>ei edistymistä vakiovirheeseen</source>
+        <translation>no progress on standard error</translation>
+    </message>
+    <message>
+        <source>--level ottaa tason 2–10, tai all yhdessä --exact-valitsimen kanssa.</source>
+        <translation>--level takes a level 2–10, or all together with --exact.</translation>
+    </message>
+    <message>
+        <source>--numbers ottaa %1 eri numeroa väliltä 1–70 pilkuin eroteltuina.</source>
+        <translation>--numbers takes %1 different numbers from 1 to 70, apart by commas.</translation>
+    </message>
+    <message>
+        <source>--rows ottaa positiivisen kokonaisluvun, enintään %1.</source>
+        <translation>--rows takes a positive whole number, at most %1.</translation>
+    </message>
+    <message>
+        <source>--format ottaa arvon text, csv tai json.</source>
+        <translation>--format takes text, csv or json.</translation>
+    </message>
+    <message>
+        <source>--table ottaa yhden näistä: %1.</source>
+        <translation>--table takes one of these: %1.</translation>
+    </message>
+    <message>
+        <source>--seed ottaa kokonaisluvun 0–18446744073709551615.</source>
+        <translation>--seed takes a whole number 0–18446744073709551615.</translation>
+    </message>
+    <message>
+        <source>--threads ottaa säikeiden määrän 1–%1.</source>
+        <translation>--threads takes a number of threads 1–%1.</translation>
+    </message>
+    <message>
+        <source>Tiedostoa %1 ei voitu kirjoittaa: %2</source>
+        <translation>The file %1 could not be written: %2</translation>
+    </message>
+    <message>
+        <source>riviä</source>
+        <translation>rows</translation>
+    </message>
+    <message>
+        <source>riviä/s</source>
+        <translation>rows/s</translation>
+    </message>
+    <message>
+        <source>jäljellä</source>
+        <translation>left</translation>
+    </message>
 </context>
 </TS>

@@ -295,5 +295,181 @@ Programmet levereras UTAN NÅGON GARANTI, inte ens underförstådd garanti om s�
         <source>Tarkat luvut eivät ole nyt saatavilla.</source>
         <translation>De exakta siffrorna finns inte att få just nu.</translation>
     </message>
+    <message>
+        <source>Tallenna ajo…</source>
+        <translation>Spara körning…</translation>
+    </message>
+    <message>
+        <source>Avaa ajo…</source>
+        <translation>Öppna körning…</translation>
+    </message>
+    <message>
+        <source>Tallenna raportti…</source>
+        <translation>Spara rapport…</translation>
+    </message>
+    <message>
+        <source>Tulosta…</source>
+        <translation>Skriv ut…</translation>
+    </message>
+    <message>
+        <source>Zarnon ajot (*.json)</source>
+        <translation>Zarnokörningar (*.json)</translation>
+    </message>
+    <message>
+        <source>PDF-tiedostot (*.pdf)</source>
+        <translation>PDF-filer (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Ajon tallennus ei onnistunut.</source>
+        <translation>Körningen kunde inte sparas.</translation>
+    </message>
+    <message>
+        <source>Raportin tallennus ei onnistunut.</source>
+        <translation>Rapporten kunde inte sparas.</translation>
+    </message>
+    <message>
+        <source>Ajoa ei voitu avata.</source>
+        <translation>Körningen kunde inte öppnas.</translation>
+    </message>
+    <message>
+        <source>Tiedosto ei ole JSON-muotoa, tai se on katkennut.</source>
+        <translation>Filen är inte i JSON-format, eller så är den avkortad.</translation>
+    </message>
+    <message>
+        <source>Tiedosto ei ole Zarnon ajo.</source>
+        <translation>Filen är inte en körning av Zarno.</translation>
+    </message>
+    <message>
+        <source>Ajo on Zarnon uudemmasta versiosta (muoto %1); tämä versio lukee muodon %2.</source>
+        <translation>Körningen kommer från en nyare version av Zarno (format %1); den här versionen läser format %2.</translation>
+    </message>
+    <message>
+        <source>Ajo on vahingoittunut: kenttä %1 puuttuu tai ei täsmää.</source>
+        <translation>Körningen är skadad: fältet %1 saknas eller stämmer inte.</translation>
+    </message>
+    <message>
+        <source>Taso %1, numerot %2</source>
+        <translation>Nivå %1, nummer %2</translation>
+    </message>
+    <message>
+        <source>Rivejä: %1</source>
+        <translation>Rader: %1</translation>
+    </message>
+    <message>
+        <source>Päivä: %1</source>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>Ajon voi toistaa: siemen %1.</source>
+        <translation>Körningen kan upprepas: frö %1.</translation>
+    </message>
+    <message>
+        <source>Ajoa ei voi toistaa: rivit sekoittavat kellonaikaa. Siemen (--seed) tekee ajosta toistettavan.</source>
+        <translation>Körningen kan inte upprepas: raderna blandar in klockan. Ett frö (--seed) gör körningen upprepbar.</translation>
+    </message>
+    <message>
+        <source>Keskeytetty: luvut ovat arvottujen rivien.</source>
+        <translation>Avbruten: siffrorna gäller de dragna raderna.</translation>
+    </message>
+    <message>
+        <source>Tarkat luvut, taso %1</source>
+        <translation>Exakta siffror, nivå %1</translation>
+    </message>
+    <message>
+        <source>Palautus %1 %, keskihajonta %2 €, rivejä ±0,5 %-yksikköön %3</source>
+        <translation>Återbetalning %1 %, standardavvikelse %2 €, rader till ±0,5 procentenheter %3</translation>
+    </message>
+    <message>
+        <source>Voitto (€)</source>
+        <translation>Vinst (€)</translation>
+    </message>
+    <message>
+        <source>Arpoo 20/70-numeroarvonnan rivejä ilman ikkunaa ja tulostaa kaavion taulukot.</source>
+        <translation>Drar rader i ett 20/70-nummerlotteri utan fönster och skriver ut diagrammets tabeller.</translation>
+    </message>
+    <message>
+        <source>taso 2–10, tai all yhdessä --exact-valitsimen kanssa</source>
+        <translation>nivå 2–10, eller all tillsammans med --exact</translation>
+    </message>
+    <message>
+        <source>pelatut numerot pilkuin eroteltuina, yhtä monta kuin taso</source>
+        <translation>de spelade numren åtskilda med kommatecken, lika många som nivån</translation>
+    </message>
+    <message>
+        <source>arvottavien rivien määrä, esimerkiksi 1e9</source>
+        <translation>antalet rader att dra, till exempel 1e9</translation>
+    </message>
+    <message>
+        <source>siemen, jolla saman ajon saa uudestaan tavu tavulta</source>
+        <translation>frö som ger samma körning igen, byte för byte</translation>
+    </message>
+    <message>
+        <source>työsäikeiden määrä (oletus: yksi jokaiselle käytettävissä olevalle suorittimelle)</source>
+        <translation>antalet arbetstrådar (standard: en för varje processor som får användas)</translation>
+    </message>
+    <message>
+        <source>tulosteen muoto: text, csv tai json</source>
+        <translation>utdatans format: text, csv eller json</translation>
+    </message>
+    <message>
+        <source>CSV:n taulukko: payout, hits tai players; --exact-valitsimen kanssa levels, hits tai players</source>
+        <translation>tabellen i CSV: payout, hits eller players; med --exact levels, hits eller players</translation>
+    </message>
+    <message>
+        <source>tiedosto, johon tuloste kirjoitetaan (oletus: vakiotuloste)</source>
+        <translation>fil som utdatan skrivs till (standard: standard ut)</translation>
+    </message>
+    <message>
+        <source>vain tarkat luvut, arpomatta</source>
+        <translation>bara de exakta siffrorna, utan dragning</translation>
+    </message>
+    <message>
+        <source>ei edistymistä vakiovirheeseen</source>
+        <translation>inga framsteg till standard fel</translation>
+    </message>
+    <message>
+        <source>--level ottaa tason 2–10, tai all yhdessä --exact-valitsimen kanssa.</source>
+        <translation>--level tar en nivå 2–10, eller all tillsammans med --exact.</translation>
+    </message>
+    <message>
+        <source>--numbers ottaa %1 eri numeroa väliltä 1–70 pilkuin eroteltuina.</source>
+        <translation>--numbers tar %1 olika nummer mellan 1 och 70, åtskilda med kommatecken.</translation>
+    </message>
+    <message>
+        <source>--rows ottaa positiivisen kokonaisluvun, enintään %1.</source>
+        <translation>--rows tar ett positivt heltal, högst %1.</translation>
+    </message>
+    <message>
+        <source>--format ottaa arvon text, csv tai json.</source>
+        <translation>--format tar text, csv eller json.</translation>
+    </message>
+    <message>
+        <source>--table ottaa yhden näistä: %1.</source>
+        <translation>--table tar ett av dessa: %1.</translation>
+    </message>
+    <message>
+        <source>--seed ottaa kokonaisluvun 0–18446744073709551615.</source>
+        <translation>--seed tar ett heltal 0–18446744073709551615.</translation>
+    </message>
+    <message>
+        <source>--threads ottaa säikeiden määrän 1–%1.</source>
+        <translation>--threads tar ett antal trådar 1–%1.</translation>
+    </message>
+    <message>
+        <source>Tiedostoa %1 ei voitu kirjoittaa: %2</source>
+        <translation>Filen %1 kunde inte skrivas: %2</translation>
+    </message>
+    <message>
+        <source>riviä</source>
+        <translation>rader</translation>
+    </message>
+    <message>
+        <source>riviä/s</source>
+        <translation>rader/s</translation>
+    </message>
+    <message>
+        <source>jäljellä</source>
+        <translation>kvar</translation>
+    </message>
 </context>
 </TS>
