@@ -3,13 +3,20 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDate>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
+#include <QPdfWriter>
 #include <QPixmap>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTabWidget>
@@ -22,10 +29,13 @@
 #include <qcustomplot.h>
 
 #include "core/chart/ChartFigures.h"
+#include "core/text/ResultsText.h"
 #include "core/text/Texts.h"
+#include "platform/NumberFormat.h"
 #include "platform/qt/FileWriting.h"
 #include "platform/qt/QtText.h"
-#include "ui/Messages.h"
+#include "ui/Dialogs.h"
+#include "ui/Report.h"
 
 namespace zarno {
 namespace {
@@ -99,24 +109,27 @@ ChartWindow::ChartWindow(const Wording& wording, StartThread lawsThread, QWidget
     lengthLayout->addWidget(lawsNotice_);
     tabs_->addTab(createTab(playersTab, lengthRow), text(texts::playersTab));
 
-    auto* copy = new QPushButton(text(texts::copy));
-    auto* save = new QPushButton(text(texts::saveImage));
-    auto* about = new QPushButton(text(texts::about));
-    copy->setObjectName("Kopioi");
-    save->setObjectName("TallennaKuva");
-    about->setObjectName("Tietoja");
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(copy);
-    buttons->addWidget(save);
+    const auto button = [&](std::string_view caption, const char* name,
+                            void (ChartWindow::*run)()) {
+        auto* created = new QPushButton(text(caption));
+        created->setObjectName(name);
+        buttons->addWidget(created);
+        connect(created, &QPushButton::clicked, this, run);
+        return created;
+    };
+    button(texts::copy, "Kopioi", &ChartWindow::copyTable);
+    button(texts::saveImage, "TallennaKuva", &ChartWindow::saveImage);
+    needRows_.push_back(button(texts::saveRun, "TallennaAjo", &ChartWindow::saveRun));
+    button(texts::openRun, "AvaaAjo", &ChartWindow::openRun);
+    needRows_.push_back(button(texts::saveReport, "TallennaRaportti", &ChartWindow::saveReport));
+    needRows_.push_back(button(texts::print, "Tulosta", &ChartWindow::print));
     buttons->addStretch();
-    buttons->addWidget(about);
+    button(texts::about, "Tietoja", &ChartWindow::showAbout);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     layout->addLayout(buttons);
 
-    connect(copy, &QPushButton::clicked, this, &ChartWindow::copyTable);
-    connect(save, &QPushButton::clicked, this, &ChartWindow::saveImage);
-    connect(about, &QPushButton::clicked, this, &ChartWindow::showAbout);
     auto* copyKey = new QShortcut(QKeySequence::Copy, this);
     connect(copyKey, &QShortcut::activated, this, &ChartWindow::copyTable);
     connect(tabs_, &QTabWidget::currentChanged, this, &ChartWindow::draw);
@@ -217,13 +230,29 @@ QString ChartWindow::text(std::string_view finnish) const {
     return qtext(wording_(finnish));
 }
 
-void ChartWindow::present(const SeriesRecord& record, int level, When when) {
+void ChartWindow::present(const SeriesRecord& record, const Play& play, When when,
+                          std::optional<std::uint64_t> seed) {
     if (when == When::due && drawn_.isValid() && drawn_.elapsed() < drawingInterval) {
         return;
     }
     record_ = record;
-    level_ = level;
+    play_ = play;
+    level_ = play.level;
+    seed_ = seed;
     draw();
+}
+
+// The exact laws for a file or a report: worked out here, a fraction of a second, when their
+// thread has not yet given them.
+const odds::SessionLaws* ChartWindow::lawsAtHand() {
+    if (!isLevel(level_)) {
+        return nullptr;
+    }
+    if (const odds::SessionLaws* laws = laws_.laws(level_).laws) {
+        return laws;
+    }
+    worked_ = odds::sessionLaws(level_);
+    return &worked_;
 }
 
 void ChartWindow::draw() {
@@ -235,6 +264,9 @@ void ChartWindow::draw() {
         lawsPending_.start();
     }
     lawsNotice_->setVisible(answer.unavailable);  // the next drawing asks again
+    for (QPushButton* button : needRows_) {
+        button->setEnabled(isLevel(level_) && record_.rows() > 0);
+    }
     switch (tabs_->currentIndex()) {
         case payoutTab:
             drawPayout();
@@ -387,12 +419,13 @@ void ChartWindow::copyTable() {
 }
 
 void ChartWindow::saveImage() {
-    auto* dialog = new QFileDialog(this, text(texts::saveImage), QStringLiteral("zarno-kaavio.png"),
-                                   text(texts::imageFiles));
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QFileDialog::fileSelected, this, &ChartWindow::saveImageTo);
-    dialog->open();
+    askForFile(this, FileUse::save, text(texts::saveImage), QStringLiteral("zarno-kaavio.png"),
+               text(texts::imageFiles), [this](const QString& file) { saveImageTo(file); });
+}
+
+// A failure, told with the system's reason on a line of its own.
+void ChartWindow::tell(std::string_view what, const QString& reason) {
+    openMessage(this, text(what) + '\n' + reason);
 }
 
 // Encoded in memory first, so that only a whole image ever replaces a file.
@@ -407,8 +440,137 @@ void ChartWindow::saveImageTo(const QString& file) {
         reason = writeWholeFile(withSuffix(file, QStringLiteral("png")), png);
     }
     if (!reason.isEmpty()) {
-        openMessage(this, text(texts::imageNotSaved) + '\n' + reason);
+        tell(texts::imageNotSaved, reason);
     }
+}
+
+void ChartWindow::saveRun() {
+    askForFile(this, FileUse::save, text(texts::saveRun), QStringLiteral("zarno-ajo.json"),
+               text(texts::runFiles), [this](const QString& file) { saveRunTo(file); });
+}
+
+void ChartWindow::saveRunTo(const QString& file) {
+    const std::string document = runDocument(play_, seed_, record_, lawsAtHand());
+    const QString reason =
+        writeWholeFile(withSuffix(file, QStringLiteral("json")),
+                       QByteArray(document.data(), static_cast<qsizetype>(document.size())));
+    if (!reason.isEmpty()) {
+        tell(texts::runNotSaved, reason);
+    }
+}
+
+void ChartWindow::openRun() {
+    askForFile(this, FileUse::open, text(texts::openRun), QString(), text(texts::runFiles),
+               [this](const QString& file) { openRunFrom(file); });
+}
+
+ChartWindow* ChartWindow::openRunFrom(const QString& file) {
+    // A run is a few hundred kilobytes; a file far larger is not one.
+    constexpr qint64 largestRun = 64 * 1024 * 1024;
+    QFile source(file);
+    if (!source.open(QIODevice::ReadOnly)) {
+        tell(texts::runNotOpened, source.errorString());
+        return nullptr;
+    }
+    const QByteArray bytes = source.read(largestRun + 1);
+    const auto read = readRunDocument(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (const auto* error = std::get_if<DocumentError>(&read)) {
+        tell(texts::runNotOpened, whyNotOpened(*error));
+        return nullptr;
+    }
+    const SavedRun& run = std::get<SavedRun>(read);
+    auto* opened = new ChartWindow(wording_, {}, this);
+    opened->setAttribute(Qt::WA_DeleteOnClose);
+    opened->setWindowTitle(QFileInfo(file).fileName() + QStringLiteral(" – ") +
+                           text(texts::chartTitle));
+    opened->setWindowIcon(windowIcon());
+    opened->tabs_->setCurrentIndex(tabs_->currentIndex());
+    opened->present(run.record, run.play, When::now, run.seed);
+    opened->show();
+    return opened;
+}
+
+QString ChartWindow::whyNotOpened(const DocumentError& error) const {
+    switch (error.kind) {
+        case DocumentError::Kind::notJson:
+            return text(texts::notJson);
+        case DocumentError::Kind::notARun:
+            return text(texts::notARun);
+        case DocumentError::Kind::newer:
+            return qtext(filled(wording_(texts::newerRun), {std::to_string(error.version),
+                                                            std::to_string(runDocumentVersion)}));
+        case DocumentError::Kind::damaged:
+            break;
+    }
+    return qtext(filled(wording_(texts::damagedRun), {error.where}));
+}
+
+void ChartWindow::saveReport() {
+    askForFile(this, FileUse::save, text(texts::saveReport), QStringLiteral("zarno-raportti.pdf"),
+               text(texts::reportFiles), [this](const QString& file) { saveReportTo(file); });
+}
+
+// Made in memory first, so that only a whole report ever replaces a file.
+void ChartWindow::saveReportTo(const QString& file) {
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setTitle(windowTitle());
+    writer.setCreator(QStringLiteral("Zarno " ZARNO_VERSION));
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    QString reason;
+    if (!writeReport(writer)) {
+        reason = buffer.errorString();
+    } else {
+        buffer.close();
+        reason = writeWholeFile(withSuffix(file, QStringLiteral("pdf")), pdf);
+    }
+    if (!reason.isEmpty()) {
+        tell(texts::reportNotSaved, reason);
+    }
+}
+
+void ChartWindow::print() {
+    auto* printer = new QPrinter(QPrinter::HighResolution);
+    printer->setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    auto* dialog = new QPrintDialog(printer, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, printer] { writeReport(*printer); });
+    connect(dialog, &QObject::destroyed, this, [printer] { delete printer; });
+    dialog->open();
+}
+
+// Every tab drawn afresh, whichever shows, and a page for each.
+bool ChartWindow::writeReport(QPagedPaintDevice& device) {
+    const odds::SessionLaws* laws = lawsAtHand();
+    drawPayout();
+    drawHits();
+    drawPlayers(laws);
+    const char separator = wording_.separator();
+    std::string numbers;
+    for (int i = 0; i < std::clamp(play_.level, 0, numberBoxes); ++i) {
+        numbers.append(i > 0 ? ", " : "")
+            .append(std::to_string(play_.numbers[static_cast<std::size_t>(i)]));
+    }
+    const QStringList head = {
+        QStringLiteral("Zarno " ZARNO_VERSION),
+        qtext(filled(wording_(texts::playLine), {std::to_string(level_), numbers})),
+        qtext(filled(wording_(texts::rowsLine),
+                     {formatNumber(record_.rows(), rowCounterPattern, separator)})),
+        qtext(
+            filled(wording_(texts::dateLine),
+                   {QLocale().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString()})),
+        seed_ ? qtext(filled(wording_(texts::repeatable), {std::to_string(*seed_)}))
+              : text(texts::notRepeatable)};
+    return paintReport(
+        device, head,
+        {{tabs_->tabText(payoutTab), plots_[payoutTab], payoutTable(record_, level_, wording_)},
+         {tabs_->tabText(hitsTab), plots_[hitsTab], hitsTable(record_, level_, wording_)},
+         {tabs_->tabText(playersTab), plots_[playersTab],
+          playersTable(record_, level_, laws, wording_)}});
 }
 
 // The version, the copyright and the licence, as the GPL asks of an interactive program; Qt's

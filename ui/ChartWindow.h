@@ -5,8 +5,10 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 #include "core/chart/ChartTables.h"
+#include "core/document/RunDocument.h"
 #include "core/engine/StartThread.h"
 #include "core/odds/SessionLawCache.h"
 #include "core/series/SeriesRecord.h"
@@ -15,6 +17,8 @@
 class QComboBox;
 class QCustomPlot;
 class QLabel;
+class QPagedPaintDevice;
+class QPushButton;
 class QTabWidget;
 class QTableWidget;
 
@@ -22,7 +26,8 @@ namespace zarno {
 
 // The lesson of the series drawn: the payout's funnel, the hit shares against the exact law, and
 // what sessions of N rows do to a player, each a chart over a table of the same figures. It is
-// given what the series has shown and the level to show, as values.
+// given what the series has shown and the play, as values. It saves the run and opens saved
+// ones, each into a window of its own, and makes a report of it, on paper or as a PDF.
 class ChartWindow : public QWidget {
     Q_OBJECT
 
@@ -33,11 +38,13 @@ public:
     explicit ChartWindow(const Wording& wording, StartThread lawsThread = {},
                          QWidget* parent = nullptr);
 
-    // Draws the visible tab from the record, at the level given: the series' own, or the one
-    // chosen before it has a row. While rows are drawn the window asks once a frame, which the
-    // chart follows less often, since drawing it costs milliseconds; at once when the run stops.
+    // Draws the visible tab from the record, of the play given: its level is the series' own, or
+    // the one chosen before the series has a row. While rows are drawn the window asks once a
+    // frame, which the chart follows less often, since drawing it costs milliseconds; at once when
+    // the run stops. `seed` repeats the run, where one can.
     enum class When { due, now };
-    void present(const SeriesRecord& record, int level, When when = When::now);
+    void present(const SeriesRecord& record, const Play& play, When when = When::now,
+                 std::optional<std::uint64_t> seed = std::nullopt);
 
     QTabWidget* tabs() const { return tabs_; }
     QTableWidget* table(Tab tab) const { return tables_[tab]; }
@@ -52,6 +59,17 @@ public:
     // Saves the visible chart as a PNG image, ".png" added to a name without a suffix; tells why
     // when it cannot, and then leaves a file of that name as it was.
     void saveImageTo(const QString& file);
+    // The run as the command line writes it, ".json" added to a name without a suffix.
+    void saveRun();
+    void saveRunTo(const QString& file);
+    // Opens a saved run into a window of its own, titled with the file's name; a file that is not
+    // such a run is refused with a message that says what is wrong.
+    void openRun();
+    ChartWindow* openRunFrom(const QString& file);
+    // The report: the play, the rows, the date and the version, and a page a tab.
+    void saveReport();
+    void saveReportTo(const QString& file);
+    void print();
     void showAbout();
 
 private:
@@ -61,19 +79,27 @@ private:
     void drawPayout();
     void drawHits();
     void drawPlayers(const odds::SessionLaws* laws);
+    const odds::SessionLaws* lawsAtHand();
+    bool writeReport(QPagedPaintDevice& device);
+    QString whyNotOpened(const DocumentError& error) const;
+    void tell(std::string_view what, const QString& reason);
     void fill(QTableWidget* table, const Table& content);
 
     const Wording& wording_;
     SeriesRecord record_;  // what it draws
+    Play play_;
     int level_ = 0;
+    std::optional<std::uint64_t> seed_;
     odds::SessionLawCache laws_;
-    QTimer lawsPending_;   // draws again once the exact laws are worked out
-    QElapsedTimer drawn_;  // since the chart was last drawn
+    odds::SessionLaws worked_;  // laws worked out on this thread for a file or a report
+    QTimer lawsPending_;        // draws again once the exact laws are worked out
+    QElapsedTimer drawn_;       // since the chart was last drawn
     QTabWidget* tabs_ = nullptr;
     QComboBox* sessionLength_ = nullptr;
     QLabel* lawsNotice_ = nullptr;
     std::array<QCustomPlot*, 3> plots_{};
     std::array<QTableWidget*, 3> tables_{};
+    std::vector<QPushButton*> needRows_;  // of no use before a row
 };
 
 }  // namespace zarno

@@ -23,9 +23,9 @@
 #include "platform/qt/QtText.h"
 #include "platform/qt/Translations.h"
 #include "ui/ChartWindow.h"
+#include "ui/Dialogs.h"
 #include "ui/Icon.h"
 #include "ui/Layout.h"
-#include "ui/Messages.h"
 #include "ui/RunLooks.h"
 
 namespace zarno {
@@ -219,7 +219,7 @@ void Zarno::cmdKaavio_Click() {
     chart_->show();
     chart_->raise();
     chart_->activateWindow();
-    chart_->present(series_.record(), chartLevel());
+    chart_->present(series_.record(), chartPlay());
 }
 
 void Zarno::transitioned(std::optional<Refusal> refusal) {
@@ -273,7 +273,7 @@ Tick Zarno::tick(Series::Deadline deadline, bool frame) {
     if (frame || stopped) {
         presentCaptions();
         if (chart_ && chart_->isVisible()) {
-            chart_->present(series_.record(), chartLevel(),
+            chart_->present(series_.record(), chartPlay(),
                             stopped ? ChartWindow::When::now : ChartWindow::When::due);
         }
     }
@@ -360,15 +360,15 @@ Entries Zarno::entries() const {
     return read;
 }
 
-// The series' own level once it has shown rows; before, the level the level box names.
-int Zarno::chartLevel() const {
-    const SeriesRecord& record = series_.record();
-    if (record.rows() > 0) {
-        return record.level();
+// The series' own play once it has shown rows; before, the level the level box names.
+Play Zarno::chartPlay() const {
+    Play play = series_.snapshot().play;
+    if (series_.record().rows() == 0) {
+        const std::optional<double> level = levelValue();
+        const int floored = level ? floorToInt16(*level) : 0;
+        play.level = isLevel(floored) ? floored : 0;
     }
-    const std::optional<double> level = levelValue();
-    const int floored = level ? floorToInt16(*level) : 0;
-    return isLevel(floored) ? floored : 0;
+    return play;
 }
 
 QPushButton* Zarno::button(Control control) const {

@@ -83,9 +83,9 @@ private:
     // What the form holds, read when a run starts or continues.
     std::optional<double> levelValue() const;
     Entries entries() const;
-    // The level the chart shows: the series' own, or before it has a row the one the level box
-    // names.
-    int chartLevel() const;
+    // The play the chart shows: the series' own, or before it has a row one of the level the level
+    // box names.
+    Play chartPlay() const;
     // After a transition: the controls as its state has them, and a tick, so that a stopped run
     // presents its last figures at once.
     void transitioned(std::optional<Refusal> refusal = std::nullopt);

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -57,6 +59,9 @@ private slots:
     void copiesTheTableSavesTheChartAndTellsAboutItself();
     void aFailedSaveSaysWhyAndKeepsTheOldFile();
     void saysWhenTheExactLawsAreUnavailable();
+    void aSavedRunOpensAsItWasSaved();
+    void aFileThatIsNoRunIsRefused();
+    void theReportHasAPageATab();
 };
 
 void ChartTest::theButtonOpensTheWindowAndRaisesIt() {
@@ -112,7 +117,7 @@ void ChartTest::tablesFollowAKnownSeriesUntilStartOver() {
     QCOMPARE(headers(players).first(), QStringLiteral("Rivejä pelaajalla"));
     QCOMPARE(row(players, 1).mid(0, 2), QStringList({"10", "20 000"}));
     QCOMPARE(row(players, 1).last(), QStringLiteral("-4.49"));  // 10 (E - 1)
-    QTRY_VERIFY(!row(players, 2).at(3).isEmpty());              // the exact law, once worked out
+    QTRY_VERIFY(!row(players, 2).value(3).isEmpty());           // the exact law, once worked out
     QCOMPARE(row(players, 2).at(5), QStringLiteral("-24"));
     QVERIFY(!chart->lawsNotice()->isVisible());
 
@@ -198,13 +203,103 @@ void ChartTest::saysWhenTheExactLawsAreUnavailable() {
     ChartWindow chart(wording, failing);
     chart.show();
     showTab(&chart, ChartWindow::playersTab);
-    chart.present(SeriesRecord{}, 2);
+    chart.present(SeriesRecord{}, playOfFirst(2));
     QVERIFY(chart.lawsNotice()->isVisible());
-    QVERIFY(row(chart.table(ChartWindow::playersTab), 2).at(3).isEmpty());
+    QVERIFY(row(chart.table(ChartWindow::playersTab), 2).value(3).isEmpty());
     fail = false;
-    chart.present(SeriesRecord{}, 2);
+    chart.present(SeriesRecord{}, playOfFirst(2));
     QVERIFY(!chart.lawsNotice()->isVisible());
-    QTRY_VERIFY(!row(chart.table(ChartWindow::playersTab), 2).at(3).isEmpty());
+    QTRY_VERIFY(!row(chart.table(ChartWindow::playersTab), 2).value(3).isEmpty());
+}
+
+// Saved and opened again, a run shows every tab's table as it was, in a window titled with its
+// file's name.
+void ChartTest::aSavedRunOpensAsItWasSaved() {
+    Harness h(2026);
+    playLevel(h.window, 6);
+    h.startStepwise();
+    h.pauseAt(54'321);
+    ChartWindow* chart = openChart(h);
+    showTab(chart, ChartWindow::playersTab);
+    QTRY_VERIFY(!row(chart->table(ChartWindow::playersTab), 2).value(3).isEmpty());
+    QTemporaryDir folder;
+    chart->saveRunTo(folder.filePath("ajo"));
+    const QString file = folder.filePath("ajo.json");
+    QVERIFY(QFile::exists(file));
+    ChartWindow* opened = chart->openRunFrom(file);
+    QVERIFY(opened && opened->isVisible());
+    QCOMPARE(opened->windowTitle(), QString::fromUtf8("ajo.json – Zarno – kaavio"));
+    for (const auto tab : {ChartWindow::payoutTab, ChartWindow::hitsTab, ChartWindow::playersTab}) {
+        showTab(chart, tab);
+        showTab(opened, tab);
+        QTRY_COMPARE(row(opened->table(tab), 2), row(chart->table(tab), 2));
+        for (int r = 0; r < chart->table(tab)->rowCount(); ++r) {
+            QCOMPARE(row(opened->table(tab), r), row(chart->table(tab), r));
+        }
+    }
+}
+
+// Not JSON, cut short, not a run, from a newer Zarno, damaged: each is refused with what is wrong,
+// and no window opens.
+void ChartTest::aFileThatIsNoRunIsRefused() {
+    Harness h;
+    ChartWindow* chart = openChart(h);
+    QTemporaryDir folder;
+    const struct {
+        QByteArray content;
+        const char* says;
+    } cases[] = {
+        {"", "JSON"},
+        {"{\"format\": \"zarno-run\", \"version\": 1, \"level\": 3", "JSON"},
+        {"{\"format\": \"other\"}", "Zarnon ajo"},
+        {"{\"format\": \"zarno-run\", \"version\": 7}", "(muoto 7)"},
+        {"{\"format\": \"zarno-run\", \"version\": 1, \"level\": 12}", "kenttä level"},
+    };
+    for (const auto& c : cases) {
+        QFile file(folder.filePath("ajo.json"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(c.content);
+        file.close();
+        QVERIFY(!chart->openRunFrom(file.fileName()));
+        auto* box = chart->findChild<QMessageBox*>();
+        QVERIFY(box);
+        QVERIFY2(box->text().startsWith(QStringLiteral("Ajoa ei voitu avata.\n")) &&
+                     box->text().contains(QString::fromUtf8(c.says)),
+                 qPrintable(box->text()));
+        delete box;
+    }
+    QVERIFY(!chart->openRunFrom(folder.filePath("ei-ole.json")));
+    QVERIFY(chart->findChildren<ChartWindow*>().isEmpty());
+}
+
+// A PDF, a page a tab, each with its table; the play, the rows and the version at the top.
+void ChartTest::theReportHasAPageATab() {
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) {
+        QSKIP("pdftotext (poppler-utils) reads the report");
+    }
+    Harness h(2026);
+    playLevel(h.window, 2);
+    h.startStepwise();
+    h.pauseAt(200'000);
+    ChartWindow* chart = openChart(h);
+    QTemporaryDir folder;
+    chart->saveReportTo(folder.filePath("raportti"));
+    QProcess reader;
+    reader.start(pdftotext, {QStringLiteral("-layout"), folder.filePath("raportti.pdf"), "-"});
+    QVERIFY(reader.waitForFinished(30'000));
+    const QStringList pages = QString::fromUtf8(reader.readAllStandardOutput()).split('\f');
+    QCOMPARE(pages.size(), 4);  // three pages, and what follows the last
+    const QStringList expected[] = {{"Palautus", "200 000", "54.96", "55.07"},
+                                    {"Osumat", "15703", "Poikkeama"},
+                                    {"Pelaajat", "20 000", "-4.49"}};
+    for (int p = 0; p < 3; ++p) {
+        for (const QString& text : QStringList{"Zarno " ZARNO_VERSION, "Taso 2, numerot 1, 2",
+                                               "Rivejä: 200 000", "Ajoa ei voi toistaa"} +
+                                       expected[p]) {
+            QVERIFY2(pages[p].contains(text), qPrintable(text + " on page " + QString::number(p)));
+        }
+    }
 }
 
 }  // namespace zarno::test

@@ -15,8 +15,8 @@
 #include "gui/GuiHarness.h"
 #include "platform/NumberFormat.h"
 #include "platform/qt/Translations.h"
+#include "ui/Dialogs.h"
 #include "ui/Layout.h"
-#include "ui/Messages.h"
 
 namespace zarno::test {
 namespace {

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QString>
+
+#include <functional>
+
 class QMessageBox;
-class QString;
 class QWidget;
 
+// The program's dialogs. Each is modal to its window alone and returns to the event loop at once.
 namespace zarno {
 
 // Opens one of the program's messages over `window` and returns at once: plain text with the
@@ -14,5 +18,10 @@ QMessageBox* openMessage(QWidget* window, const QString& text);
 // Qt's own notice of its version and licences, as Qt itself shows it and in the user's language
 // by Qt's own translations, but opened as above: Qt's function would run a loop of its own.
 QMessageBox* openAboutQt(QWidget* window);
+
+// Asks for a file to save to or to open; `chosen` gets it once the user has chosen one.
+enum class FileUse { save, open };
+void askForFile(QWidget* window, FileUse use, const QString& title, const QString& suggested,
+                const QString& filter, std::function<void(const QString&)> chosen);
 
 }  // namespace zarno

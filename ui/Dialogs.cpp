@@ -1,6 +1,7 @@
-#include "ui/Messages.h"
+#include "ui/Dialogs.h"
 
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPixmap>
 
@@ -59,6 +60,16 @@ QMessageBox* openAboutQt(QWidget* window) {
     }
     box->open();
     return box;
+}
+
+void askForFile(QWidget* window, FileUse use, const QString& title, const QString& suggested,
+                const QString& filter, std::function<void(const QString&)> chosen) {
+    auto* dialog = new QFileDialog(window, title, suggested, filter);
+    dialog->setAcceptMode(use == FileUse::save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog->setFileMode(use == FileUse::save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &QFileDialog::fileSelected, window, std::move(chosen));
+    dialog->open();
 }
 
 }  // namespace zarno

@@ -1,0 +1,91 @@
+#include "ui/Report.h"
+
+#include <QFontMetrics>
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+#include <algorithm>
+
+#include <qcustomplot.h>
+
+#include "platform/qt/QtText.h"
+
+namespace zarno {
+namespace {
+
+// The table's columns, each as wide as its widest text, the figures to the right.
+void paintTable(QPainter& painter, const Table& table, int top, int width) {
+    const QFontMetrics metrics(painter.font());
+    const int gap = metrics.horizontalAdvance(QStringLiteral("  "));
+    std::vector<int> widths(table.headers.size());
+    for (std::size_t c = 0; c < widths.size(); ++c) {
+        widths[c] = metrics.horizontalAdvance(qtext(table.headers[c]));
+        for (const auto& row : table.rows) {
+            widths[c] = std::max(widths[c], metrics.horizontalAdvance(qtext(row[c])));
+        }
+    }
+    const auto line = [&](const std::vector<std::string>& cells, int y) {
+        int x = 0;
+        for (std::size_t c = 0; c < cells.size() && x < width; ++c) {
+            painter.drawText(QRect(x, y, widths[c], metrics.height()),
+                             Qt::AlignRight | Qt::AlignVCenter, qtext(cells[c]));
+            x += widths[c] + gap;
+        }
+    };
+    int y = top;
+    line(table.headers, y);
+    painter.drawLine(0, y + metrics.height(), width, y + metrics.height());
+    for (const auto& row : table.rows) {
+        y += metrics.lineSpacing();
+        line(row, y + metrics.height() / 4);
+    }
+}
+
+}  // namespace
+
+bool paintReport(QPagedPaintDevice& device, const QStringList& head,
+                 const std::vector<ReportPage>& pages) {
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        return false;
+    }
+    // The page laid out as 600 units wide, a unit about a point; fonts are sized in units, so
+    // that they follow the scale whatever the device's resolution.
+    const QRect page = painter.viewport();
+    const double scale = page.width() / 600.0;
+    painter.scale(scale, scale);
+    const int width = 600;
+    const int height = static_cast<int>(page.height() / scale);
+    QFont font = painter.font();
+    font.setPixelSize(9);
+    QFont heading = font;
+    heading.setPixelSize(14);
+    heading.setBold(true);
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+        if (p > 0) {
+            device.newPage();
+        }
+        painter.setFont(font);
+        const QFontMetrics metrics(font);
+        int y = 0;
+        for (const QString& line : head) {
+            painter.drawText(QRect(0, y, width, metrics.height()), Qt::AlignLeft, line);
+            y += metrics.lineSpacing();
+        }
+        y += metrics.lineSpacing();
+        painter.setFont(heading);
+        const QFontMetrics headingMetrics(heading);
+        painter.drawText(QRect(0, y, width, headingMetrics.height()), Qt::AlignLeft,
+                         pages[p].title);
+        y += headingMetrics.lineSpacing();
+        painter.setFont(font);
+        // The chart as the window draws it, at three times the page's units for print.
+        const int chartHeight = height * 2 / 5;
+        const QPixmap chart = pages[p].plot->toPixmap(width, chartHeight, 3.0);
+        painter.drawPixmap(QRect(0, y, width, chartHeight), chart);
+        paintTable(painter, pages[p].table, y + chartHeight + metrics.lineSpacing(), width);
+    }
+    return painter.end();
+}
+
+}  // namespace zarno
