@@ -25,7 +25,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# The header-only libraries (pcg-cpp, Boost.Math) are the host's; they are searched after the
+# The header-only libraries (pcg-cpp, Boost.Math, nlohmann's JSON, CLI11) are the host's; they are searched after the
 # target's system headers, so that those always win.
 set(CMAKE_CXX_FLAGS_INIT "-idirafter /usr/include")
 # The compiler's runtime linked in, so a test program runs under wine on its own.
