@@ -28,6 +28,7 @@
 
 #include "bench/AllocationCounter.h"
 #include "bench/BenchPlay.h"
+#include "bench/EngineRate.h"
 #include "bench/Figures.h"
 #include "core/engine/DrawGenerator.h"
 #include "core/engine/RowEngine.h"
@@ -253,44 +254,6 @@ double oneThreadRowsPerSecond(int level) {
     const double seconds = secondsSince(start);
     std::printf("(checksum %d)\n", hits[999]);
     return rows / seconds;
-}
-
-// The engine with all its workers and a consumer that commits every row in stretches of 1000 and,
-// like the window, sleeps until the engine wakes it when none is ready.
-double engineRowsPerSecond(int level, std::int64_t rows) {
-    SystemClock clock;
-    RowEngine engine(clock, freshSeed(clock));
-    std::mutex mutex;
-    std::condition_variable woken;
-    bool wake = false;
-    engine.setWake([&] {
-        {
-            std::lock_guard lock(mutex);
-            wake = true;
-        }
-        woken.notify_one();
-    });
-    Row last{};
-    HitCounts counts{};
-    engine.beginSeries(benchPlay(level));
-    const auto start = Clock::now();
-    for (std::int64_t done = 0; done < rows;) {
-        const auto hits = engine.ready(1000);
-        if (hits.empty()) {
-            std::unique_lock lock(mutex);
-            woken.wait_for(lock, std::chrono::milliseconds(1), [&] { return wake; });
-            wake = false;
-            continue;
-        }
-        for (const std::uint8_t h : hits) {
-            ++counts[h];
-        }
-        engine.commit(hits.size(), last);
-        done += static_cast<std::int64_t>(hits.size());
-    }
-    const double seconds = secondsSince(start);
-    engine.setWake({});
-    return static_cast<double>(rows) / seconds;
 }
 
 double peakResidentMegabytes() {
