@@ -34,8 +34,9 @@ std::string slurp(const std::string& path) {
     return content.str();
 }
 
+// A file of this test process's own: CTest runs the tests side by side.
 std::string scratch(const std::string& name) {
-    return ::testing::TempDir() + "zarno-cli-" + name;
+    return ::testing::TempDir() + "zarno-cli-" + std::to_string(getpid()) + "-" + name;
 }
 
 struct Ran {
