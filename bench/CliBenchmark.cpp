@@ -46,8 +46,8 @@ double cliRowsPerSecond(std::int64_t rows, SeriesRecord& record) {
     std::FILE* nowhere = std::fopen("/dev/null", "w");
     cli::ProgressLine progress(nowhere, rows, Wording('.'));
     const auto start = Clock::now();
-    record = cli::drawRows(requestFor(rows), [&](std::int64_t drawn) { progress.update(drawn); })
-                 .record;
+    record =
+        cli::drawRows(requestFor(rows), [&](std::int64_t drawn) { progress.update(drawn); }).record;
     const double seconds = millisecondsSince(start) / 1000;
     progress.finish();
     std::fclose(nowhere);
@@ -101,8 +101,8 @@ int main(int argc, char** argv) {
     QFile saved(file);
     saved.open(QIODevice::ReadOnly);
     const QByteArray bytes = saved.readAll();
-    const auto read =
-        readRunDocument(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const auto read = readRunDocument(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     const double reading = millisecondsSince(start);
     if (!std::holds_alternative<SavedRun>(read)) {
         std::fprintf(stderr, "the saved run does not read back\n");
