@@ -237,7 +237,6 @@ void ChartWindow::present(const SeriesRecord& record, const Play& play, When whe
     }
     record_ = record;
     play_ = play;
-    level_ = play.level;
     seed_ = seed;
     draw();
 }
@@ -245,13 +244,13 @@ void ChartWindow::present(const SeriesRecord& record, const Play& play, When whe
 // The exact laws for a file or a report: worked out here, a fraction of a second, when their
 // thread has not yet given them.
 const odds::SessionLaws* ChartWindow::lawsAtHand() {
-    if (!isLevel(level_)) {
+    if (!isLevel(play_.level)) {
         return nullptr;
     }
-    if (const odds::SessionLaws* laws = laws_.laws(level_).laws) {
+    if (const odds::SessionLaws* laws = laws_.laws(play_.level).laws) {
         return laws;
     }
-    worked_ = odds::sessionLaws(level_);
+    worked_ = odds::sessionLaws(play_.level);
     return &worked_;
 }
 
@@ -259,13 +258,13 @@ void ChartWindow::draw() {
     drawn_.start();
     // Asked for whatever the tab, so that the laws are in hand by the time the players' tab is.
     const odds::SessionLawCache::Answer answer =
-        isLevel(level_) ? laws_.laws(level_) : odds::SessionLawCache::Answer{};
-    if (isLevel(level_) && !answer.laws && !answer.unavailable) {
+        isLevel(play_.level) ? laws_.laws(play_.level) : odds::SessionLawCache::Answer{};
+    if (isLevel(play_.level) && !answer.laws && !answer.unavailable) {
         lawsPending_.start();
     }
     lawsNotice_->setVisible(answer.unavailable);  // the next drawing asks again
     for (QPushButton* button : needRows_) {
-        button->setEnabled(isLevel(level_) && record_.rows() > 0);
+        button->setEnabled(isLevel(play_.level) && record_.rows() > 0);
     }
     switch (tabs_->currentIndex()) {
         case payoutTab:
@@ -283,9 +282,9 @@ void ChartWindow::draw() {
 }
 
 void ChartWindow::drawPayout() {
-    fill(tables_[payoutTab], payoutTable(record_, level_, wording_));
+    fill(tables_[payoutTab], payoutTable(record_, play_.level, wording_));
     QCustomPlot* plot = plots_[payoutTab];
-    const chart::PayoutFigure figure = chart::payoutFigure(record_, level_);
+    const chart::PayoutFigure figure = chart::payoutFigure(record_, play_.level);
     QVector<double> rows, low2, high2, low3, high3, expected;
     for (const chart::FunnelPoint& point : figure.funnel) {
         rows << point.rows;
@@ -314,16 +313,16 @@ void ChartWindow::drawPayout() {
 }
 
 void ChartWindow::drawHits() {
-    fill(tables_[hitsTab], hitsTable(record_, level_, wording_));
+    fill(tables_[hitsTab], hitsTable(record_, play_.level, wording_));
     QCustomPlot* plot = plots_[hitsTab];
     auto* exact = qobject_cast<QCPBars*>(plot->plottable(0));
     exact->data()->clear();
     plot->graph(observedShares)->data()->clear();
     plot->graph(strayingShares)->data()->clear();
-    if (isLevel(level_)) {
-        plot->xAxis->setRange(-0.6, level_ + 0.6);
+    if (isLevel(play_.level)) {
+        plot->xAxis->setRange(-0.6, play_.level + 0.6);
     }
-    for (const chart::HitFigure& bar : chart::hitsFigure(record_, level_)) {
+    for (const chart::HitFigure& bar : chart::hitsFigure(record_, play_.level)) {
         exact->addData(bar.hits, bar.exact);
         if (bar.observed) {
             plot->graph(bar.strays ? strayingShares : observedShares)
@@ -334,7 +333,7 @@ void ChartWindow::drawHits() {
 }
 
 void ChartWindow::drawPlayers(const odds::SessionLaws* laws) {
-    fill(tables_[playersTab], playersTable(record_, level_, laws, wording_));
+    fill(tables_[playersTab], playersTable(record_, play_.level, laws, wording_));
     QCustomPlot* plot = plots_[playersTab];
     auto* observed = qobject_cast<QCPBars*>(plot->plottable(0));
     auto* exact = qobject_cast<QCPBars*>(plot->plottable(1));
@@ -557,7 +556,7 @@ bool ChartWindow::writeReport(QPagedPaintDevice& device) {
     }
     const QStringList head = {
         QStringLiteral("Zarno " ZARNO_VERSION),
-        qtext(filled(wording_(texts::playLine), {std::to_string(level_), numbers})),
+        qtext(filled(wording_(texts::playLine), {std::to_string(play_.level), numbers})),
         qtext(filled(wording_(texts::rowsLine),
                      {formatNumber(record_.rows(), rowCounterPattern, separator)})),
         qtext(
@@ -567,10 +566,11 @@ bool ChartWindow::writeReport(QPagedPaintDevice& device) {
               : text(texts::notRepeatable)};
     return paintReport(
         device, head,
-        {{tabs_->tabText(payoutTab), plots_[payoutTab], payoutTable(record_, level_, wording_)},
-         {tabs_->tabText(hitsTab), plots_[hitsTab], hitsTable(record_, level_, wording_)},
+        {{tabs_->tabText(payoutTab), plots_[payoutTab],
+          payoutTable(record_, play_.level, wording_)},
+         {tabs_->tabText(hitsTab), plots_[hitsTab], hitsTable(record_, play_.level, wording_)},
          {tabs_->tabText(playersTab), plots_[playersTab],
-          playersTable(record_, level_, laws, wording_)}});
+          playersTable(record_, play_.level, laws, wording_)}});
 }
 
 // The version, the copyright and the licence, as the GPL asks of an interactive program; Qt's

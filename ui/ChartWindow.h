@@ -87,8 +87,7 @@ private:
 
     const Wording& wording_;
     SeriesRecord record_;  // what it draws
-    Play play_;
-    int level_ = 0;
+    Play play_;            // its level is the one shown
     std::optional<std::uint64_t> seed_;
     odds::SessionLawCache laws_;
     odds::SessionLaws worked_;  // laws worked out on this thread for a file or a report

@@ -305,7 +305,7 @@ void Zarno::showMessage(const QString& text) {
 void Zarno::presentCaptions() {
     const SeriesSnapshot now = series_.snapshot();
     const int level = now.play.level;
-    if (now.shown && (now.shown != presented_.shown || level != presentedLevel_)) {
+    if (now.shown && (now.shown != presented_.shown || level != presented_.play.level)) {
         const Tally& shown = *now.shown;
         writeWinningsCaption(caption_, shown.winnings, shown.rows, wording_);
         label(LabelId::winnings(level))->setText(qtext(caption_));
@@ -329,7 +329,6 @@ void Zarno::presentCaptions() {
         label(LabelId::rowCounter())->setText(qtext(caption_));
     }
     presented_ = now;
-    presentedLevel_ = level;
 }
 
 // The call is queued by name, so that nothing a worker thread writes crosses to the window's

@@ -107,8 +107,7 @@ private:
     QPointer<QMessageBox> message_;
     std::unique_ptr<ChartWindow> chart_;
     SeriesSnapshot presented_;  // what the captions show
-    int presentedLevel_ = 0;
-    std::string caption_;  // reused for every caption
+    std::string caption_;       // reused for every caption
     bool shown_ = false;
 };
 

@@ -95,7 +95,6 @@ public:
     SeriesSnapshot snapshot() const;
     // What the series has shown, for the chart: refreshed with the captions' figures.
     const SeriesRecord& record() const { return record_; }
-    std::int64_t limit() const { return rowLimit_; }
 
 private:
     // Where the series stands in its pass.
