@@ -45,33 +45,18 @@ void appendTable(std::string& out, std::string_view heading, const Table& table)
     }
 }
 
-std::string numbersText(const Play& play) {
-    std::string text;
-    for (int i = 0; i < play.level; ++i) {
-        text.append(i > 0 ? ", " : "")
-            .append(std::to_string(play.numbers[static_cast<std::size_t>(i)]));
-    }
-    return text;
-}
-
 std::string runText(const Request& request, const Drawn& drawn, const odds::SessionLaws& laws,
                     const Wording& wording) {
     const SeriesRecord& record = drawn.record;
     const int level = request.play.level;
-    const char separator = wording.separator();
     std::string out = "Zarno " ZARNO_VERSION "\n";
-    out.append(filled(wording(texts::playLine), {std::to_string(level), numbersText(request.play)}))
-        .append("\n");
-    out.append(filled(wording(texts::rowsLine),
-                      {formatNumber(record.rows(), rowCounterPattern, separator)}))
-        .append("\n");
+    out.append(playLine(request.play, wording)).append("\n");
+    out.append(rowsLine(record.rows(), wording)).append("\n");
     std::string winnings;
     writeWinningsCaption(winnings, record.winnings(), std::max<std::int64_t>(record.rows(), 1),
                          wording);
     out.append(winnings).append("\n");
-    out.append(request.seed ? filled(wording(texts::repeatable), {std::to_string(*request.seed)})
-                            : std::string(wording(texts::notRepeatable)))
-        .append("\n");
+    out.append(repeatabilityLine(request.seed, wording)).append("\n");
     if (drawn.interrupted) {
         out.append(wording(texts::interruptedLine)).append("\n");
     }

@@ -31,7 +31,6 @@
 #include "core/chart/ChartFigures.h"
 #include "core/text/ResultsText.h"
 #include "core/text/Texts.h"
-#include "platform/NumberFormat.h"
 #include "platform/qt/FileWriting.h"
 #include "platform/qt/QtText.h"
 #include "ui/Dialogs.h"
@@ -548,22 +547,13 @@ bool ChartWindow::writeReport(QPagedPaintDevice& device) {
     drawPayout();
     drawHits();
     drawPlayers(laws);
-    const char separator = wording_.separator();
-    std::string numbers;
-    for (int i = 0; i < std::clamp(play_.level, 0, numberBoxes); ++i) {
-        numbers.append(i > 0 ? ", " : "")
-            .append(std::to_string(play_.numbers[static_cast<std::size_t>(i)]));
-    }
     const QStringList head = {
-        QStringLiteral("Zarno " ZARNO_VERSION),
-        qtext(filled(wording_(texts::playLine), {std::to_string(play_.level), numbers})),
-        qtext(filled(wording_(texts::rowsLine),
-                     {formatNumber(record_.rows(), rowCounterPattern, separator)})),
+        QStringLiteral("Zarno " ZARNO_VERSION), qtext(playLine(play_, wording_)),
+        qtext(rowsLine(record_.rows(), wording_)),
         qtext(
             filled(wording_(texts::dateLine),
                    {QLocale().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString()})),
-        seed_ ? qtext(filled(wording_(texts::repeatable), {std::to_string(*seed_)}))
-              : text(texts::notRepeatable)};
+        qtext(repeatabilityLine(seed_, wording_))};
     return paintReport(
         device, head,
         {{tabs_->tabText(payoutTab), plots_[payoutTab],

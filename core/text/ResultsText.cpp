@@ -1,5 +1,6 @@
 #include "core/text/ResultsText.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -82,6 +83,25 @@ std::string filled(std::string_view text, std::initializer_list<std::string_view
         ++mark[1];
     }
     return out;
+}
+
+std::string playLine(const Play& play, const Wording& wording) {
+    std::string numbers;
+    for (int i = 0; i < std::clamp(play.level, 0, numberBoxes); ++i) {
+        numbers.append(i > 0 ? ", " : "")
+            .append(std::to_string(play.numbers[static_cast<std::size_t>(i)]));
+    }
+    return filled(wording(texts::playLine), {std::to_string(play.level), numbers});
+}
+
+std::string rowsLine(std::int64_t rows, const Wording& wording) {
+    return filled(wording(texts::rowsLine),
+                  {formatNumber(rows, rowCounterPattern, wording.separator())});
+}
+
+std::string repeatabilityLine(std::optional<std::uint64_t> seed, const Wording& wording) {
+    return seed ? filled(wording(texts::repeatable), {std::to_string(*seed)})
+                : std::string(wording(texts::notRepeatable));
 }
 
 void writeRefusal(std::string& out, const Refusal& refusal, const Wording& wording) {

@@ -2,10 +2,12 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/engine/Lottery.h"
+#include "core/engine/Play.h"
 #include "core/rules/Entries.h"
 #include "core/text/Wording.h"
 
@@ -24,6 +26,12 @@ void writeRowCounter(std::string& out, std::int64_t rows, const Wording& wording
 void writeJackpotMessage(std::string& out, const Row& drawn, const Wording& wording);
 // A text with its %1, %2, ... filled in, in that order.
 std::string filled(std::string_view text, std::initializer_list<std::string_view> values);
+
+// The lines that head a run's text and its report: the level and the numbers played, the rows
+// drawn, and whether a seed repeats the run.
+std::string playLine(const Play& play, const Wording& wording);
+std::string rowsLine(std::int64_t rows, const Wording& wording);
+std::string repeatabilityLine(std::optional<std::uint64_t> seed, const Wording& wording);
 
 // Why a start is refused, naming the number chosen twice.
 void writeRefusal(std::string& out, const Refusal& refusal, const Wording& wording);
