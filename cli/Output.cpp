@@ -7,7 +7,6 @@
 #include "core/chart/ChartTables.h"
 #include "core/document/Csv.h"
 #include "core/document/RunDocument.h"
-#include "core/odds/Odds.h"
 #include "core/text/ResultsText.h"
 #include "core/text/Texts.h"
 #include "platform/NumberFormat.h"
@@ -74,31 +73,39 @@ std::vector<odds::SessionLaws> lawsOf(const std::vector<int>& levels) {
     return laws;
 }
 
-// The exact figures of the levels for people: a line of the level's own, its hit counts and its
-// players.
+// The exact figures of the levels for people, as the exact tables give them: a line of the
+// level's own, its hit counts and its players.
 std::string exactText(const std::vector<int>& levels, const std::vector<odds::SessionLaws>& laws,
                       const Wording& wording) {
     const char separator = wording.separator();
+    const chart::DataTable levelTable = chart::exactLevelsData(levels);
+    const chart::DataTable hitsTable = chart::exactHitsData(levels);
     std::string out;
     for (std::size_t l = 0; l < levels.size(); ++l) {
         const int level = levels[l];
+        const auto& figures = levelTable.rows[l];  // level, payout, sd, rows_to_settle
         out.append(l > 0 ? "\n" : "")
             .append(filled(wording(texts::exactHeading), {std::to_string(level)}))
             .append("\n");
         out.append(filled(wording(texts::exactLine),
-                          {formatNumber(100 * odds::expectedPrize(level), "0.00", separator),
-                           formatNumber(odds::prizeDeviation(level), "0.00", separator),
-                           formatNumber(odds::rowsToSettle(level), rowCounterPattern, separator)}))
+                          {formatNumber(std::get<double>(figures[1]) * 100, "0.00", separator),
+                           formatNumber(std::get<double>(figures[2]), "0.00", separator),
+                           formatNumber(std::get<std::int64_t>(figures[3]), rowCounterPattern,
+                                        separator)}))
             .append("\n");
         Table hits;
         for (const std::string_view column : texts::exactHitsColumns) {
             hits.headers.emplace_back(wording(column));
         }
-        for (int k = level; k >= 0; --k) {
+        for (const auto& row : hitsTable.rows) {  // level, hits, chance, prize
+            if (std::get<std::int64_t>(row[0]) != level) {
+                continue;
+            }
+            const auto k = static_cast<int>(std::get<std::int64_t>(row[1]));
             hits.rows.push_back(
                 {std::to_string(k),
-                 formatNumber(100 * odds::hitChance(level, k), sharePattern(level, k), separator),
-                 std::to_string(prize(level, k))});
+                 formatNumber(std::get<double>(row[2]) * 100, sharePattern(level, k), separator),
+                 std::to_string(std::get<std::int64_t>(row[3]))});
         }
         appendTable(out, wording(texts::hitsTab), hits);
         // The players' table with only its exact columns.

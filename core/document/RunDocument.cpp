@@ -9,7 +9,6 @@
 
 #include "core/chart/ChartData.h"
 #include "core/engine/PrizeTable.h"
-#include "core/odds/Odds.h"
 #include "core/series/Tally.h"
 
 namespace zarno {
@@ -32,45 +31,45 @@ Json cellJson(const chart::Cell& cell) {
     return nullptr;
 }
 
+// A row of a table as an object by the table's keys, but the one `without` names.
+Json objectOf(const chart::DataTable& table, const std::vector<chart::Cell>& row,
+              std::string_view without = {}) {
+    Json object = Json::object();
+    for (std::size_t c = 0; c < table.keys.size(); ++c) {
+        if (table.keys[c] != without) {
+            object[std::string(table.keys[c])] = cellJson(row[c]);
+        }
+    }
+    return object;
+}
+
 Json tableJson(const chart::DataTable& table) {
     Json rows = Json::array();
     for (const auto& row : table.rows) {
-        Json line = Json::object();
-        for (std::size_t c = 0; c < table.keys.size(); ++c) {
-            line[std::string(table.keys[c])] = cellJson(row[c]);
-        }
-        rows.push_back(std::move(line));
+        rows.push_back(objectOf(table, row));
     }
     return rows;
 }
 
-// The exact figures of a level that stand beside a run's; those of its players where its laws
-// are at hand.
+// The exact figures of a level that stand beside a run's, as the exact tables give them; those of
+// its players where its laws are at hand.
 Json exactJson(int level, const odds::SessionLaws* laws) {
-    Json exact = Json::object();
-    exact["level"] = level;
-    exact["payout"] = odds::expectedPrize(level);
-    exact["sd"] = odds::prizeDeviation(level);
-    exact["rows_to_settle"] = odds::rowsToSettle(level);
-    Json hits = Json::array();
-    for (int k = 0; k <= level; ++k) {
-        hits.push_back(
-            {{"hits", k}, {"chance", odds::hitChance(level, k)}, {"prize", prize(level, k)}});
+    const int levels[] = {level};
+    const chart::DataTable levelTable = chart::exactLevelsData(levels);
+    Json exact = objectOf(levelTable, levelTable.rows.front());
+    const chart::DataTable hits = chart::exactHitsData(levels);
+    exact["hits"] = Json::array();
+    for (auto row = hits.rows.rbegin(); row != hits.rows.rend(); ++row) {  // by hits from 0
+        exact["hits"].push_back(objectOf(hits, *row, "level"));
     }
-    exact["hits"] = std::move(hits);
     if (!laws) {
         return exact;
     }
-    Json players = Json::array();
-    for (std::size_t i = 0; i < sessionLengths.size(); ++i) {
-        const auto median = (*laws)[i].medianNet();
-        players.push_back(
-            {{"session_rows", sessionLengths[i]},
-             {"ahead", (*laws)[i].ahead},
-             {"median", median ? Json(*median) : Json(nullptr)},
-             {"expected_result", sessionLengths[i] * (odds::expectedPrize(level) - 1)}});
+    const chart::DataTable players = chart::exactPlayersData(levels, {laws, 1});
+    exact["players"] = Json::array();
+    for (const auto& row : players.rows) {
+        exact["players"].push_back(objectOf(players, row, "level"));
     }
-    exact["players"] = std::move(players);
     return exact;
 }
 
