@@ -40,11 +40,7 @@ std::string trimmed(std::string_view text) {
 
 std::vector<int> levelsOf(const std::string& text, bool exact, const Wording& wording) {
     if (exact && text == "all") {
-        std::vector<int> all;
-        for (int level = minLevel; level <= maxLevel; ++level) {
-            all.push_back(level);
-        }
-        return all;
+        return std::vector<int>(allLevels.begin(), allLevels.end());
     }
     const auto level = wholeNumber<int>(text);
     if (!level || !isLevel(*level)) {

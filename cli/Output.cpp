@@ -73,24 +73,32 @@ std::vector<odds::SessionLaws> lawsOf(const std::vector<int>& levels) {
     return laws;
 }
 
+std::vector<const odds::SessionLaws*> pointersTo(const std::vector<odds::SessionLaws>& laws) {
+    std::vector<const odds::SessionLaws*> pointers;
+    for (const odds::SessionLaws& law : laws) {
+        pointers.push_back(&law);
+    }
+    return pointers;
+}
+
 // The exact figures of the levels for people, as the exact tables give them: a line of the
 // level's own, its hit counts and its players.
 std::string exactText(const std::vector<int>& levels, const std::vector<odds::SessionLaws>& laws,
                       const Wording& wording) {
     const char separator = wording.separator();
-    const chart::DataTable levelTable = chart::exactLevelsData(levels);
+    const chart::DataTable levelTable = chart::exactLevelsData(levels, pointersTo(laws));
     const chart::DataTable hitsTable = chart::exactHitsData(levels);
     std::string out;
     for (std::size_t l = 0; l < levels.size(); ++l) {
         const int level = levels[l];
-        const auto& figures = levelTable.rows[l];  // level, payout, sd, rows_to_settle
+        const auto& figures = levelTable.rows[l];  // level, payout, kept, sd, rows_to_settle, ...
         out.append(l > 0 ? "\n" : "")
             .append(filled(wording(texts::exactHeading), {std::to_string(level)}))
             .append("\n");
         out.append(filled(wording(texts::exactLine),
                           {formatNumber(std::get<double>(figures[1]) * 100, "0.00", separator),
-                           formatNumber(std::get<double>(figures[2]), "0.00", separator),
-                           formatNumber(std::get<std::int64_t>(figures[3]), rowCounterPattern,
+                           formatNumber(std::get<double>(figures[3]), "0.00", separator),
+                           formatNumber(std::get<std::int64_t>(figures[4]), rowCounterPattern,
                                         separator)}))
             .append("\n");
         Table hits;
@@ -117,6 +125,7 @@ std::string exactText(const std::vector<int>& levels, const std::vector<odds::Se
         }
         appendTable(out, wording(texts::playersTab), players);
     }
+    appendTable(out, wording(texts::levelsTab), levelsTable(levels, pointersTo(laws), wording));
     return out;
 }
 
@@ -148,7 +157,7 @@ std::string exactOutput(const Request& request, const Wording& wording) {
             return csvOf(request.table == "hits" ? chart::exactHitsData(request.levels)
                          : request.table == "players"
                              ? chart::exactPlayersData(request.levels, laws)
-                             : chart::exactLevelsData(request.levels));
+                             : chart::exactLevelsData(request.levels, pointersTo(laws)));
         case Format::text:
             break;
     }

@@ -471,5 +471,61 @@ The program comes with ABSOLUTELY NO WARRANTY, without even the implied warranty
         <source>jäljellä</source>
         <translation>left</translation>
     </message>
+    <message>
+        <source>Tasot</source>
+        <translation>Levels</translation>
+    </message>
+    <message>
+        <source>Peli pitää %1 % panoksista</source>
+        <translation>The game keeps %1 % of the stakes</translation>
+    </message>
+    <message>
+        <source>Peli pitää %1 % panoksista; tässä ajossa %2 %</source>
+        <translation>The game keeps %1 % of the stakes; in this run %2 %</translation>
+    </message>
+    <message>
+        <source>Kaaviossa: </source>
+        <translation>In the chart: </translation>
+    </message>
+    <message>
+        <source>Peli pitää (%)</source>
+        <translation>Game keeps (%)</translation>
+    </message>
+    <message>
+        <source>Keskihajonta (€)</source>
+        <translation>Standard deviation (€)</translation>
+    </message>
+    <message>
+        <source>Rivejä ±0,5 %-yks.</source>
+        <translation>Rows to ±0.5 pts</translation>
+    </message>
+    <message>
+        <source>Voitolla 52 (%)</source>
+        <translation>Ahead 52 (%)</translation>
+    </message>
+    <message>
+        <source>Mediaani 52 (€)</source>
+        <translation>Median 52 (€)</translation>
+    </message>
+    <message>
+        <source>Voitolla 520 (%)</source>
+        <translation>Ahead 520 (%)</translation>
+    </message>
+    <message>
+        <source>Mediaani 520 (€)</source>
+        <translation>Median 520 (€)</translation>
+    </message>
+    <message>
+        <source>Päävoitto (€)</source>
+        <translation>Top prize (€)</translation>
+    </message>
+    <message>
+        <source>Päävoitto 1:</source>
+        <translation>Top prize 1 in</translation>
+    </message>
+    <message>
+        <source>Vuosia, rivi viikossa</source>
+        <translation>Years, a row a week</translation>
+    </message>
 </context>
 </TS>

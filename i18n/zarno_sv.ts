@@ -471,5 +471,61 @@ Programmet levereras UTAN NÅGON GARANTI, inte ens underförstådd garanti om s�
         <source>jäljellä</source>
         <translation>kvar</translation>
     </message>
+    <message>
+        <source>Tasot</source>
+        <translation>Nivåer</translation>
+    </message>
+    <message>
+        <source>Peli pitää %1 % panoksista</source>
+        <translation>Spelet behåller %1 % av insatserna</translation>
+    </message>
+    <message>
+        <source>Peli pitää %1 % panoksista; tässä ajossa %2 %</source>
+        <translation>Spelet behåller %1 % av insatserna; i den här körningen %2 %</translation>
+    </message>
+    <message>
+        <source>Kaaviossa: </source>
+        <translation>I diagrammet: </translation>
+    </message>
+    <message>
+        <source>Peli pitää (%)</source>
+        <translation>Spelet behåller (%)</translation>
+    </message>
+    <message>
+        <source>Keskihajonta (€)</source>
+        <translation>Standardavvikelse (€)</translation>
+    </message>
+    <message>
+        <source>Rivejä ±0,5 %-yks.</source>
+        <translation>Rader till ±0,5 %-enh.</translation>
+    </message>
+    <message>
+        <source>Voitolla 52 (%)</source>
+        <translation>På plus 52 (%)</translation>
+    </message>
+    <message>
+        <source>Mediaani 52 (€)</source>
+        <translation>Median 52 (€)</translation>
+    </message>
+    <message>
+        <source>Voitolla 520 (%)</source>
+        <translation>På plus 520 (%)</translation>
+    </message>
+    <message>
+        <source>Mediaani 520 (€)</source>
+        <translation>Median 520 (€)</translation>
+    </message>
+    <message>
+        <source>Päävoitto (€)</source>
+        <translation>Högsta vinst (€)</translation>
+    </message>
+    <message>
+        <source>Päävoitto 1:</source>
+        <translation>Högsta vinst 1 på</translation>
+    </message>
+    <message>
+        <source>Vuosia, rivi viikossa</source>
+        <translation>År, en rad i veckan</translation>
+    </message>
 </context>
 </TS>

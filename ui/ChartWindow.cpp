@@ -87,7 +87,9 @@ ChartWindow::ChartWindow(const Wording& wording, StartThread lawsThread, QWidget
     resize(900, 700);
 
     tabs_ = new QTabWidget(this);
-    tabs_->addTab(createTab(payoutTab), text(texts::payoutTab));
+    keptPayout_ = new QLabel;
+    keptPayout_->setObjectName("keptPayout");
+    tabs_->addTab(createTab(payoutTab, keptPayout_), text(texts::payoutTab));
     tabs_->addTab(createTab(hitsTab), text(texts::hitsTab));
     auto* lengthRow = new QWidget;
     auto* lengthLayout = new QHBoxLayout(lengthRow);
@@ -107,6 +109,23 @@ ChartWindow::ChartWindow(const Wording& wording, StartThread lawsThread, QWidget
     lawsNotice_->hide();
     lengthLayout->addWidget(lawsNotice_);
     tabs_->addTab(createTab(playersTab, lengthRow), text(texts::playersTab));
+    auto* columnRow = new QWidget;
+    auto* columnLayout = new QHBoxLayout(columnRow);
+    columnLayout->setContentsMargins(0, 0, 0, 0);
+    keptLevels_ = new QLabel;
+    keptLevels_->setObjectName("keptLevels");
+    levelsColumn_ = new QComboBox;
+    levelsColumn_->setObjectName("levelsColumn");
+    for (std::size_t c = 1; c < texts::levelsColumns.size(); ++c) {  // every figure but the level
+        levelsColumn_->addItem(text(texts::levelsColumns[c]));
+    }
+    auto* columnLabel = new QLabel(text(texts::levelsColumn));
+    columnLabel->setBuddy(levelsColumn_);
+    columnLayout->addWidget(keptLevels_);
+    columnLayout->addStretch();
+    columnLayout->addWidget(columnLabel);
+    columnLayout->addWidget(levelsColumn_);
+    tabs_->addTab(createTab(levelsTab, columnRow), text(texts::levelsTab));
 
     auto* buttons = new QHBoxLayout;
     const auto button = [&](std::string_view caption, const char* name,
@@ -133,6 +152,7 @@ ChartWindow::ChartWindow(const Wording& wording, StartThread lawsThread, QWidget
     connect(copyKey, &QShortcut::activated, this, &ChartWindow::copyTable);
     connect(tabs_, &QTabWidget::currentChanged, this, &ChartWindow::draw);
     connect(sessionLength_, &QComboBox::currentIndexChanged, this, &ChartWindow::draw);
+    connect(levelsColumn_, &QComboBox::currentIndexChanged, this, &ChartWindow::draw);
     lawsPending_.setSingleShot(true);
     lawsPending_.setInterval(50);
     connect(&lawsPending_, &QTimer::timeout, this, &ChartWindow::draw);
@@ -221,6 +241,22 @@ QWidget* ChartWindow::createTab(Tab tab, QWidget* above) {
             ahead->setPositionAlignment(Qt::AlignHCenter | Qt::AlignBottom);
             break;
         }
+        case levelsTab: {
+            plot->xAxis->setLabel(text(texts::levelsColumns[0]));
+            auto ticker = QSharedPointer<QCPAxisTickerFixed>(new QCPAxisTickerFixed);
+            ticker->setTickStep(1);
+            plot->xAxis->setTicker(ticker);
+            plot->xAxis->setRange(minLevel - 0.6, maxLevel + 0.6);
+            plot->legend->setVisible(false);
+            // The chosen level's bar stands out from the others.
+            for (const QColor& colour : {band2Colour, observedColour}) {
+                auto* bars = new QCPBars(plot->xAxis, plot->yAxis);
+                bars->setWidth(0.6);
+                bars->setPen(QPen(colour == observedColour ? observedColour : expectedColour));
+                bars->setBrush(colour);
+            }
+            break;
+        }
     }
     return page;
 }
@@ -275,12 +311,16 @@ void ChartWindow::draw() {
         case playersTab:
             drawPlayers(answer.laws);
             break;
+        case levelsTab:
+            drawLevels();
+            break;
         default:
             break;
     }
 }
 
 void ChartWindow::drawPayout() {
+    keptPayout_->setText(qtext(keptText(record_, play_.level, wording_)));
     fill(tables_[payoutTab], payoutTable(record_, play_.level, wording_));
     QCustomPlot* plot = plots_[payoutTab];
     const chart::PayoutFigure figure = chart::payoutFigure(record_, play_.level);
@@ -358,6 +398,64 @@ void ChartWindow::drawPlayers(const odds::SessionLaws* laws) {
     if (auto* label = qobject_cast<QCPItemText*>(plot->item(0))) {
         label->position->setCoords(width, figure.aheadTop + plot->yAxis->range().upper * 0.02);
     }
+    plot->replot(QCustomPlot::rpQueuedReplot);
+}
+
+// Exact and the same for every run: the levels' laws are asked for one after another, each shown
+// as it comes.
+void ChartWindow::drawLevels() {
+    keptLevels_->setText(qtext(keptText(record_, play_.level, wording_)));
+    std::vector<const odds::SessionLaws*> laws;
+    for (const int level : allLevels) {
+        const odds::SessionLawCache::Answer answer = laws_.laws(level);
+        if (!answer.laws && !answer.unavailable) {
+            lawsPending_.start();
+        }
+        laws.push_back(answer.laws);
+    }
+    const Table table = levelsTable(allLevels, laws, wording_);
+    fill(tables_[levelsTab], table);
+    QTableWidget* shown = tables_[levelsTab];
+    for (int r = 0; r < shown->rowCount(); ++r) {
+        const bool chosen = allLevels[static_cast<std::size_t>(r)] == play_.level;
+        for (int c = 0; c < shown->columnCount(); ++c) {
+            QFont font = shown->item(r, c)->font();
+            font.setBold(chosen);
+            shown->item(r, c)->setFont(font);
+        }
+    }
+    QCustomPlot* plot = plots_[levelsTab];
+    auto* others = qobject_cast<QCPBars*>(plot->plottable(0));
+    auto* chosen = qobject_cast<QCPBars*>(plot->plottable(1));
+    others->data()->clear();
+    chosen->data()->clear();
+    const auto column = static_cast<std::size_t>(std::max(0, levelsColumn_->currentIndex()) + 1);
+    const std::vector<chart::LevelBar> bars = chart::levelsFigure(allLevels, laws, column);
+    double low = 0;
+    double high = 0;
+    for (const chart::LevelBar& bar : bars) {
+        (bar.level == play_.level ? chosen : others)->addData(bar.level, bar.value);
+        low = std::min(low == 0 ? bar.value : low, bar.value);
+        high = std::max(high, bar.value);
+    }
+    // Figures that run over powers of ten from level to level, the rows and the top prize's
+    // rarity, are drawn on a logarithmic scale; the rest from 0.
+    const bool logarithmic = low > 0 && high / low >= 1000;
+    plot->yAxis->setScaleType(logarithmic ? QCPAxis::stLogarithmic : QCPAxis::stLinear);
+    plot->yAxis->setNumberFormat(logarithmic ? "eb" : "gb");
+    plot->yAxis->setNumberPrecision(logarithmic ? 0 : 6);
+    if (logarithmic) {
+        plot->yAxis->setTicker(logTicker());
+        others->setBaseValue(low / 2);
+        chosen->setBaseValue(low / 2);
+        plot->yAxis->setRange(low / 2, high * 2);
+    } else {
+        plot->yAxis->setTicker(QSharedPointer<QCPAxisTicker>(new QCPAxisTicker));
+        others->setBaseValue(0);
+        chosen->setBaseValue(0);
+        plot->yAxis->setRange(std::min(0.0, low) * 1.05, high > 0 ? high * 1.05 : 1);
+    }
+    plot->yAxis->setLabel(levelsColumn_->currentText());
     plot->replot(QCustomPlot::rpQueuedReplot);
 }
 

@@ -32,7 +32,7 @@ class ChartWindow : public QWidget {
     Q_OBJECT
 
 public:
-    enum Tab { payoutTab, hitsTab, playersTab };
+    enum Tab { payoutTab, hitsTab, playersTab, levelsTab };
 
     // `lawsThread` starts the thread that works out the exact laws of sessions.
     explicit ChartWindow(const Wording& wording, StartThread lawsThread = {},
@@ -50,6 +50,10 @@ public:
     QTableWidget* table(Tab tab) const { return tables_[tab]; }
     QCustomPlot* plot(Tab tab) const { return plots_[tab]; }
     QComboBox* sessionLength() const { return sessionLength_; }
+    // The column of the levels' table that their chart shows.
+    QComboBox* levelsColumn() const { return levelsColumn_; }
+    // What the game keeps, above the payout's chart and the levels' chart.
+    QLabel* kept(Tab tab) const { return tab == levelsTab ? keptLevels_ : keptPayout_; }
     // Says that the exact laws of sessions are not at hand; hidden while they are.
     QLabel* lawsNotice() const { return lawsNotice_; }
 
@@ -79,6 +83,7 @@ private:
     void drawPayout();
     void drawHits();
     void drawPlayers(const odds::SessionLaws* laws);
+    void drawLevels();
     const odds::SessionLaws* lawsAtHand();
     bool writeReport(QPagedPaintDevice& device);
     QString whyNotOpened(const DocumentError& error) const;
@@ -96,8 +101,11 @@ private:
     QTabWidget* tabs_ = nullptr;
     QComboBox* sessionLength_ = nullptr;
     QLabel* lawsNotice_ = nullptr;
-    std::array<QCustomPlot*, 3> plots_{};
-    std::array<QTableWidget*, 3> tables_{};
+    QComboBox* levelsColumn_ = nullptr;
+    QLabel* keptPayout_ = nullptr;
+    QLabel* keptLevels_ = nullptr;
+    std::array<QCustomPlot*, 4> plots_{};
+    std::array<QTableWidget*, 4> tables_{};
     std::vector<QPushButton*> needRows_;  // of no use before a row
 };
 

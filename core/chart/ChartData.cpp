@@ -6,6 +6,8 @@
 namespace zarno::chart {
 namespace {
 
+constexpr double weeksAYear = 52;
+
 bool isPowerOfTen(std::int64_t rows) {
     while (rows >= 10 && rows % 10 == 0) {
         rows /= 10;
@@ -84,11 +86,41 @@ DataTable playersData(const SeriesRecord& record, int level, const odds::Session
     return table;
 }
 
-DataTable exactLevelsData(std::span<const int> levels) {
-    DataTable table{"levels", {"level", "payout", "sd", "rows_to_settle"}, {}};
-    for (const int level : levels) {
-        table.rows.push_back({std::int64_t{level}, odds::expectedPrize(level),
-                              odds::prizeDeviation(level), odds::rowsToSettle(level)});
+DataTable exactLevelsData(std::span<const int> levels,
+                          std::span<const odds::SessionLaws* const> laws) {
+    DataTable table{
+        "levels",
+        {"level", "payout", "kept", "sd", "rows_to_settle", "ahead_52", "median_52", "ahead_520",
+         "median_520", "top_prize", "top_prize_one_in", "top_prize_years_weekly"},
+        {}};
+    constexpr std::size_t year = 2;  // sessionLengths[2] is 52 rows, [3] 520
+    static_assert(sessionLengths[year] == 52 && sessionLengths[year + 1] == 520);
+    for (std::size_t l = 0; l < levels.size(); ++l) {
+        const int level = levels[l];
+        const double payout = odds::expectedPrize(level);
+        const double oneIn = 1 / odds::hitChance(level, level);
+        std::vector<Cell> line = {std::int64_t{level},
+                                  payout,
+                                  1 - payout,
+                                  odds::prizeDeviation(level),
+                                  odds::rowsToSettle(level),
+                                  {},
+                                  {},
+                                  {},
+                                  {},
+                                  prize(level, level),
+                                  oneIn,
+                                  oneIn / weeksAYear};
+        if (const odds::SessionLaws* law = l < laws.size() ? laws[l] : nullptr) {
+            for (const std::size_t i : {year, year + 1}) {
+                const std::size_t at = 5 + 2 * (i - year);
+                line[at] = (*law)[i].ahead;
+                if (const auto median = (*law)[i].medianNet()) {
+                    line[at + 1] = *median;
+                }
+            }
+        }
+        table.rows.push_back(std::move(line));
     }
     return table;
 }

@@ -33,10 +33,15 @@ DataTable hitsData(const SeriesRecord& record, int level);
 // the exact figures; `laws` may be missing while they are being worked out.
 DataTable playersData(const SeriesRecord& record, int level, const odds::SessionLaws* laws);
 
-// The exact figures of levels, without a row drawn: each level's payout, its standard deviation
-// and the rows it takes to settle within half a point; each hit count's chance and prize; and the
-// exact figures of the players of each session length, from the levels' laws in the same order.
-DataTable exactLevelsData(std::span<const int> levels);
+// The exact figures of levels, without a row drawn. Each level side by side with the others: its
+// payout and the share of the stakes the game keeps, its standard deviation, the rows it takes to
+// settle within half a point, the players of 52 and of 520 rows ahead and their median, and the
+// top prize with one in how many rows it falls, and in how many years at a row a week. The
+// players' figures come from the levels' laws, in the same order; a missing law leaves them blank.
+// Then each hit count's chance and prize, and the exact figures of the players of each session
+// length.
+DataTable exactLevelsData(std::span<const int> levels,
+                          std::span<const odds::SessionLaws* const> laws);
 DataTable exactHitsData(std::span<const int> levels);
 DataTable exactPlayersData(std::span<const int> levels, std::span<const odds::SessionLaws> laws);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/chart/ChartData.h"
 #include "core/odds/Odds.h"
 
 namespace zarno::chart {
@@ -100,6 +101,31 @@ PlayersFigure playersFigure(const SessionTally& tally, const odds::SessionLaw* l
     figure.bars.push_back(ahead);
     figure.aheadTop = std::max(ahead.observed, ahead.exact);
     return figure;
+}
+
+std::vector<LevelBar> levelsFigure(std::span<const int> levels,
+                                   std::span<const odds::SessionLaws* const> laws,
+                                   std::size_t column) {
+    const DataTable table = exactLevelsData(levels, laws);
+    const std::string_view key = column < table.keys.size() ? table.keys[column] : "";
+    const bool share = key == "payout" || key == "kept" || key.starts_with("ahead");
+    std::vector<LevelBar> bars;
+    for (const auto& row : table.rows) {
+        if (column == 0 || column >= row.size()) {
+            break;
+        }
+        const Cell& cell = row[column];
+        double value = 0;
+        if (const auto* real = std::get_if<double>(&cell)) {
+            value = share ? 100 * *real : *real;
+        } else if (const auto* whole = std::get_if<std::int64_t>(&cell)) {
+            value = static_cast<double>(*whole);
+        } else {
+            continue;
+        }
+        bars.push_back({static_cast<int>(std::get<std::int64_t>(row[0])), value});
+    }
+    return bars;
 }
 
 }  // namespace zarno::chart

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "core/odds/SessionOdds.h"
@@ -59,5 +60,15 @@ struct PlayersFigure {
     double aheadTop = 0;    // the top of the last bar, the one of the players ahead
 };
 PlayersFigure playersFigure(const SessionTally& tally, const odds::SessionLaw* law);
+
+// One bar of the levels' chart: a level's figure in one column of their table, a share in percent
+// as the table gives it. A figure not worked out yet has no bar.
+struct LevelBar {
+    int level = 0;
+    double value = 0;
+};
+std::vector<LevelBar> levelsFigure(std::span<const int> levels,
+                                   std::span<const odds::SessionLaws* const> laws,
+                                   std::size_t column);
 
 }  // namespace zarno::chart

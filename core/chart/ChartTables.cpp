@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "core/chart/ChartData.h"
+#include "core/odds/Odds.h"
+#include "core/series/Tally.h"
 #include "core/text/ResultsText.h"
 #include "core/text/Texts.h"
 #include "platform/NumberFormat.h"
@@ -40,6 +42,17 @@ public:
     // A fraction in percent.
     std::string percent(const chart::Cell& cell, std::string_view pattern) const {
         return has(cell) ? formatted(std::get<double>(cell) * 100, pattern) : std::string();
+    }
+    std::string significant(const chart::Cell& cell) const {
+        std::string text;
+        if (has(cell)) {
+            appendSignificant(text, std::get<double>(cell), separator_);
+        }
+        return text;
+    }
+    // A real number of rows, to the nearest row.
+    std::string roundRows(const chart::Cell& cell) const {
+        return has(cell) ? rows(std::llround(std::get<double>(cell))) : std::string();
     }
     std::string significantPercent(const chart::Cell& cell) const {
         std::string text;
@@ -122,6 +135,36 @@ Table playersTable(const SeriesRecord& record, int level, const odds::SessionLaw
                               write.number(row[6], "0.00")});
     }
     return table;
+}
+
+Table levelsTable(std::span<const int> levels, std::span<const odds::SessionLaws* const> laws,
+                  const Wording& wording) {
+    const Writer write(wording.separator());
+    Table table{headersOf(texts::levelsColumns, wording), {}};
+    for (const auto& row : chart::exactLevelsData(levels, laws).rows) {
+        table.rows.push_back({write.whole(row[0]), write.significantPercent(row[1]),
+                              write.significantPercent(row[2]), write.significant(row[3]),
+                              write.rows(row[4]), write.significantPercent(row[5]),
+                              write.whole(row[6]), write.significantPercent(row[7]),
+                              write.whole(row[8]), write.rows(row[9]), write.roundRows(row[10]),
+                              write.significant(row[11])});
+    }
+    return table;
+}
+
+std::string keptText(const SeriesRecord& record, int level, const Wording& wording) {
+    if (!isLevel(level)) {
+        return {};
+    }
+    const char separator = wording.separator();
+    const std::string exact =
+        formatNumber(100 * (1 - odds::expectedPrize(level)), "0.00", separator);
+    if (record.rows() == 0) {
+        return filled(wording(texts::keptLine), {exact});
+    }
+    const double observed = 100 - percentOf(record.winnings(), record.rows());
+    return filled(wording(texts::keptObservedLine),
+                  {exact, formatNumber(observed, "0.00", separator)});
 }
 
 }  // namespace zarno

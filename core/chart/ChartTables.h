@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,13 @@ Table hitsTable(const SeriesRecord& record, int level, const Wording& wording);
 // the exact figures; `laws` may be missing while they are being worked out.
 Table playersTable(const SeriesRecord& record, int level, const odds::SessionLaws* laws,
                    const Wording& wording);
+
+// The levels side by side, exact; `laws` holds each level's session laws in the same order, null
+// while they are worked out.
+Table levelsTable(std::span<const int> levels, std::span<const odds::SessionLaws* const> laws,
+                  const Wording& wording);
+// What the game keeps of the stakes at the level, exactly, and in the record once it has rows.
+std::string keptText(const SeriesRecord& record, int level, const Wording& wording);
 
 // Four significant digits; below 10^-4 a mantissa and a power of ten ("6.218e-53").
 void appendSignificant(std::string& out, double value, char separator);

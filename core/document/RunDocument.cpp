@@ -55,7 +55,8 @@ Json tableJson(const chart::DataTable& table) {
 // its players where its laws are at hand.
 Json exactJson(int level, const odds::SessionLaws* laws) {
     const int levels[] = {level};
-    const chart::DataTable levelTable = chart::exactLevelsData(levels);
+    const odds::SessionLaws* const lawsOfLevels[] = {laws};
+    const chart::DataTable levelTable = chart::exactLevelsData(levels, lawsOfLevels);
     Json exact = objectOf(levelTable, levelTable.rows.front());
     const chart::DataTable hits = chart::exactHitsData(levels);
     exact["hits"] = Json::array();

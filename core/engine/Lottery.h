@@ -16,6 +16,14 @@ constexpr bool isLevel(int level) {
     return level >= minLevel && level <= maxLevel;
 }
 
+inline constexpr std::array<int, maxLevel - minLevel + 1> allLevels = [] {
+    std::array<int, maxLevel - minLevel + 1> levels{};
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        levels[i] = minLevel + static_cast<int>(i);
+    }
+    return levels;
+}();
+
 // A row: its 20 numbers in the order drawn.
 using Row = std::array<std::int16_t, rowSize>;
 

@@ -70,6 +70,13 @@ inline constexpr std::string_view chartTitle = QT_TRANSLATE_NOOP("Zarno", "Zarno
 inline constexpr std::string_view payoutTab = QT_TRANSLATE_NOOP("Zarno", "Palautus");
 inline constexpr std::string_view hitsTab = QT_TRANSLATE_NOOP("Zarno", "Osumat");
 inline constexpr std::string_view playersTab = QT_TRANSLATE_NOOP("Zarno", "Pelaajat");
+inline constexpr std::string_view levelsTab = QT_TRANSLATE_NOOP("Zarno", "Tasot");
+// The loss as people read it best: what the game keeps, exactly, and in the run once it has rows.
+inline constexpr std::string_view keptLine =
+    QT_TRANSLATE_NOOP("Zarno", "Peli pitää %1 % panoksista");
+inline constexpr std::string_view keptObservedLine =
+    QT_TRANSLATE_NOOP("Zarno", "Peli pitää %1 % panoksista; tässä ajossa %2 %");
+inline constexpr std::string_view levelsColumn = QT_TRANSLATE_NOOP("Zarno", "Kaaviossa: ");
 inline constexpr std::string_view copy = QT_TRANSLATE_NOOP("Zarno", "Kopioi");
 inline constexpr std::string_view saveImage = QT_TRANSLATE_NOOP("Zarno", "Tallenna kuva…");
 inline constexpr std::string_view about = QT_TRANSLATE_NOOP("Zarno", "Tietoja");
@@ -111,6 +118,19 @@ inline constexpr std::array<std::string_view, 7> playersColumns = {
     QT_TRANSLATE_NOOP("Zarno", "Mediaani (€)"),
     QT_TRANSLATE_NOOP("Zarno", "Mediaani tarkka (€)"),
     QT_TRANSLATE_NOOP("Zarno", "Odotettu tulos (€)")};
+inline constexpr std::array<std::string_view, 12> levelsColumns = {
+    QT_TRANSLATE_NOOP("Zarno", "Taso"),
+    QT_TRANSLATE_NOOP("Zarno", "Palautus (%)"),
+    QT_TRANSLATE_NOOP("Zarno", "Peli pitää (%)"),
+    QT_TRANSLATE_NOOP("Zarno", "Keskihajonta (€)"),
+    QT_TRANSLATE_NOOP("Zarno", "Rivejä ±0,5 %-yks."),
+    QT_TRANSLATE_NOOP("Zarno", "Voitolla 52 (%)"),
+    QT_TRANSLATE_NOOP("Zarno", "Mediaani 52 (€)"),
+    QT_TRANSLATE_NOOP("Zarno", "Voitolla 520 (%)"),
+    QT_TRANSLATE_NOOP("Zarno", "Mediaani 520 (€)"),
+    QT_TRANSLATE_NOOP("Zarno", "Päävoitto (€)"),
+    QT_TRANSLATE_NOOP("Zarno", "Päävoitto 1:"),
+    QT_TRANSLATE_NOOP("Zarno", "Vuosia, rivi viikossa")};
 // The about box: the version follows the first line.
 inline constexpr std::string_view aboutVersion = QT_TRANSLATE_NOOP("Zarno", "Zarno, versio ");
 inline constexpr std::string_view aboutText = QT_TRANSLATE_NOOP(
@@ -221,7 +241,9 @@ inline constexpr auto all = [] {
                                            deviationRows,  deviationUnit,
                                            chartButton,    chartTitle,
                                            payoutTab,      hitsTab,
-                                           playersTab,     copy,
+                                           playersTab,     levelsTab,
+                                           keptLine,       keptObservedLine,
+                                           levelsColumn,   copy,
                                            saveImage,      about,
                                            aboutQt,        imageFiles,
                                            imageNotSaved,  lawsUnavailable,
@@ -256,7 +278,7 @@ inline constexpr auto all = [] {
                                            progressSpeed,  progressLeft};
     std::array<std::string_view, std::size(single) + hitsLabel.size() + payoutColumns.size() +
                                      hitsColumns.size() + playersColumns.size() +
-                                     exactHitsColumns.size()>
+                                     levelsColumns.size() + exactHitsColumns.size()>
         texts{};
     auto at = texts.begin();
     for (const auto& part :
@@ -264,6 +286,7 @@ inline constexpr auto all = [] {
           std::span<const std::string_view>(payoutColumns),
           std::span<const std::string_view>(hitsColumns),
           std::span<const std::string_view>(playersColumns),
+          std::span<const std::string_view>(levelsColumns),
           std::span<const std::string_view>(exactHitsColumns)}) {
         at = std::copy(part.begin(), part.end(), at);
     }

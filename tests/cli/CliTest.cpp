@@ -152,6 +152,12 @@ TEST(Cli, TheOutputReadsBack) {
     ASSERT_EQ(levels["levels"].size(), 9u);
     EXPECT_NEAR(levels["levels"][0]["payout"].get<double>(), 0.5507, 0.00005);
     EXPECT_EQ(levels["levels"][8]["rows_to_settle"], 3'068'091'176);
+    // Level 10 side by side with the others: C(70, 10) / C(20, 10) rows a top prize, the players
+    // of 52 rows as its players' table has them.
+    EXPECT_NEAR(levels["levels"][8]["top_prize_one_in"].get<double>(), 396'704'524'216.0 / 184'756,
+                1e-3);
+    EXPECT_EQ(levels["levels"][8]["ahead_52"], levels["levels"][8]["players"][2]["ahead"]);
+    EXPECT_EQ(levels["levels"][8]["median_520"], levels["levels"][8]["players"][3]["median"]);
     const Ran text = runCli(with(run, {}), {}, {"LANGUAGE=sv"});
     EXPECT_NE(text.out.find("Zarno"), std::string::npos);
     EXPECT_EQ(text.out.find("Palautus"), std::string::npos) << "Swedish, as the user's language";

@@ -118,5 +118,33 @@ TEST(ChartFigures, ThePlayersHistogramHoldsEveryPlayer) {
     }
 }
 
+// The levels' chart: one column of their table, shares in percent; a figure that waits for its
+// level's laws has no bar, and the level itself is no figure.
+TEST(ChartFigures, TheLevelsChartShowsOneColumnOfItsTable) {
+    const odds::SessionLaws laws10 = odds::sessionLaws(10);
+    const std::vector<const odds::SessionLaws*> laws = {nullptr, &laws10};
+    const int levels[] = {2, 10};
+    const struct {
+        std::size_t column;
+        std::vector<chart::LevelBar> bars;
+    } cases[] = {
+        {0, {}},
+        {1, {{2, 100 * odds::expectedPrize(2)}, {10, 100 * odds::expectedPrize(10)}}},
+        {2, {{2, 100 - 100 * odds::expectedPrize(2)}, {10, 100 - 100 * odds::expectedPrize(10)}}},
+        {5, {{10, 100 * laws10[2].ahead}}},  // the players of 52 rows ahead
+        {9, {{2, 7}, {10, 200'000}}},        // the top prize
+        {10, {{2, 1 / odds::hitChance(2, 2)}, {10, 1 / odds::hitChance(10, 10)}}},
+        {12, {}},
+    };
+    for (const auto& c : cases) {
+        const std::vector<chart::LevelBar> bars = chart::levelsFigure(levels, laws, c.column);
+        ASSERT_EQ(bars.size(), c.bars.size()) << c.column;
+        for (std::size_t i = 0; i < bars.size(); ++i) {
+            EXPECT_EQ(bars[i].level, c.bars[i].level) << c.column;
+            EXPECT_NEAR(bars[i].value, c.bars[i].value, 1e-9 * c.bars[i].value) << c.column;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace zarno

@@ -19,6 +19,8 @@
 #include "gui/GuiHarness.h"
 #include "ui/ChartWindow.h"
 
+#include <qcustomplot.h>
+
 namespace zarno::test {
 namespace {
 
@@ -72,7 +74,7 @@ void ChartTest::theButtonOpensTheWindowAndRaisesIt() {
     ChartWindow* chart = openChart(h);
     QVERIFY(chart && chart->isVisible());
     QCOMPARE(chart->windowTitle(), QString::fromUtf8("Zarno – kaavio"));
-    QCOMPARE(chart->tabs()->count(), 3);
+    QCOMPARE(chart->tabs()->count(), 4);
     chart->hide();
     QCOMPARE(openChart(h), chart);
     QVERIFY(chart->isVisible());
@@ -96,9 +98,26 @@ void ChartTest::tablesFollowAKnownSeriesUntilStartOver() {
     choose(h.window.comboBox(Control::cmbTaso), "5");
     QCOMPARE(chart->table(ChartWindow::hitsTab)->rowCount(), 6);
     choose(h.window.comboBox(Control::cmbTaso), "2");
+    // The levels side by side, the chosen one marked, each level's players once its laws are in.
+    showTab(chart, ChartWindow::levelsTab);
+    QTableWidget* levels = chart->table(ChartWindow::levelsTab);
+    QCOMPARE(levels->rowCount(), 9);
+    QTRY_VERIFY(!row(levels, 8).value(5).isEmpty());
+    QCOMPARE(row(levels, 8),
+             QStringList({"10", "55.21", "44.79", "138.5", "3 068 091 176", "2.646", "-41", "2.463",
+                          "-370", "200 000", "2 147 181", "41292"}));
+    QVERIFY(levels->item(0, 0)->font().bold() && !levels->item(8, 0)->font().bold());
+    QCOMPARE(chart->kept(ChartWindow::levelsTab)->text(),
+             QString::fromUtf8("Peli pitää 44.93 % panoksista"));
+    chart->levelsColumn()->setCurrentIndex(8);  // the top prize
+    auto* chosenBar = qobject_cast<QCPBars*>(chart->plot(ChartWindow::levelsTab)->plottable(1));
+    QCOMPARE(chosenBar->data()->size(), 1);
+    QCOMPARE(chosenBar->data()->at(0)->value, 7.0);
     showTab(chart, ChartWindow::payoutTab);
     h.startStepwise();
     h.pauseAt(200'000);
+    QCOMPARE(chart->kept(ChartWindow::payoutTab)->text(),
+             QString::fromUtf8("Peli pitää 44.93 % panoksista; tässä ajossa 45.04 %"));
 
     QTableWidget* payout = chart->table(ChartWindow::payoutTab);
     QCOMPARE(headers(payout), QStringList({"Rivejä", "Palautus (%)", "Odotettu (%)",
