@@ -119,9 +119,9 @@ std::string exactText(const std::vector<int>& levels, const std::vector<odds::Se
         // The players' table with only its exact columns.
         Table players = playersTable(SeriesRecord{}, level, &laws[l], wording);
         const auto& headers = players.headers;
-        players.headers = {headers[0], headers[3], headers[5], headers[6]};
+        players.headers = {headers[0], headers[3], headers[5], headers[6], headers[7], headers[8]};
         for (auto& row : players.rows) {
-            row = {row[0], row[3], row[5], row[6]};
+            row = {row[0], row[3], row[5], row[6], row[7], row[8]};
         }
         appendTable(out, wording(texts::playersTab), players);
     }

@@ -527,5 +527,13 @@ The program comes with ABSOLUTELY NO WARRANTY, without even the implied warranty
         <source>Vuosia, rivi viikossa</source>
         <translation>Years, a row a week</translation>
     </message>
+    <message>
+        <source>5 % tarkka (€)</source>
+        <translation>5 % exact (€)</translation>
+    </message>
+    <message>
+        <source>95 % tarkka (€)</source>
+        <translation>95 % exact (€)</translation>
+    </message>
 </context>
 </TS>

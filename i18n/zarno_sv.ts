@@ -527,5 +527,13 @@ Programmet levereras UTAN NÅGON GARANTI, inte ens underförstådd garanti om s�
         <source>Vuosia, rivi viikossa</source>
         <translation>År, en rad i veckan</translation>
     </message>
+    <message>
+        <source>5 % tarkka (€)</source>
+        <translation>5 % exakt (€)</translation>
+    </message>
+    <message>
+        <source>95 % tarkka (€)</source>
+        <translation>95 % exakt (€)</translation>
+    </message>
 </context>
 </TS>

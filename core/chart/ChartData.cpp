@@ -1,5 +1,7 @@
 #include "core/chart/ChartData.h"
 
+#include <algorithm>
+
 #include "core/engine/PrizeTable.h"
 #include "core/odds/Odds.h"
 
@@ -19,6 +21,13 @@ bool isPowerOfTen(std::int64_t rows) {
 // in percent that the captions show, to the last bit.
 Cell share(std::int64_t count, std::int64_t total) {
     return total > 0 ? Cell(static_cast<double>(count) / static_cast<double>(total)) : Cell();
+}
+
+// The crowd of the laws after `rows` rows, where the laws follow it there.
+const odds::CrowdPoint* crowdAt(const odds::SessionLaws& laws, int rows) {
+    const auto found = std::find_if(laws.crowd.begin(), laws.crowd.end(),
+                                    [rows](const odds::CrowdPoint& p) { return p.rows == rows; });
+    return found != laws.crowd.end() ? &*found : nullptr;
 }
 
 }  // namespace
@@ -59,7 +68,7 @@ DataTable hitsData(const SeriesRecord& record, int level) {
 DataTable playersData(const SeriesRecord& record, int level, const odds::SessionLaws* laws) {
     DataTable table{"players",
                     {"session_rows", "players", "ahead", "ahead_exact", "median", "median_exact",
-                     "expected_result"},
+                     "expected_result", "p5_exact", "p95_exact"},
                     {}};
     for (std::size_t i = 0; isLevel(level) && i < sessionLengths.size(); ++i) {
         const SessionTally& tally = record.sessions(i);
@@ -70,7 +79,9 @@ DataTable playersData(const SeriesRecord& record, int level, const odds::Session
                                   {},
                                   {},
                                   {},
-                                  length * (odds::expectedPrize(level) - 1)};
+                                  length * (odds::expectedPrize(level) - 1),
+                                  {},
+                                  {}};
         if (const auto median = tally.medianNet()) {
             line[4] = *median;
         }
@@ -79,6 +90,10 @@ DataTable playersData(const SeriesRecord& record, int level, const odds::Session
             line[3] = law.ahead;
             if (const auto median = law.medianNet()) {
                 line[5] = *median;
+            }
+            if (const odds::CrowdPoint* point = crowdAt(*laws, length)) {
+                line[7] = point->net.front();
+                line[8] = point->net.back();
             }
         }
         table.rows.push_back(std::move(line));
@@ -137,14 +152,19 @@ DataTable exactHitsData(std::span<const int> levels) {
 }
 
 DataTable exactPlayersData(std::span<const int> levels, std::span<const odds::SessionLaws> laws) {
-    DataTable table{"players", {"level", "session_rows", "ahead", "median", "expected_result"}, {}};
+    DataTable table{"players",
+                    {"level", "session_rows", "ahead", "median", "expected_result", "p5", "p95"},
+                    {}};
     for (std::size_t l = 0; l < levels.size(); ++l) {
         for (std::size_t i = 0; i < sessionLengths.size(); ++i) {
             const odds::SessionLaw& law = laws[l][i];
             const auto median = law.medianNet();
+            const odds::CrowdPoint* point = crowdAt(laws[l], sessionLengths[i]);
             table.rows.push_back({std::int64_t{levels[l]}, std::int64_t{sessionLengths[i]},
                                   law.ahead, median ? Cell(*median) : Cell(),
-                                  sessionLengths[i] * (odds::expectedPrize(levels[l]) - 1)});
+                                  sessionLengths[i] * (odds::expectedPrize(levels[l]) - 1),
+                                  point ? Cell(point->net.front()) : Cell(),
+                                  point ? Cell(point->net.back()) : Cell()});
         }
     }
     return table;

@@ -129,10 +129,10 @@ Table playersTable(const SeriesRecord& record, int level, const odds::SessionLaw
     const Writer write(wording.separator());
     Table table{headersOf(texts::playersColumns, wording), {}};
     for (const auto& row : chart::playersData(record, level, laws).rows) {
-        table.rows.push_back({write.whole(row[0]), write.rows(row[1]),
-                              write.significantPercent(row[2]), write.significantPercent(row[3]),
-                              write.whole(row[4]), write.whole(row[5]),
-                              write.number(row[6], "0.00")});
+        table.rows.push_back(
+            {write.whole(row[0]), write.rows(row[1]), write.significantPercent(row[2]),
+             write.significantPercent(row[3]), write.whole(row[4]), write.whole(row[5]),
+             write.number(row[6], "0.00"), write.whole(row[7]), write.whole(row[8])});
     }
     return table;
 }

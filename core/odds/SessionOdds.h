@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace zarno::odds {
@@ -27,9 +28,36 @@ struct SessionLaw {
 // rows^2 times the level's distinct prizes steps. Gives up, unfinished, once `cancel` is set.
 SessionLaw sessionLaw(int level, int rows, const std::atomic<bool>* cancel = nullptr);
 
-using SessionLaws = std::array<SessionLaw, sessionLengths.size()>;
+// The shares of a crowd of players that its chart's lines and bands follow: the net result that
+// 5, 25, 50, 75 and 95 % of them reach or stay under.
+inline constexpr std::array<int, 5> crowdPercents = {5, 25, 50, 75, 95};
+// The rows a player has played at which the crowd is followed: 1 to 5 200, some three steps a
+// power of ten, the session lengths among them.
+inline constexpr std::array<int, 25> crowdGrid = {1,   2,    3,    5,    7,    10,   15,  20,  30,
+                                                  40,  52,   70,   100,  150,  200,  300, 400, 520,
+                                                  700, 1000, 1500, 2000, 3000, 4000, 5200};
 
-// Every length's law at a level.
+// The crowd after `rows` rows: the net result, winnings minus stake, at each of crowdPercents;
+// each the smallest whose cumulative chance reaches its share.
+struct CrowdPoint {
+    int rows = 0;
+    std::array<std::int64_t, crowdPercents.size()> net{};
+};
+
+// The crowd at each of `grid`'s rows, ascending, in one pass of the same programme as the
+// sessions', kept to the winnings the highest share needs at the last of them. Empty when
+// cancelled.
+std::vector<CrowdPoint> crowdLaw(int level, std::span<const int> grid,
+                                 const std::atomic<bool>* cancel = nullptr);
+
+// Every length's law at a level, and its crowd at every row of crowdGrid.
+struct SessionLaws {
+    std::array<SessionLaw, sessionLengths.size()> sessions;
+    std::vector<CrowdPoint> crowd;
+
+    const SessionLaw& operator[](std::size_t i) const { return sessions[i]; }
+    SessionLaw& operator[](std::size_t i) { return sessions[i]; }
+};
 SessionLaws sessionLaws(int level, const std::atomic<bool>* cancel = nullptr);
 
 // The band that the payout percentage stays in with a chance of about 95 % (two standard

@@ -110,14 +110,16 @@ inline constexpr std::array<std::string_view, 5> hitsColumns = {
     QT_TRANSLATE_NOOP("Zarno", "Oikein"), QT_TRANSLATE_NOOP("Zarno", "Kpl"),
     QT_TRANSLATE_NOOP("Zarno", "Osuus (%)"), QT_TRANSLATE_NOOP("Zarno", "Odotettu (%)"),
     QT_TRANSLATE_NOOP("Zarno", "Poikkeama (σ)")};
-inline constexpr std::array<std::string_view, 7> playersColumns = {
+inline constexpr std::array<std::string_view, 9> playersColumns = {
     QT_TRANSLATE_NOOP("Zarno", "Rivejä pelaajalla"),
     QT_TRANSLATE_NOOP("Zarno", "Pelaajia"),
     QT_TRANSLATE_NOOP("Zarno", "Voitolla (%)"),
     QT_TRANSLATE_NOOP("Zarno", "Voitolla tarkka (%)"),
     QT_TRANSLATE_NOOP("Zarno", "Mediaani (€)"),
     QT_TRANSLATE_NOOP("Zarno", "Mediaani tarkka (€)"),
-    QT_TRANSLATE_NOOP("Zarno", "Odotettu tulos (€)")};
+    QT_TRANSLATE_NOOP("Zarno", "Odotettu tulos (€)"),
+    QT_TRANSLATE_NOOP("Zarno", "5 % tarkka (€)"),
+    QT_TRANSLATE_NOOP("Zarno", "95 % tarkka (€)")};
 inline constexpr std::array<std::string_view, 12> levelsColumns = {
     QT_TRANSLATE_NOOP("Zarno", "Taso"),
     QT_TRANSLATE_NOOP("Zarno", "Palautus (%)"),

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include <boost/math/distributions/hypergeometric.hpp>
 #include <cmath>
 #include <optional>
@@ -63,6 +65,7 @@ TEST(Odds, SessionLawsAreThoseOfEveryPossibleSession) {
             SCOPED_TRACE(testing::Message() << "level " << level << ", " << rows << " rows");
             std::vector<double> byWinnings(static_cast<std::size_t>(rows) + 1);
             double ahead = 0;
+            std::map<std::int64_t, double> everyWinnings;
             std::vector<int> hits(static_cast<std::size_t>(rows), 0);
             for (bool more = true; more;) {
                 double chance = 1;
@@ -72,6 +75,7 @@ TEST(Odds, SessionLawsAreThoseOfEveryPossibleSession) {
                     won += prize(level, k);
                 }
                 (won > rows ? ahead : byWinnings[static_cast<std::size_t>(won)]) += chance;
+                everyWinnings[won] += chance;
                 more = false;  // the next sequence, as an odometer counts
                 for (int& k : hits) {
                     if (++k <= level) {
@@ -93,6 +97,20 @@ TEST(Odds, SessionLawsAreThoseOfEveryPossibleSession) {
                 }
             }
             EXPECT_EQ(law.medianNet(), median);
+            // The crowd's shares, ahead or not: the smallest net whose cumulative chance reaches
+            // each.
+            const int grid[] = {rows};
+            const std::vector<odds::CrowdPoint> crowd = odds::crowdLaw(level, grid);
+            ASSERT_EQ(crowd.size(), 1u);
+            for (std::size_t i = 0; i < odds::crowdPercents.size(); ++i) {
+                double cumulative = 0;
+                for (const auto& [won, chance] : everyWinnings) {
+                    if (100 * (cumulative += chance) >= odds::crowdPercents[i] - 1e-9) {
+                        EXPECT_EQ(crowd[0].net[i], won - rows) << odds::crowdPercents[i] << " %";
+                        break;
+                    }
+                }
+            }
         }
     }
     // The figures the chart quotes.
