@@ -535,5 +535,25 @@ The program comes with ABSOLUTELY NO WARRANTY, without even the implied warranty
         <source>95 % tarkka (€)</source>
         <translation>95 % exact (€)</translation>
     </message>
+    <message>
+        <source>Pelattuja rivejä</source>
+        <translation>Rows played</translation>
+    </message>
+    <message>
+        <source>5–95 % pelaajista</source>
+        <translation>5–95 % of players</translation>
+    </message>
+    <message>
+        <source>25–75 % pelaajista</source>
+        <translation>25–75 % of players</translation>
+    </message>
+    <message>
+        <source>Mediaani</source>
+        <translation>Median</translation>
+    </message>
+    <message>
+        <source>Ensimmäiset 20 pelaajaa</source>
+        <translation>The first 20 players</translation>
+    </message>
 </context>
 </TS>

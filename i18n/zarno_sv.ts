@@ -535,5 +535,25 @@ Programmet levereras UTAN NÅGON GARANTI, inte ens underförstådd garanti om s�
         <source>95 % tarkka (€)</source>
         <translation>95 % exakt (€)</translation>
     </message>
+    <message>
+        <source>Pelattuja rivejä</source>
+        <translation>Spelade rader</translation>
+    </message>
+    <message>
+        <source>5–95 % pelaajista</source>
+        <translation>5–95 % av spelarna</translation>
+    </message>
+    <message>
+        <source>25–75 % pelaajista</source>
+        <translation>25–75 % av spelarna</translation>
+    </message>
+    <message>
+        <source>Mediaani</source>
+        <translation>Median</translation>
+    </message>
+    <message>
+        <source>Ensimmäiset 20 pelaajaa</source>
+        <translation>De första 20 spelarna</translation>
+    </message>
 </context>
 </TS>

@@ -43,6 +43,17 @@ namespace {
 enum PayoutGraph { band3Low, band3High, band2Low, band2High, expectedLine, observedPath };
 // The graphs of the hits chart.
 enum HitsGraph { observedShares, strayingShares };
+// The graphs of the crowd's fan.
+enum CrowdGraph {
+    low5,
+    high95,
+    low25,
+    high75,
+    crowdMedian,
+    crowdExpected,
+    firstObservedShare,
+    firstPath = firstObservedShare + odds::crowdPercents.size()
+};
 
 // The hit chart's scale reaches down to shares of 10^-7.
 constexpr double smallestShare = 1e-5;  // percent
@@ -55,6 +66,8 @@ const QColor expectedColour(40, 40, 40);
 const QColor band2Colour(110, 160, 230, 90);
 const QColor band3Colour(110, 160, 230, 45);
 const QColor strayColour(200, 30, 30);
+const QColor luckyColour(20, 140, 60);
+const QColor pathColour(120, 120, 120, 110);
 
 QSharedPointer<QCPAxisTickerLog> logTicker() {
     return QSharedPointer<QCPAxisTickerLog>(new QCPAxisTickerLog);
@@ -172,7 +185,15 @@ QWidget* ChartWindow::createTab(Tab tab, QWidget* above) {
     table->horizontalHeader()->setStretchLastSection(true);
     table->setMinimumHeight(150);
     tables_[tab] = table;
-    layout->addWidget(plot, 3);
+    if (tab == playersTab) {
+        crowdPlot_ = createPlot(page);
+        auto* charts = new QHBoxLayout;
+        charts->addWidget(plot);
+        charts->addWidget(crowdPlot_);
+        layout->addLayout(charts, 3);
+    } else {
+        layout->addWidget(plot, 3);
+    }
     layout->addWidget(table, 2);
 
     switch (tab) {
@@ -239,6 +260,39 @@ QWidget* ChartWindow::createTab(Tab tab, QWidget* above) {
             ahead->setObjectName("ahead");
             ahead->setText(text(texts::ahead));
             ahead->setPositionAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+
+            crowdPlot_->xAxis->setScaleType(QCPAxis::stLogarithmic);
+            crowdPlot_->xAxis->setTicker(logTicker());
+            crowdPlot_->xAxis->setNumberFormat("gb");
+            crowdPlot_->xAxis->setLabel(text(texts::playerRowsAxis));
+            crowdPlot_->yAxis->setLabel(text(texts::netAxis));
+            crowdPlot_->axisRect()->insetLayout()->setInsetAlignment(
+                0, Qt::AlignBottom | Qt::AlignLeft);  // below the fan, which opens downwards
+            for (const auto& [colour, name] :
+                 {std::pair{band3Colour, texts::crowd90}, std::pair{band2Colour, texts::crowd50}}) {
+                QCPGraph* lower = addGraph(crowdPlot_, Qt::transparent, text(name));
+                QCPGraph* upper = addGraph(crowdPlot_, Qt::transparent, text(name));
+                upper->setBrush(colour);
+                upper->setChannelFillGraph(lower);
+                lower->removeFromLegend();
+            }
+            addGraph(crowdPlot_, observedColour, text(texts::crowdMedian));
+            QCPGraph* expectedNet = addGraph(crowdPlot_, expectedColour, text(texts::expected));
+            expectedNet->setPen(QPen(expectedColour, 1, Qt::DashLine));
+            for (std::size_t s = 0; s < odds::crowdPercents.size(); ++s) {
+                QCPGraph* seen = addGraph(crowdPlot_, observedColour, text(texts::observed));
+                seen->setPen(QPen(observedColour, 1.5, Qt::DotLine));
+                if (s > 0) {
+                    seen->removeFromLegend();
+                }
+            }
+            for (std::size_t p = 0; p < CrowdTally::pathsKept; ++p) {
+                QCPGraph* path = addGraph(crowdPlot_, pathColour, text(texts::crowdPaths));
+                path->setPen(QPen(pathColour, 0.8));
+                if (p > 0) {
+                    path->removeFromLegend();
+                }
+            }
             break;
         }
         case levelsTab: {
@@ -310,6 +364,7 @@ void ChartWindow::draw() {
             break;
         case playersTab:
             drawPlayers(answer.laws);
+            drawCrowd(answer.laws);
             break;
         case levelsTab:
             drawLevels();
@@ -399,6 +454,65 @@ void ChartWindow::drawPlayers(const odds::SessionLaws* laws) {
         label->position->setCoords(width, figure.aheadTop + plot->yAxis->range().upper * 0.02);
     }
     plot->replot(QCustomPlot::rpQueuedReplot);
+}
+
+void ChartWindow::drawCrowd(const odds::SessionLaws* laws) {
+    QVector<double> rows, expected;
+    std::array<QVector<double>, odds::crowdPercents.size()> nets;
+    for (const chart::FanPoint& point : chart::crowdFigure(play_.level, laws)) {
+        rows << point.rows;
+        for (std::size_t i = 0; i < nets.size(); ++i) {
+            nets[i] << static_cast<double>(point.net[i]);
+        }
+        expected << point.expected;
+    }
+    const std::pair<CrowdGraph, std::size_t> lines[] = {
+        {low5, 0}, {low25, 1}, {crowdMedian, 2}, {high75, 3}, {high95, 4}};
+    for (const auto& [graph, share] : lines) {
+        crowdPlot_->graph(graph)->setData(rows, nets[share], true);
+    }
+    crowdPlot_->graph(crowdExpected)->setData(rows, expected, true);
+
+    const chart::ObservedCrowd seen = chart::observedCrowdFigure(record_.crowd());
+    QVector<double> seenRows;
+    std::array<QVector<double>, odds::crowdPercents.size()> seenNets;
+    for (const chart::FanPoint& point : seen.fan) {
+        seenRows << point.rows;
+        for (std::size_t i = 0; i < seenNets.size(); ++i) {
+            seenNets[i] << point.net[i];
+        }
+    }
+    for (std::size_t i = 0; i < seenNets.size(); ++i) {
+        crowdPlot_->graph(firstObservedShare + static_cast<int>(i))
+            ->setData(seenRows, seenNets[i], true);
+    }
+    QVector<double> gridRows(odds::crowdGrid.begin(), odds::crowdGrid.end());
+    for (std::size_t p = 0; p < CrowdTally::pathsKept; ++p) {
+        QCPGraph* graph = crowdPlot_->graph(firstPath + static_cast<int>(p));
+        if (p >= seen.paths.size()) {
+            graph->data()->clear();
+            continue;
+        }
+        const QVector<double> net(seen.paths[p].begin(), seen.paths[p].end());
+        graph->setData(gridRows, net, true);
+        const bool marked = p == seen.luckiest || p == seen.unluckiest;
+        graph->setPen(marked ? QPen(p == seen.luckiest ? luckyColour : strayColour, 2)
+                             : QPen(pathColour, 0.8));
+    }
+    crowdPlot_->xAxis->setRange(1, odds::crowdGrid.back());
+    // The unluckiest paths may fall far below the fan: the chart keeps to the shares at the last
+    // row, exact and observed.
+    double low = nets.front().isEmpty() ? 0 : nets.front().back();
+    double high = nets.back().isEmpty() ? 0 : nets.back().back();
+    if (!seenNets.front().isEmpty()) {
+        low = std::min(low, seenNets.front().back());
+        high = std::max(high, seenNets.back().back());
+    }
+    if (low < high) {
+        const double span = std::max(high, 0.0) - low;
+        crowdPlot_->yAxis->setRange(low - 0.05 * span, std::max(high, 0.0) + 0.15 * span);
+    }
+    crowdPlot_->replot(QCustomPlot::rpQueuedReplot);
 }
 
 // Exact and the same for every run: the levels' laws are asked for one after another, each shown

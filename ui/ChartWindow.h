@@ -49,6 +49,8 @@ public:
     QTabWidget* tabs() const { return tabs_; }
     QTableWidget* table(Tab tab) const { return tables_[tab]; }
     QCustomPlot* plot(Tab tab) const { return plots_[tab]; }
+    // The crowd over time, beside the players' histogram.
+    QCustomPlot* crowdPlot() const { return crowdPlot_; }
     QComboBox* sessionLength() const { return sessionLength_; }
     // The column of the levels' table that their chart shows.
     QComboBox* levelsColumn() const { return levelsColumn_; }
@@ -83,6 +85,7 @@ private:
     void drawPayout();
     void drawHits();
     void drawPlayers(const odds::SessionLaws* laws);
+    void drawCrowd(const odds::SessionLaws* laws);
     void drawLevels();
     const odds::SessionLaws* lawsAtHand();
     bool writeReport(QPagedPaintDevice& device);
@@ -105,6 +108,7 @@ private:
     QLabel* keptPayout_ = nullptr;
     QLabel* keptLevels_ = nullptr;
     std::array<QCustomPlot*, 4> plots_{};
+    QCustomPlot* crowdPlot_ = nullptr;
     std::array<QTableWidget*, 4> tables_{};
     std::vector<QPushButton*> needRows_;  // of no use before a row
 };

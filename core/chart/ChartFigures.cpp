@@ -128,4 +128,49 @@ std::vector<LevelBar> levelsFigure(std::span<const int> levels,
     return bars;
 }
 
+std::vector<FanPoint> crowdFigure(int level, const odds::SessionLaws* laws) {
+    std::vector<FanPoint> fan;
+    if (!laws || !isLevel(level)) {
+        return fan;
+    }
+    const double loss = odds::expectedPrize(level) - 1;
+    for (const odds::CrowdPoint& point : laws->crowd) {
+        FanPoint drawn{static_cast<double>(point.rows), {}, point.rows * loss};
+        std::copy(point.net.begin(), point.net.end(), drawn.net.begin());
+        fan.push_back(drawn);
+    }
+    return fan;
+}
+
+ObservedCrowd observedCrowdFigure(const CrowdTally& crowd) {
+    ObservedCrowd figure;
+    if (crowd.completed == 0) {
+        return figure;
+    }
+    for (std::size_t i = 0; i < odds::crowdGrid.size(); ++i) {
+        FanPoint point{static_cast<double>(odds::crowdGrid[i]), {}, 0};
+        for (std::size_t s = 0; s < odds::crowdPercents.size(); ++s) {
+            point.net[s] = static_cast<double>(crowd.net(i, odds::crowdPercents[s]).value_or(0));
+        }
+        figure.fan.push_back(point);
+    }
+    for (const CrowdTally::Path& path : crowd.paths) {
+        std::vector<double> net;
+        for (std::size_t i = 0; i < path.size(); ++i) {
+            net.push_back(static_cast<double>(path[i] - odds::crowdGrid[i]));
+        }
+        figure.paths.push_back(std::move(net));
+    }
+    const auto last = [](const std::vector<double>& path) { return path.back(); };
+    for (std::size_t p = 0; p < figure.paths.size(); ++p) {
+        if (last(figure.paths[p]) > last(figure.paths[figure.luckiest])) {
+            figure.luckiest = p;
+        }
+        if (last(figure.paths[p]) < last(figure.paths[figure.unluckiest])) {
+            figure.unluckiest = p;
+        }
+    }
+    return figure;
+}
+
 }  // namespace zarno::chart

@@ -61,6 +61,27 @@ struct PlayersFigure {
 };
 PlayersFigure playersFigure(const SessionTally& tally, const odds::SessionLaw* law);
 
+// The crowd's fan at one row count: the exact net results that 5, 25, 50, 75 and 95 % of the
+// players reach or stay under, and the expected one, in euros.
+struct FanPoint {
+    double rows = 0;
+    std::array<double, odds::crowdPercents.size()> net{};
+    double expected = 0;
+};
+// The fan over the crowd's grid; empty while the laws are worked out.
+std::vector<FanPoint> crowdFigure(int level, const odds::SessionLaws* laws);
+
+// The crowd observed among the series' players of 5 200 rows: the same shares at every row of
+// the grid, once a player has completed; and the paths of the first players, net, with the
+// luckiest and the unluckiest of them at the last row.
+struct ObservedCrowd {
+    std::vector<FanPoint> fan;  // no expected line
+    std::vector<std::vector<double>> paths;
+    std::size_t luckiest = 0;
+    std::size_t unluckiest = 0;
+};
+ObservedCrowd observedCrowdFigure(const CrowdTally& crowd);
+
 // One bar of the levels' chart: a level's figure in one column of their table, a share in percent
 // as the table gives it. A figure not worked out yet has no bar.
 struct LevelBar {

@@ -40,6 +40,17 @@ std::optional<std::int64_t> SessionTally::medianNet() const {
     return static_cast<std::int64_t>(*median) - length;
 }
 
+std::optional<std::int64_t> CrowdTally::net(std::size_t point, int percent) const {
+    std::int64_t below = 0;
+    for (const auto& [won, players] : byWinnings[point]) {
+        below += players;
+        if (100 * below >= percent * completed) {
+            return won - odds::crowdGrid[point];
+        }
+    }
+    return std::nullopt;
+}
+
 SeriesRecord::SeriesRecord() {
     path_.reserve(pathRows().size());
     for (std::size_t i = 0; i < sessionLengths.size(); ++i) {
@@ -71,6 +82,40 @@ void SeriesRecord::commit(std::span<const std::uint32_t> prizeSums) {
             }
         }
     }
+    // The crowd's player stops at each row of the grid, a few times in 5 200 rows.
+    CrowdCutter& crowd = crowdCutter_;
+    for (std::size_t at = 0; at < rows;) {
+        const std::size_t take = std::min(
+            static_cast<std::size_t>(odds::crowdGrid[crowd.next] - crowd.filled), rows - at);
+        crowd.partial += prizeSums[at + take] - prizeSums[at];
+        crowd.filled += static_cast<int>(take);
+        at += take;
+        if (crowd.filled == odds::crowdGrid[crowd.next]) {
+            crowd.path[crowd.next++] = crowd.partial;
+            if (crowd.next == odds::crowdGrid.size()) {
+                if (crowd.completed.size() == heldSessions) {
+                    tallyCrowd();
+                }
+                crowd.completed.push_back(crowd.path);
+                crowd.partial = 0;
+                crowd.filled = 0;
+                crowd.next = 0;
+            }
+        }
+    }
+}
+
+void SeriesRecord::tallyCrowd() {
+    for (const CrowdTally::Path& path : crowdCutter_.completed) {
+        ++crowd_.completed;
+        for (std::size_t i = 0; i < path.size(); ++i) {
+            ++crowd_.byWinnings[i][path[i]];
+        }
+        if (crowd_.paths.size() < CrowdTally::pathsKept) {
+            crowd_.paths.push_back(path);
+        }
+    }
+    crowdCutter_.completed.clear();
 }
 
 void SeriesRecord::tallyCompleted(std::size_t which) {
@@ -116,6 +161,7 @@ void SeriesRecord::refresh(int level, const Tally& tally) {
     for (std::size_t i = 1; i < sessionLengths.size(); ++i) {
         tallyCompleted(i);
     }
+    tallyCrowd();
 }
 
 void SeriesRecord::clear() {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <span>
 #include <vector>
@@ -27,6 +28,24 @@ struct SessionTally {
     std::optional<std::int64_t> medianNet() const;
 
     bool operator==(const SessionTally&) const = default;
+};
+
+// The players of the crowd's longest session, 5 200 rows, cut from the series one after another
+// as the sessions are, each followed at every row of the crowd's grid: how many had won each sum
+// there, and the paths of the first of them.
+struct CrowdTally {
+    static constexpr std::size_t pathsKept = 20;
+    using Path = std::array<std::int64_t, odds::crowdGrid.size()>;  // winnings at each grid row
+
+    std::int64_t completed = 0;
+    std::array<std::map<std::int64_t, std::int64_t>, odds::crowdGrid.size()> byWinnings;
+    std::vector<Path> paths;
+
+    // The net result that `percent` % of the players reach or stay under at the grid's row
+    // `point`, by the exact law's rule; none without players.
+    std::optional<std::int64_t> net(std::size_t point, int percent) const;
+
+    bool operator==(const CrowdTally&) const = default;
 };
 
 // The payout percentage as a series went on.
@@ -66,6 +85,7 @@ public:
     // the first refresh at or past it; every power of ten from 1000 on is taken at its own row.
     std::span<const PayoutPoint> path() const { return path_; }
     const SessionTally& sessions(std::size_t which) const { return tallies_[which]; }
+    const CrowdTally& crowd() const { return crowd_; }
 
 private:
     struct Cutter {
@@ -75,7 +95,17 @@ private:
 
         bool operator==(const Cutter&) const = default;
     };
+    struct CrowdCutter {
+        std::int64_t partial = 0;
+        int filled = 0;
+        std::size_t next = 0;  // the grid row it reaches next
+        CrowdTally::Path path{};
+        std::vector<CrowdTally::Path> completed;
+
+        bool operator==(const CrowdCutter&) const = default;
+    };
     void tallyCompleted(std::size_t which);
+    void tallyCrowd();
 
     int level_ = 0;
     std::int64_t rows_ = 0;
@@ -85,6 +115,8 @@ private:
     std::size_t nextPoint_ = 0;
     std::array<SessionTally, sessionLengths.size()> tallies_;
     std::array<Cutter, sessionLengths.size()> cutters_;
+    CrowdTally crowd_;
+    CrowdCutter crowdCutter_;
 };
 
 }  // namespace zarno

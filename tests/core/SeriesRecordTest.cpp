@@ -68,8 +68,22 @@ TEST(SeriesRecord, CutsTheSeriesIntoCompletedSessionsFromItsFirstRow) {
         EXPECT_EQ(record.sessions(i).ahead, expected.ahead);
         EXPECT_EQ(record.sessions(i).byWinnings, expected.byWinnings);
     }
+    // The crowd's players of 5 200 rows, each followed at every row of the grid.
+    ASSERT_EQ(record.crowd().completed, 2);
+    ASSERT_EQ(record.crowd().paths.size(), 2u);
+    for (std::size_t p = 0; p < 2; ++p) {
+        for (std::size_t i = 0; i < odds::crowdGrid.size(); ++i) {
+            const auto first = prizes.begin() + static_cast<std::ptrdiff_t>(p * 5200);
+            EXPECT_EQ(record.crowd().paths[p][i],
+                      std::accumulate(first, first + odds::crowdGrid[i], std::int64_t{0}))
+                << p << ", " << odds::crowdGrid[i];
+        }
+    }
+    const std::int64_t lower = std::min(record.crowd().paths[0][4], record.crowd().paths[1][4]);
+    EXPECT_EQ(record.crowd().net(4, 50), lower - 7);  // one of two is half of them
     record.clear();
     EXPECT_EQ(record.sessions(1).completed, 0);
+    EXPECT_EQ(record.crowd().completed, 0);
     EXPECT_TRUE(record.path().empty());
 }
 
@@ -117,7 +131,9 @@ TEST(SeriesRecord, TablesStayWholeAtTheEdgesOfASeries) {
         for (const Table& table :
              {payoutTable(record, c.level, Wording(',')), hitsTable(record, c.level, Wording(',')),
               playersTable(record, c.level, &laws, Wording(',')),
-              playersTable(record, c.level, nullptr, Wording(','))}) {
+              playersTable(record, c.level, nullptr, Wording(',')),
+              levelsTable(allLevels, std::vector<const odds::SessionLaws*>(allLevels.size()),
+                          Wording(','))}) {
             EXPECT_FALSE(shows(table, "nan") || shows(table, "inf"));
             for (const auto& line : table.rows) {
                 EXPECT_EQ(line.size(), table.headers.size());
