@@ -555,5 +555,41 @@ The program comes with ABSOLUTELY NO WARRANTY, without even the implied warranty
         <source>Ensimmäiset 20 pelaajaa</source>
         <translation>The first 20 players</translation>
     </message>
+    <message>
+        <source>Kassa</source>
+        <translation>Budget</translation>
+    </message>
+    <message>
+        <source>Budjetti (€): </source>
+        <translation>Budget (€): </translation>
+    </message>
+    <message>
+        <source>Rahat loppu (%)</source>
+        <translation>Money gone (%)</translation>
+    </message>
+    <message>
+        <source>Havaitut pelaajat alkavat riviltä %1.</source>
+        <translation>The observed players start at row %1.</translation>
+    </message>
+    <message>
+        <source>yli %1</source>
+        <translation>over %1</translation>
+    </message>
+    <message>
+        <source>Rahat loppu tarkka (%)</source>
+        <translation>Money gone exact (%)</translation>
+    </message>
+    <message>
+        <source>Mediaani rivejä loppuun</source>
+        <translation>Median rows until gone</translation>
+    </message>
+    <message>
+        <source>Tuplaa ennen loppua tarkka (%)</source>
+        <translation>Doubles before gone exact (%)</translation>
+    </message>
+    <message>
+        <source>Tuplaa ennen loppua (%)</source>
+        <translation>Doubles before gone (%)</translation>
+    </message>
 </context>
 </TS>

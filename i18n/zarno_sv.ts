@@ -555,5 +555,41 @@ Programmet levereras UTAN NÅGON GARANTI, inte ens underförstådd garanti om s�
         <source>Ensimmäiset 20 pelaajaa</source>
         <translation>De första 20 spelarna</translation>
     </message>
+    <message>
+        <source>Kassa</source>
+        <translation>Kassa</translation>
+    </message>
+    <message>
+        <source>Budjetti (€): </source>
+        <translation>Budget (€): </translation>
+    </message>
+    <message>
+        <source>Rahat loppu (%)</source>
+        <translation>Pengarna slut (%)</translation>
+    </message>
+    <message>
+        <source>Havaitut pelaajat alkavat riviltä %1.</source>
+        <translation>De observerade spelarna börjar på rad %1.</translation>
+    </message>
+    <message>
+        <source>yli %1</source>
+        <translation>över %1</translation>
+    </message>
+    <message>
+        <source>Rahat loppu tarkka (%)</source>
+        <translation>Pengarna slut exakt (%)</translation>
+    </message>
+    <message>
+        <source>Mediaani rivejä loppuun</source>
+        <translation>Median rader tills slut</translation>
+    </message>
+    <message>
+        <source>Tuplaa ennen loppua tarkka (%)</source>
+        <translation>Dubblar före slut exakt (%)</translation>
+    </message>
+    <message>
+        <source>Tuplaa ennen loppua (%)</source>
+        <translation>Dubblar före slut (%)</translation>
+    </message>
 </context>
 </TS>

@@ -19,6 +19,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -66,6 +67,13 @@ const QColor expectedColour(40, 40, 40);
 const QColor band2Colour(110, 160, 230, 90);
 const QColor band3Colour(110, 160, 230, 45);
 const QColor strayColour(200, 30, 30);
+
+// A budget's law by level and budget in one key.
+constexpr int budgetKeyBase = 1'000'000;
+static_assert(odds::largestBudget < budgetKeyBase);
+int budgetKey(int level, int budget) {
+    return level * budgetKeyBase + budget;
+}
 const QColor luckyColour(20, 140, 60);
 const QColor pathColour(120, 120, 120, 110);
 
@@ -94,7 +102,15 @@ QCPGraph* addGraph(QCustomPlot* plot, const QColor& colour, const QString& name)
 }  // namespace
 
 ChartWindow::ChartWindow(const Wording& wording, StartThread lawsThread, QWidget* parent)
-    : QWidget(parent, Qt::Window), wording_(wording), laws_(std::move(lawsThread)) {
+    : QWidget(parent, Qt::Window),
+      wording_(wording),
+      laws_(lawsThread),
+      budgetLaws_(
+          lawsThread,
+          [](int key, const std::atomic<bool>* cancel) {
+              return odds::budgetLaw(key / budgetKeyBase, key % budgetKeyBase, cancel);
+          },
+          odds::LawCache<odds::BudgetLaw>::Asked::supersedes) {
     setWindowTitle(text(texts::chartTitle));
     setObjectName("Kaavio");
     resize(900, 700);
@@ -122,6 +138,22 @@ ChartWindow::ChartWindow(const Wording& wording, StartThread lawsThread, QWidget
     lawsNotice_->hide();
     lengthLayout->addWidget(lawsNotice_);
     tabs_->addTab(createTab(playersTab, lengthRow), text(texts::playersTab));
+    auto* budgetRow = new QWidget;
+    auto* budgetLayout = new QHBoxLayout(budgetRow);
+    budgetLayout->setContentsMargins(0, 0, 0, 0);
+    budget_ = new QSpinBox;
+    budget_->setObjectName("budget");
+    budget_->setRange(odds::smallestBudget, odds::largestBudget);
+    budget_->setValue(odds::defaultBudget);
+    auto* budgetLabel = new QLabel(text(texts::budgetLabel));
+    budgetLabel->setBuddy(budget_);
+    budgetFrom_ = new QLabel;
+    budgetFrom_->setObjectName("budgetFrom");
+    budgetLayout->addWidget(budgetLabel);
+    budgetLayout->addWidget(budget_);
+    budgetLayout->addStretch();
+    budgetLayout->addWidget(budgetFrom_);
+    tabs_->addTab(createTab(budgetTab, budgetRow), text(texts::budgetTab));
     auto* columnRow = new QWidget;
     auto* columnLayout = new QHBoxLayout(columnRow);
     columnLayout->setContentsMargins(0, 0, 0, 0);
@@ -166,6 +198,10 @@ ChartWindow::ChartWindow(const Wording& wording, StartThread lawsThread, QWidget
     connect(tabs_, &QTabWidget::currentChanged, this, &ChartWindow::draw);
     connect(sessionLength_, &QComboBox::currentIndexChanged, this, &ChartWindow::draw);
     connect(levelsColumn_, &QComboBox::currentIndexChanged, this, &ChartWindow::draw);
+    connect(budget_, &QSpinBox::valueChanged, this, [this](int budget) {
+        emit budgetChanged(budget);
+        draw();
+    });
     lawsPending_.setSingleShot(true);
     lawsPending_.setInterval(50);
     connect(&lawsPending_, &QTimer::timeout, this, &ChartWindow::draw);
@@ -195,6 +231,15 @@ QWidget* ChartWindow::createTab(Tab tab, QWidget* above) {
         layout->addWidget(plot, 3);
     }
     layout->addWidget(table, 2);
+    if (tab == budgetTab) {
+        budgetSummary_ = new QTableWidget(page);
+        budgetSummary_->setObjectName("budgetSummary");
+        budgetSummary_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        budgetSummary_->verticalHeader()->setVisible(false);
+        budgetSummary_->horizontalHeader()->setStretchLastSection(true);
+        budgetSummary_->setMaximumHeight(60);
+        layout->addWidget(budgetSummary_);
+    }
 
     switch (tab) {
         case payoutTab: {
@@ -295,6 +340,20 @@ QWidget* ChartWindow::createTab(Tab tab, QWidget* above) {
             }
             break;
         }
+        case budgetTab: {
+            plot->xAxis->setScaleType(QCPAxis::stLogarithmic);
+            plot->xAxis->setTicker(logTicker());
+            plot->xAxis->setNumberFormat("gb");
+            plot->xAxis->setLabel(text(texts::playerRowsAxis));
+            plot->yAxis->setLabel(text(texts::goneAxis));
+            plot->yAxis->setRange(0, 100);
+            plot->axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignTop | Qt::AlignLeft);
+            addGraph(plot, expectedColour, text(texts::expected));
+            QCPGraph* seen = addGraph(plot, observedColour, text(texts::observed));
+            seen->setLineStyle(QCPGraph::lsNone);
+            seen->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, observedColour, 7));
+            break;
+        }
         case levelsTab: {
             plot->xAxis->setLabel(text(texts::levelsColumns[0]));
             auto ticker = QSharedPointer<QCPAxisTickerFixed>(new QCPAxisTickerFixed);
@@ -365,6 +424,9 @@ void ChartWindow::draw() {
         case playersTab:
             drawPlayers(answer.laws);
             drawCrowd(answer.laws);
+            break;
+        case budgetTab:
+            drawBudget();
             break;
         case levelsTab:
             drawLevels();
@@ -513,6 +575,40 @@ void ChartWindow::drawCrowd(const odds::SessionLaws* laws) {
         crowdPlot_->yAxis->setRange(low - 0.05 * span, std::max(high, 0.0) + 0.15 * span);
     }
     crowdPlot_->replot(QCustomPlot::rpQueuedReplot);
+}
+
+// The exact law is worked out for the level and the budget shown, one at a time: a new budget
+// cancels the work on the one before.
+void ChartWindow::drawBudget() {
+    const odds::BudgetLaw* law = nullptr;
+    if (isLevel(play_.level)) {
+        const auto answer = budgetLaws_.laws(budgetKey(play_.level, budget_->value()));
+        if (!answer.laws && !answer.unavailable) {
+            lawsPending_.start();
+        }
+        law = answer.laws;
+    }
+    fill(tables_[budgetTab], budgetTable(record_, law, wording_));
+    fill(budgetSummary_, budgetSummaryTable(record_, law, wording_));
+    const BudgetTally& players = record_.budget();
+    budgetFrom_->setText(qtext(budgetFromText(record_, wording_)));
+    QVector<double> rows, exact, seenRows, seen;
+    for (std::size_t i = 0; i < odds::crowdGrid.size(); ++i) {
+        const int n = odds::crowdGrid[i];
+        if (law && law->complete) {
+            rows << n;
+            exact << 100 * law->brokeWithin[i];
+        }
+        if (const auto share = players.goneWithin(n)) {
+            seenRows << n;
+            seen << 100 * *share;
+        }
+    }
+    QCustomPlot* plot = plots_[budgetTab];
+    plot->graph(0)->setData(rows, exact, true);
+    plot->graph(1)->setData(seenRows, seen, true);
+    plot->xAxis->setRange(1, odds::crowdGrid.back());
+    plot->replot(QCustomPlot::rpQueuedReplot);
 }
 
 // Exact and the same for every run: the levels' laws are asked for one after another, each shown

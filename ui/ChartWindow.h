@@ -10,6 +10,7 @@
 #include "core/chart/ChartTables.h"
 #include "core/document/RunDocument.h"
 #include "core/engine/StartThread.h"
+#include "core/odds/BudgetOdds.h"
 #include "core/odds/SessionLawCache.h"
 #include "core/series/SeriesRecord.h"
 #include "core/text/Wording.h"
@@ -19,6 +20,7 @@ class QCustomPlot;
 class QLabel;
 class QPagedPaintDevice;
 class QPushButton;
+class QSpinBox;
 class QTabWidget;
 class QTableWidget;
 
@@ -32,7 +34,7 @@ class ChartWindow : public QWidget {
     Q_OBJECT
 
 public:
-    enum Tab { payoutTab, hitsTab, playersTab, levelsTab };
+    enum Tab { payoutTab, hitsTab, playersTab, budgetTab, levelsTab };
 
     // `lawsThread` starts the thread that works out the exact laws of sessions.
     explicit ChartWindow(const Wording& wording, StartThread lawsThread = {},
@@ -54,6 +56,10 @@ public:
     QComboBox* sessionLength() const { return sessionLength_; }
     // The column of the levels' table that their chart shows.
     QComboBox* levelsColumn() const { return levelsColumn_; }
+    // The budget whose players the budget's tab follows, and its line under the table.
+    QSpinBox* budget() const { return budget_; }
+    QTableWidget* budgetSummary() const { return budgetSummary_; }
+    QLabel* budgetFrom() const { return budgetFrom_; }
     // What the game keeps, above the payout's chart and the levels' chart.
     QLabel* kept(Tab tab) const { return tab == levelsTab ? keptLevels_ : keptPayout_; }
     // Says that the exact laws of sessions are not at hand; hidden while they are.
@@ -78,6 +84,10 @@ public:
     void print();
     void showAbout();
 
+signals:
+    // The player set a budget: the series' record cuts its players from the next row on.
+    void budgetChanged(int budget);
+
 private:
     QWidget* createTab(Tab tab, QWidget* above = nullptr);
     QString text(std::string_view finnish) const;
@@ -87,6 +97,7 @@ private:
     void drawPlayers(const odds::SessionLaws* laws);
     void drawCrowd(const odds::SessionLaws* laws);
     void drawLevels();
+    void drawBudget();
     const odds::SessionLaws* lawsAtHand();
     bool writeReport(QPagedPaintDevice& device);
     QString whyNotOpened(const DocumentError& error) const;
@@ -98,6 +109,7 @@ private:
     Play play_;            // its level is the one shown
     std::optional<std::uint64_t> seed_;
     odds::SessionLawCache laws_;
+    odds::LawCache<odds::BudgetLaw> budgetLaws_;
     odds::SessionLaws worked_;  // laws worked out on this thread for a file or a report
     QTimer lawsPending_;        // draws again once the exact laws are worked out
     QElapsedTimer drawn_;       // since the chart was last drawn
@@ -105,11 +117,14 @@ private:
     QComboBox* sessionLength_ = nullptr;
     QLabel* lawsNotice_ = nullptr;
     QComboBox* levelsColumn_ = nullptr;
+    QSpinBox* budget_ = nullptr;
+    QLabel* budgetFrom_ = nullptr;
+    QTableWidget* budgetSummary_ = nullptr;
     QLabel* keptPayout_ = nullptr;
     QLabel* keptLevels_ = nullptr;
-    std::array<QCustomPlot*, 4> plots_{};
+    std::array<QCustomPlot*, 5> plots_{};
     QCustomPlot* crowdPlot_ = nullptr;
-    std::array<QTableWidget*, 4> tables_{};
+    std::array<QTableWidget*, 5> tables_{};
     std::vector<QPushButton*> needRows_;  // of no use before a row
 };
 

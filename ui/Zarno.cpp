@@ -215,6 +215,10 @@ void Zarno::cmdKaavio_Click() {
     if (!chart_) {
         chart_ = std::make_unique<ChartWindow>(wording_);
         chart_->setWindowIcon(windowIcon());
+        connect(chart_.get(), &ChartWindow::budgetChanged, this, [this](int budget) {
+            series_.setBudget(budget);
+            chart_->present(series_.record(), chartPlay());
+        });
     }
     chart_->show();
     chart_->raise();

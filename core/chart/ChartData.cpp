@@ -101,6 +101,38 @@ DataTable playersData(const SeriesRecord& record, int level, const odds::Session
     return table;
 }
 
+DataTable budgetData(const SeriesRecord& record, const odds::BudgetLaw* law) {
+    DataTable table{"budget", {"rows", "gone_exact", "gone", "players"}, {}};
+    const BudgetTally& players = record.budget();
+    for (const int rows : odds::budgetLengths) {
+        std::vector<Cell> line = {std::int64_t{rows}, {}, {}, players.completed};
+        if (const auto chance = law ? law->brokeChance(rows) : std::nullopt) {
+            line[1] = *chance;
+        }
+        if (const auto share = players.goneWithin(rows)) {
+            line[2] = *share;
+        }
+        table.rows.push_back(std::move(line));
+    }
+    return table;
+}
+
+DataTable budgetSummaryData(const SeriesRecord& record, const odds::BudgetLaw* law) {
+    DataTable table{"budget_summary", {"median_rows_exact", "doubles_exact", "doubles"}, {}};
+    std::vector<Cell> line(3);
+    if (law && law->complete) {
+        if (law->medianRows) {
+            line[0] = *law->medianRows;
+        }
+        line[1] = law->doubles;
+    }
+    if (const auto share = record.budget().doubledShare()) {
+        line[2] = *share;
+    }
+    table.rows.push_back(std::move(line));
+    return table;
+}
+
 DataTable exactLevelsData(std::span<const int> levels,
                           std::span<const odds::SessionLaws* const> laws) {
     DataTable table{

@@ -6,6 +6,7 @@
 #include <variant>
 #include <vector>
 
+#include "core/odds/BudgetOdds.h"
 #include "core/odds/SessionOdds.h"
 #include "core/series/SeriesRecord.h"
 
@@ -32,6 +33,13 @@ DataTable hitsData(const SeriesRecord& record, int level);
 // Each session length: the players, the share of them ahead and their median net result, beside
 // the exact figures; `laws` may be missing while they are being worked out.
 DataTable playersData(const SeriesRecord& record, int level, const odds::SessionLaws* laws);
+
+// The budget's players: at each of budgetLengths, the exact chance to be gone within that many
+// rows, the share of the run's players gone within them, and how many players there are.
+DataTable budgetData(const SeriesRecord& record, const odds::BudgetLaw* law);
+// The budget's median rows until gone, exactly (none beyond its players' longest play), and the
+// chance to double before gone, exact and observed.
+DataTable budgetSummaryData(const SeriesRecord& record, const odds::BudgetLaw* law);
 
 // The exact figures of levels, without a row drawn. Each level side by side with the others: its
 // payout and the share of the stakes the game keeps, its standard deviation, the rows it takes to

@@ -152,6 +152,40 @@ Table levelsTable(std::span<const int> levels, std::span<const odds::SessionLaws
     return table;
 }
 
+Table budgetTable(const SeriesRecord& record, const odds::BudgetLaw* law, const Wording& wording) {
+    const Writer write(wording.separator());
+    Table table{headersOf(texts::budgetColumns, wording), {}};
+    for (const auto& row : chart::budgetData(record, law).rows) {
+        table.rows.push_back({write.rows(row[0]), write.significantPercent(row[1]),
+                              write.significantPercent(row[2]), write.rows(row[3])});
+    }
+    return table;
+}
+
+Table budgetSummaryTable(const SeriesRecord& record, const odds::BudgetLaw* law,
+                         const Wording& wording) {
+    const Writer write(wording.separator());
+    Table table{headersOf(texts::budgetSummaryColumns, wording), {}};
+    for (const auto& row : chart::budgetSummaryData(record, law).rows) {
+        std::string median = write.rows(row[0]);
+        if (median.empty() && law && law->complete) {
+            median = filled(wording(texts::beyondRows),
+                            {formatNumber(odds::budgetRowsPerEuro * law->budget, rowCounterPattern,
+                                          wording.separator())});
+        }
+        table.rows.push_back(
+            {median, write.significantPercent(row[1]), write.significantPercent(row[2])});
+    }
+    return table;
+}
+
+std::string budgetFromText(const SeriesRecord& record, const Wording& wording) {
+    const std::int64_t from = record.budget().fromRow;
+    return from > 0 ? filled(wording(texts::budgetFrom),
+                             {formatNumber(from + 1, rowCounterPattern, wording.separator())})
+                    : std::string();
+}
+
 std::string keptText(const SeriesRecord& record, int level, const Wording& wording) {
     if (!isLevel(level)) {
         return {};

@@ -32,6 +32,14 @@ Table playersTable(const SeriesRecord& record, int level, const odds::SessionLaw
 // while they are worked out.
 Table levelsTable(std::span<const int> levels, std::span<const odds::SessionLaws* const> laws,
                   const Wording& wording);
+// The budget's players within each of budgetLengths rows, exact and observed; and a line of its
+// median rows until gone and its chance to double before, "yli" its players' longest play when
+// the median lies beyond.
+Table budgetTable(const SeriesRecord& record, const odds::BudgetLaw* law, const Wording& wording);
+Table budgetSummaryTable(const SeriesRecord& record, const odds::BudgetLaw* law,
+                         const Wording& wording);
+// Where the budget's players start, when the budget was set during the run; empty otherwise.
+std::string budgetFromText(const SeriesRecord& record, const Wording& wording);
 // What the game keeps of the stakes at the level, exactly, and in the record once it has rows.
 std::string keptText(const SeriesRecord& record, int level, const Wording& wording);
 

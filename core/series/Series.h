@@ -95,6 +95,8 @@ public:
     SeriesSnapshot snapshot() const;
     // What the series has shown, for the chart: refreshed with the captions' figures.
     const SeriesRecord& record() const { return record_; }
+    // The budget whose players the record cuts from the next row on.
+    void setBudget(int budget) { record_.setBudget(budget); }
 
 private:
     // Where the series stands in its pass.

@@ -51,6 +51,24 @@ std::optional<std::int64_t> CrowdTally::net(std::size_t point, int percent) cons
     return std::nullopt;
 }
 
+std::optional<double> BudgetTally::goneWithin(std::int64_t rows) const {
+    if (completed == 0) {
+        return std::nullopt;
+    }
+    std::int64_t gone = 0;
+    for (auto at = goneAfter.begin(); at != goneAfter.end() && at->first <= rows; ++at) {
+        gone += at->second;
+    }
+    return static_cast<double>(gone) / static_cast<double>(completed);
+}
+
+std::optional<double> BudgetTally::doubledShare() const {
+    if (completed == 0) {
+        return std::nullopt;
+    }
+    return static_cast<double>(doubled) / static_cast<double>(completed);
+}
+
 SeriesRecord::SeriesRecord() {
     path_.reserve(pathRows().size());
     for (std::size_t i = 0; i < sessionLengths.size(); ++i) {
@@ -58,6 +76,7 @@ SeriesRecord::SeriesRecord() {
         tallies_[i].byWinnings.resize(static_cast<std::size_t>(sessionLengths[i]) + 1);
         cutters_[i].completed.reserve(heldSessions);
     }
+    budgetCutter_.player.balance = budget_.budget;
 }
 
 // Only the sessions that end in the stretch cost anything: the prizes between two ends are one
@@ -82,6 +101,24 @@ void SeriesRecord::commit(std::span<const std::uint32_t> prizeSums) {
             }
         }
     }
+    // The budget's player looks at every row: a prize may double the budget, and a balance of a
+    // euro is gone after one row without one.
+    const std::int64_t budget = budget_.budget;
+    const std::int64_t longest = odds::budgetRowsPerEuro * budget;
+    BudgetPlayer& player = budgetCutter_.player;
+    for (std::size_t at = 0; at < rows; ++at) {
+        player.balance += static_cast<std::int64_t>(prizeSums[at + 1] - prizeSums[at]) - 1;
+        ++player.played;
+        player.doubled = player.doubled || player.balance >= 2 * budget;
+        if (player.balance < 1 || player.played == longest) {
+            if (budgetCutter_.completed.size() == heldSessions) {
+                tallyBudget();
+            }
+            budgetCutter_.completed.push_back(player);
+            player = {budget, 0, false};
+        }
+    }
+    committed_ += static_cast<std::int64_t>(rows);
     // The crowd's player stops at each row of the grid, a few times in 5 200 rows.
     CrowdCutter& crowd = crowdCutter_;
     for (std::size_t at = 0; at < rows;) {
@@ -103,6 +140,22 @@ void SeriesRecord::commit(std::span<const std::uint32_t> prizeSums) {
             }
         }
     }
+}
+
+void SeriesRecord::setBudget(int budget) {
+    budget_ = BudgetTally{budget, committed_, 0, 0, {}};
+    budgetCutter_ = BudgetCutter{{budget, 0, false}, {}};
+}
+
+void SeriesRecord::tallyBudget() {
+    for (const BudgetPlayer& player : budgetCutter_.completed) {
+        ++budget_.completed;
+        budget_.doubled += player.doubled ? 1 : 0;
+        if (player.balance < 1) {
+            ++budget_.goneAfter[player.played];
+        }
+    }
+    budgetCutter_.completed.clear();
 }
 
 void SeriesRecord::tallyCrowd() {
@@ -162,10 +215,14 @@ void SeriesRecord::refresh(int level, const Tally& tally) {
         tallyCompleted(i);
     }
     tallyCrowd();
+    tallyBudget();
 }
 
+// The budget is the chart's setting, and outlives the series.
 void SeriesRecord::clear() {
+    const int budget = budget_.budget;
     *this = SeriesRecord();
+    setBudget(budget);
 }
 
 SeriesRecord SeriesRecord::restored(int level, const Tally& tally, std::vector<PayoutPoint> path,

@@ -7,6 +7,7 @@
 #include <span>
 #include <vector>
 
+#include "core/odds/BudgetOdds.h"
 #include "core/odds/SessionOdds.h"
 #include "core/series/Tally.h"
 
@@ -48,6 +49,23 @@ struct CrowdTally {
     bool operator==(const CrowdTally&) const = default;
 };
 
+// The players of a budget, cut from the series one after another: each starts with the budget at
+// the row after the previous one stopped, plays a row at a time with winnings back into it, and
+// stops when it is below one row's cost or after budgetRowsPerEuro times the budget in rows.
+struct BudgetTally {
+    int budget = odds::defaultBudget;
+    std::int64_t fromRow = 0;  // the series' row its first player started after
+    std::int64_t completed = 0;
+    std::int64_t doubled = 0;                        // reached twice the budget before stopping
+    std::map<std::int64_t, std::int64_t> goneAfter;  // players gone after so many rows
+
+    // The share of the players gone within `rows` rows; none without players.
+    std::optional<double> goneWithin(std::int64_t rows) const;
+    std::optional<double> doubledShare() const;
+
+    bool operator==(const BudgetTally&) const = default;
+};
+
 // The payout percentage as a series went on.
 struct PayoutPoint {
     std::int64_t rows = 0;
@@ -86,6 +104,9 @@ public:
     std::span<const PayoutPoint> path() const { return path_; }
     const SessionTally& sessions(std::size_t which) const { return tallies_[which]; }
     const CrowdTally& crowd() const { return crowd_; }
+    const BudgetTally& budget() const { return budget_; }
+    // Cuts the players of a new budget from the next row on; those of the old one are forgotten.
+    void setBudget(int budget);
 
 private:
     struct Cutter {
@@ -104,8 +125,22 @@ private:
 
         bool operator==(const CrowdCutter&) const = default;
     };
+    struct BudgetPlayer {
+        std::int64_t balance = 0;
+        std::int64_t played = 0;
+        bool doubled = false;
+
+        bool operator==(const BudgetPlayer&) const = default;
+    };
+    struct BudgetCutter {
+        BudgetPlayer player;
+        std::vector<BudgetPlayer> completed;
+
+        bool operator==(const BudgetCutter&) const = default;
+    };
     void tallyCompleted(std::size_t which);
     void tallyCrowd();
+    void tallyBudget();
 
     int level_ = 0;
     std::int64_t rows_ = 0;
@@ -117,6 +152,9 @@ private:
     std::array<Cutter, sessionLengths.size()> cutters_;
     CrowdTally crowd_;
     CrowdCutter crowdCutter_;
+    BudgetTally budget_;
+    BudgetCutter budgetCutter_;
+    std::int64_t committed_ = 0;  // rows committed, refreshed or not
 };
 
 }  // namespace zarno

@@ -71,6 +71,14 @@ inline constexpr std::string_view payoutTab = QT_TRANSLATE_NOOP("Zarno", "Palaut
 inline constexpr std::string_view hitsTab = QT_TRANSLATE_NOOP("Zarno", "Osumat");
 inline constexpr std::string_view playersTab = QT_TRANSLATE_NOOP("Zarno", "Pelaajat");
 inline constexpr std::string_view levelsTab = QT_TRANSLATE_NOOP("Zarno", "Tasot");
+inline constexpr std::string_view budgetTab = QT_TRANSLATE_NOOP("Zarno", "Kassa");
+inline constexpr std::string_view budgetLabel = QT_TRANSLATE_NOOP("Zarno", "Budjetti (€): ");
+inline constexpr std::string_view goneAxis = QT_TRANSLATE_NOOP("Zarno", "Rahat loppu (%)");
+// The budget's players start from the row the budget was set at, when that came during a run.
+inline constexpr std::string_view budgetFrom =
+    QT_TRANSLATE_NOOP("Zarno", "Havaitut pelaajat alkavat riviltä %1.");
+// A budget that lasts beyond its players' longest play: %1 is that many rows.
+inline constexpr std::string_view beyondRows = QT_TRANSLATE_NOOP("Zarno", "yli %1");
 // The loss as people read it best: what the game keeps, exactly, and in the run once it has rows.
 inline constexpr std::string_view keptLine =
     QT_TRANSLATE_NOOP("Zarno", "Peli pitää %1 % panoksista");
@@ -139,6 +147,13 @@ inline constexpr std::array<std::string_view, 12> levelsColumns = {
     QT_TRANSLATE_NOOP("Zarno", "Päävoitto (€)"),
     QT_TRANSLATE_NOOP("Zarno", "Päävoitto 1:"),
     QT_TRANSLATE_NOOP("Zarno", "Vuosia, rivi viikossa")};
+inline constexpr std::array<std::string_view, 4> budgetColumns = {
+    QT_TRANSLATE_NOOP("Zarno", "Rivejä"), QT_TRANSLATE_NOOP("Zarno", "Rahat loppu tarkka (%)"),
+    QT_TRANSLATE_NOOP("Zarno", "Rahat loppu (%)"), QT_TRANSLATE_NOOP("Zarno", "Pelaajia")};
+inline constexpr std::array<std::string_view, 3> budgetSummaryColumns = {
+    QT_TRANSLATE_NOOP("Zarno", "Mediaani rivejä loppuun"),
+    QT_TRANSLATE_NOOP("Zarno", "Tuplaa ennen loppua tarkka (%)"),
+    QT_TRANSLATE_NOOP("Zarno", "Tuplaa ennen loppua (%)")};
 // The about box: the version follows the first line.
 inline constexpr std::string_view aboutVersion = QT_TRANSLATE_NOOP("Zarno", "Zarno, versio ");
 inline constexpr std::string_view aboutText = QT_TRANSLATE_NOOP(
@@ -237,59 +252,114 @@ inline constexpr std::string_view progressLeft = QT_TRANSLATE_NOOP("Zarno", "jä
 
 // Every text above that a translation gives: a translation that lacks one of them is incomplete.
 inline constexpr auto all = [] {
-    constexpr std::string_view single[] = {numbersMissing,  rowLimitReached,
-                                           jackpot,         numberRepeated,
-                                           fastMode,        quit,
-                                           levelHeading,    rowsDrawn,
-                                           numbersHeading,  start,
-                                           startOver,       pause,
-                                           resume,          winningsHeading,
-                                           winnings,        expectedShare,
-                                           expectedReturn,  deviation,
-                                           deviationRows,   deviationUnit,
-                                           chartButton,     chartTitle,
-                                           payoutTab,       hitsTab,
-                                           playersTab,      levelsTab,
-                                           keptLine,        keptObservedLine,
-                                           levelsColumn,    copy,
-                                           saveImage,       about,
-                                           aboutQt,         imageFiles,
-                                           imageNotSaved,   lawsUnavailable,
-                                           playerRows,      rowsAxis,
-                                           payoutAxis,      shareAxis,
-                                           hitsAxis,        netAxis,
-                                           playersAxis,     observed,
-                                           expected,        band2,
-                                           band3,           stray,
-                                           ahead,           playerRowsAxis,
-                                           crowd90,         crowd50,
-                                           crowdMedian,     crowdPaths,
-                                           aboutVersion,    aboutText,
-                                           saveRun,         openRun,
-                                           saveReport,      print,
-                                           runFiles,        reportFiles,
-                                           runNotSaved,     reportNotSaved,
-                                           runNotOpened,    notJson,
-                                           notARun,         newerRun,
-                                           damagedRun,      playLine,
-                                           rowsLine,        dateLine,
-                                           repeatable,      notRepeatable,
-                                           interruptedLine, exactHeading,
-                                           exactLine,       cliAbout,
-                                           optLevel,        optNumbers,
-                                           optRows,         optSeed,
-                                           optThreads,      optFormat,
-                                           optTable,        optOutput,
-                                           optExact,        optQuiet,
-                                           errLevel,        errNumbers,
-                                           errRows,         errFormat,
-                                           errTable,        errSeed,
-                                           errThreads,      errOutput,
-                                           progressRows,    progressSpeed,
+    constexpr std::string_view single[] = {numbersMissing,
+                                           rowLimitReached,
+                                           jackpot,
+                                           numberRepeated,
+                                           fastMode,
+                                           quit,
+                                           levelHeading,
+                                           rowsDrawn,
+                                           numbersHeading,
+                                           start,
+                                           startOver,
+                                           pause,
+                                           resume,
+                                           winningsHeading,
+                                           winnings,
+                                           expectedShare,
+                                           expectedReturn,
+                                           deviation,
+                                           deviationRows,
+                                           deviationUnit,
+                                           chartButton,
+                                           chartTitle,
+                                           payoutTab,
+                                           hitsTab,
+                                           playersTab,
+                                           levelsTab,
+                                           budgetTab,
+                                           budgetLabel,
+                                           goneAxis,
+                                           budgetFrom,
+                                           beyondRows,
+                                           keptLine,
+                                           keptObservedLine,
+                                           levelsColumn,
+                                           copy,
+                                           saveImage,
+                                           about,
+                                           aboutQt,
+                                           imageFiles,
+                                           imageNotSaved,
+                                           lawsUnavailable,
+                                           playerRows,
+                                           rowsAxis,
+                                           payoutAxis,
+                                           shareAxis,
+                                           hitsAxis,
+                                           netAxis,
+                                           playersAxis,
+                                           observed,
+                                           expected,
+                                           band2,
+                                           band3,
+                                           stray,
+                                           ahead,
+                                           playerRowsAxis,
+                                           crowd90,
+                                           crowd50,
+                                           crowdMedian,
+                                           crowdPaths,
+                                           aboutVersion,
+                                           aboutText,
+                                           saveRun,
+                                           openRun,
+                                           saveReport,
+                                           print,
+                                           runFiles,
+                                           reportFiles,
+                                           runNotSaved,
+                                           reportNotSaved,
+                                           runNotOpened,
+                                           notJson,
+                                           notARun,
+                                           newerRun,
+                                           damagedRun,
+                                           playLine,
+                                           rowsLine,
+                                           dateLine,
+                                           repeatable,
+                                           notRepeatable,
+                                           interruptedLine,
+                                           exactHeading,
+                                           exactLine,
+                                           cliAbout,
+                                           optLevel,
+                                           optNumbers,
+                                           optRows,
+                                           optSeed,
+                                           optThreads,
+                                           optFormat,
+                                           optTable,
+                                           optOutput,
+                                           optExact,
+                                           optQuiet,
+                                           errLevel,
+                                           errNumbers,
+                                           errRows,
+                                           errFormat,
+                                           errTable,
+                                           errSeed,
+                                           errThreads,
+                                           errOutput,
+                                           progressRows,
+                                           progressSpeed,
                                            progressLeft};
     std::array<std::string_view, std::size(single) + hitsLabel.size() + payoutColumns.size() +
                                      hitsColumns.size() + playersColumns.size() +
-                                     levelsColumns.size() + exactHitsColumns.size()>
+                                     levelsColumns.size() + budgetColumns.size() +
+                                     budgetSummaryColumns.size() + exactHitsColumns.size()>
         texts{};
     auto at = texts.begin();
     for (const auto& part :
@@ -298,6 +368,8 @@ inline constexpr auto all = [] {
           std::span<const std::string_view>(hitsColumns),
           std::span<const std::string_view>(playersColumns),
           std::span<const std::string_view>(levelsColumns),
+          std::span<const std::string_view>(budgetColumns),
+          std::span<const std::string_view>(budgetSummaryColumns),
           std::span<const std::string_view>(exactHitsColumns)}) {
         at = std::copy(part.begin(), part.end(), at);
     }

@@ -74,7 +74,7 @@ void ChartTest::theButtonOpensTheWindowAndRaisesIt() {
     ChartWindow* chart = openChart(h);
     QVERIFY(chart && chart->isVisible());
     QCOMPARE(chart->windowTitle(), QString::fromUtf8("Zarno – kaavio"));
-    QCOMPARE(chart->tabs()->count(), 4);
+    QCOMPARE(chart->tabs()->count(), 5);
     chart->hide();
     QCOMPARE(openChart(h), chart);
     QVERIFY(chart->isVisible());
@@ -139,6 +139,20 @@ void ChartTest::tablesFollowAKnownSeriesUntilStartOver() {
     QTRY_VERIFY(!row(players, 2).value(3).isEmpty());          // the exact law, once worked out
     QCOMPARE(row(players, 2).mid(5), QStringList({"-24", "-23.36", "-45", "-3"}));
     QVERIFY(!chart->lawsNotice()->isVisible());
+
+    // The budget's players, and a new budget's from the row after the one shown.
+    showTab(chart, ChartWindow::budgetTab);
+    QTableWidget* budget = chart->table(ChartWindow::budgetTab);
+    QTRY_VERIFY(!row(budget, 3).value(1).isEmpty());
+    QCOMPARE(row(budget, 3).mid(0, 2), QStringList({"520", "99.92"}));
+    QVERIFY(row(budget, 0).value(3).toInt() > 0);
+    QCOMPARE(row(chart->budgetSummary(), 0).first(), QStringLiteral("212"));
+    QVERIFY(chart->budgetFrom()->text().isEmpty());
+    chart->budget()->setValue(20);
+    QCOMPARE(chart->budgetFrom()->text(),
+             QString::fromUtf8("Havaitut pelaajat alkavat riviltä 200 001."));
+    QCOMPARE(row(budget, 0).value(3), QStringLiteral("0"));
+    QTRY_COMPARE(row(chart->budgetSummary(), 0).mid(0, 2), QStringList({"34", "2.064"}));
 
     h.click(Control::cmdReset);
     QCOMPARE(row(players, 1).mid(0, 3), QStringList({"10", "0", ""}));

@@ -1,0 +1,149 @@
+#include "core/odds/BudgetOdds.h"
+
+#include <algorithm>
+#include <map>
+#include <utility>
+
+#include "core/engine/PrizeTable.h"
+#include "core/odds/Odds.h"
+
+namespace zarno::odds {
+namespace {
+
+constexpr double negligible = 1e-290;
+// The chain is stepped until this little of the budgets is neither gone nor doubled.
+constexpr double undecided = 1e-13;
+
+// What one row does to a balance: it costs a euro and pays the prize; equal changes merged.
+std::vector<std::pair<std::int64_t, double>> rowChanges(int level) {
+    std::map<std::int64_t, double> merged;
+    for (int k = 0; k <= level; ++k) {
+        merged[prize(level, k) - 1] += hitChance(level, k);
+    }
+    return {merged.begin(), merged.end()};
+}
+
+bool cancelled(const std::atomic<bool>* cancel) {
+    return cancel && cancel->load(std::memory_order_relaxed);
+}
+
+// The chance that the budget is gone within each row count from 0 to `horizon`; empty when
+// cancelled. Balances are indexed by euros; a balance above the rows left is safe and dropped.
+std::vector<double> goneWithin(int level, std::int64_t budget, std::int64_t horizon,
+                               const std::atomic<bool>* cancel) {
+    std::vector<double> gone(static_cast<std::size_t>(horizon) + 1, 0.0);
+    if (budget > horizon) {
+        return gone;  // it cannot be gone in time
+    }
+    const auto changes = rowChanges(level);
+    std::vector<double> law(static_cast<std::size_t>(horizon) + 1, 0.0);
+    std::vector<double> next(law.size());
+    law[static_cast<std::size_t>(budget)] = 1.0;
+    double broke = 0;
+    for (std::int64_t row = 0; row < horizon; ++row) {
+        if (cancelled(cancel)) {
+            return {};
+        }
+        const std::int64_t top = horizon - row;       // balances kept before this row
+        const std::int64_t keep = horizon - row - 1;  // and after it
+        std::fill(next.begin(), next.begin() + keep + 1, 0.0);
+        for (const auto& [change, p] : changes) {
+            // Balance b becomes b + change: gone below 1, safe above `keep`.
+            const std::int64_t first = std::max<std::int64_t>(1, 1 - change);
+            for (std::int64_t b = 1; b < std::min(first, top + 1); ++b) {
+                broke += law[static_cast<std::size_t>(b)] * p;
+            }
+            const std::int64_t last = std::min(top, keep - change);
+            for (std::int64_t b = first; b <= last; ++b) {
+                next[static_cast<std::size_t>(b + change)] += law[static_cast<std::size_t>(b)] * p;
+            }
+        }
+        for (std::int64_t b = 0; b <= keep; ++b) {
+            double& chance = next[static_cast<std::size_t>(b)];
+            chance = chance < negligible ? 0.0 : chance;
+        }
+        law.swap(next);
+        gone[static_cast<std::size_t>(row + 1)] = broke;
+    }
+    return gone;
+}
+
+// The chance to reach 2B before the budget is gone; none when cancelled.
+std::optional<double> doubling(int level, std::int64_t budget, const std::atomic<bool>* cancel) {
+    const auto changes = rowChanges(level);
+    const std::int64_t goal = 2 * budget;
+    std::vector<double> law(static_cast<std::size_t>(goal), 0.0);  // balances 0 .. 2B - 1
+    std::vector<double> next(law.size());
+    law[static_cast<std::size_t>(budget)] = 1.0;
+    double doubled = 0;
+    double live = 1;
+    while (live > undecided) {
+        if (cancelled(cancel)) {
+            return std::nullopt;
+        }
+        std::fill(next.begin(), next.end(), 0.0);
+        for (const auto& [change, p] : changes) {
+            const std::int64_t first = std::max<std::int64_t>(1, 1 - change);  // not gone
+            const std::int64_t last = goal - 1 - change;                       // not doubled
+            for (std::int64_t b = first; b <= std::min(last, goal - 1); ++b) {
+                next[static_cast<std::size_t>(b + change)] += law[static_cast<std::size_t>(b)] * p;
+            }
+            for (std::int64_t b = std::max<std::int64_t>(last + 1, 1); b < goal; ++b) {
+                doubled += law[static_cast<std::size_t>(b)] * p;
+            }
+        }
+        live = 0;
+        for (double& chance : next) {
+            chance = chance < negligible ? 0.0 : chance;
+            live += chance;
+        }
+        law.swap(next);
+    }
+    return doubled;
+}
+
+}  // namespace
+
+std::optional<double> BudgetLaw::brokeChance(int rows) const {
+    const auto at = std::find(crowdGrid.begin(), crowdGrid.end(), rows);
+    if (!complete || at == crowdGrid.end()) {
+        return std::nullopt;
+    }
+    return brokeWithin[static_cast<std::size_t>(at - crowdGrid.begin())];
+}
+
+BudgetLaw budgetLaw(int level, int budget, const std::atomic<bool>* cancel) {
+    BudgetLaw law{level, budget, {}, std::nullopt, 0, false};
+    const std::int64_t longest = budgetRowsPerEuro * budget;
+    // The table's rows first; a player stops after `longest` rows, so later counts are the same.
+    std::int64_t horizon = std::min<std::int64_t>(crowdGrid.back(), longest);
+    std::vector<double> gone = goneWithin(level, budget, horizon, cancel);
+    if (gone.empty()) {
+        return law;
+    }
+    for (std::size_t i = 0; i < crowdGrid.size(); ++i) {
+        law.brokeWithin[i] =
+            gone[static_cast<std::size_t>(std::min<std::int64_t>(crowdGrid[i], horizon))];
+    }
+    // The median, further out when it lies beyond.
+    while (gone.back() < 0.5 && horizon < longest) {
+        horizon = std::min(2 * horizon, longest);
+        gone = goneWithin(level, budget, horizon, cancel);
+        if (gone.empty()) {
+            return law;
+        }
+    }
+    const auto half = std::find_if(gone.begin(), gone.end(), [](double p) { return p >= 0.5; });
+    if (half != gone.end()) {
+        law.medianRows = half - gone.begin();
+    }
+    const std::optional<double> doubles = doubling(level, budget, cancel);
+    if (!doubles) {
+        return law;
+    }
+    law.doubles = *doubles;
+    law.complete = true;
+    return law;
+}
+
+}  // namespace zarno::odds
