@@ -154,6 +154,7 @@ void ChartTest::tablesFollowAKnownSeriesUntilStartOver() {
     QCOMPARE(row(budget, 0).value(3), QStringLiteral("0"));
     QTRY_COMPARE(row(chart->budgetSummary(), 0).mid(0, 2), QStringList({"34", "2.064"}));
 
+    showTab(chart, ChartWindow::playersTab);
     h.click(Control::cmdReset);
     QCOMPARE(row(players, 1).mid(0, 3), QStringList({"10", "0", ""}));
     showTab(chart, ChartWindow::payoutTab);
