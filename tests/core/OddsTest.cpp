@@ -5,9 +5,12 @@
 
 #include <map>
 
+#include <algorithm>
+#include <array>
 #include <boost/math/distributions/hypergeometric.hpp>
 #include <cmath>
 #include <optional>
+#include <random>
 #include <stdexcept>
 #include <system_error>
 #include <thread>
@@ -15,6 +18,7 @@
 
 #include "core/engine/Lottery.h"
 #include "core/engine/PrizeTable.h"
+#include "core/odds/BudgetOdds.h"
 #include "core/odds/Median.h"
 #include "core/odds/SessionLawCache.h"
 #include "core/odds/SessionOdds.h"
@@ -66,6 +70,7 @@ TEST(Odds, SessionLawsAreThoseOfEveryPossibleSession) {
             std::vector<double> byWinnings(static_cast<std::size_t>(rows) + 1);
             double ahead = 0;
             std::map<std::int64_t, double> everyWinnings;
+            std::array<double, 4> gone{};  // by budget
             std::vector<int> hits(static_cast<std::size_t>(rows), 0);
             for (bool more = true; more;) {
                 double chance = 1;
@@ -76,6 +81,17 @@ TEST(Odds, SessionLawsAreThoseOfEveryPossibleSession) {
                 }
                 (won > rows ? ahead : byWinnings[static_cast<std::size_t>(won)]) += chance;
                 everyWinnings[won] += chance;
+                // Budgets of 1 to 3 euros played through the same rows: gone within them when
+                // the balance falls below a euro after some row.
+                for (std::int64_t budget = 1; budget <= 3; ++budget) {
+                    std::int64_t balance = budget;
+                    for (const int k : hits) {
+                        if (balance >= 1) {
+                            balance += prize(level, k) - 1;
+                        }
+                    }
+                    gone[static_cast<std::size_t>(budget)] += balance < 1 ? chance : 0;
+                }
                 more = false;  // the next sequence, as an odometer counts
                 for (int& k : hits) {
                     if (++k <= level) {
@@ -99,6 +115,11 @@ TEST(Odds, SessionLawsAreThoseOfEveryPossibleSession) {
             EXPECT_EQ(law.medianNet(), median);
             // The crowd's shares, ahead or not: the smallest net whose cumulative chance reaches
             // each.
+            for (int budget = 1; budget <= 3; ++budget) {
+                EXPECT_NEAR(odds::budgetLaw(level, budget).brokeChance(rows).value(),
+                            gone[static_cast<std::size_t>(budget)], 1e-15)
+                    << budget << " euros";
+            }
             const int grid[] = {rows};
             const std::vector<odds::CrowdPoint> crowd = odds::crowdLaw(level, grid);
             ASSERT_EQ(crowd.size(), 1u);
@@ -136,6 +157,69 @@ TEST(Odds, ThePayoutBandIsTheTooltipsSpreadAroundTheExpectation) {
         EXPECT_NEAR((three.high + three.low) / 2, 100 * odds::expectedPrize(level), 1e-9);
         EXPECT_NEAR(three.high - two.high, (two.high - two.low) / 4, 1e-9);
     }
+}
+
+// A million players of 52 rows at level 5, and a million budgets of 10 euros played until gone
+// or doubled, drawn directly from the hit chances: the exact figures lie within four standard
+// errors of what they do.
+TEST(Odds, TheExactFiguresAreThoseOfAMillionPlayers) {
+    constexpr int level = 5;
+    constexpr int players = 1'000'000;
+    std::mt19937_64 random(2026);
+    std::vector<double> chances;
+    for (int k = 0; k <= level; ++k) {
+        chances.push_back(odds::hitChance(level, k));
+    }
+    std::discrete_distribution<int> hits(chances.begin(), chances.end());
+    const auto withinErrors = [](double share, double p) {
+        return std::abs(share - p) <= 4 * std::sqrt(p * (1 - p) / players) + 1e-12;
+    };
+
+    std::vector<std::int64_t> nets;
+    nets.reserve(players);
+    for (int i = 0; i < players; ++i) {
+        std::int64_t won = 0;
+        for (int row = 0; row < 52; ++row) {
+            won += prize(level, hits(random));
+        }
+        nets.push_back(won - 52);
+    }
+    const odds::SessionLaws laws = odds::sessionLaws(level);
+    const odds::CrowdPoint& year = laws.crowd[10];
+    ASSERT_EQ(year.rows, 52);
+    for (std::size_t i = 0; i < odds::crowdPercents.size(); ++i) {
+        // The share's net is the first whose cumulative chance reaches it: the players at or
+        // below it reach the share, those below it fall short.
+        const double p = odds::crowdPercents[i] / 100.0;
+        const auto atOrBelow = std::count_if(nets.begin(), nets.end(),
+                                             [&](std::int64_t n) { return n <= year.net[i]; });
+        const auto below = std::count_if(nets.begin(), nets.end(),
+                                         [&](std::int64_t n) { return n < year.net[i]; });
+        EXPECT_TRUE(static_cast<double>(atOrBelow) / players >=
+                    p - 4 * std::sqrt(p * (1 - p) / players))
+            << odds::crowdPercents[i] << " %";
+        EXPECT_TRUE(static_cast<double>(below) / players <=
+                    p + 4 * std::sqrt(p * (1 - p) / players))
+            << odds::crowdPercents[i] << " %";
+    }
+
+    // Each budget is played until it is gone, or until it has doubled and is past 52 rows.
+    constexpr std::int64_t budget = 10;
+    int goneIn52 = 0;
+    int doubled = 0;
+    for (int i = 0; i < players; ++i) {
+        std::int64_t balance = budget;
+        bool reached = false;
+        for (int row = 1; balance >= 1 && (row <= 52 || !reached); ++row) {
+            balance += prize(level, hits(random)) - 1;
+            reached = reached || balance >= 2 * budget;
+            goneIn52 += balance < 1 && row <= 52 ? 1 : 0;
+        }
+        doubled += reached ? 1 : 0;
+    }
+    const odds::BudgetLaw law = odds::budgetLaw(level, budget);
+    EXPECT_TRUE(withinErrors(static_cast<double>(doubled) / players, law.doubles));
+    EXPECT_TRUE(withinErrors(static_cast<double>(goneIn52) / players, law.brokeChance(52).value()));
 }
 
 // The observed players and the exact law take their medians by one rule: the smallest value

@@ -36,6 +36,7 @@ TEST(SeriesRecord, CutsTheSeriesIntoCompletedSessionsFromItsFirstRow) {
     }
     Tally tally;
     SeriesRecord record;
+    record.setBudget(5);
     std::size_t row = 0;
     for (const std::size_t end : {700u, 1000u, 2000u, 2513u, 3000u, 10'000u, 11'000u, 12'345u}) {
         for (std::size_t blockEnd = (row / 10'000 + 1) * 10'000; row < end;) {
@@ -81,9 +82,31 @@ TEST(SeriesRecord, CutsTheSeriesIntoCompletedSessionsFromItsFirstRow) {
     }
     const std::int64_t lower = std::min(record.crowd().paths[0][4], record.crowd().paths[1][4]);
     EXPECT_EQ(record.crowd().net(4, 50), lower - 7);  // one of two is half of them
+    // The budget's players, played a row at a time through the same rows.
+    BudgetTally budget{5, 0, 0, 0, {}};
+    std::int64_t balance = 5;
+    std::int64_t played = 0;
+    bool doubled = false;
+    for (std::size_t r = 0; r < 11'000; ++r) {
+        balance += static_cast<std::int64_t>(prizes[r]) - 1;
+        doubled = doubled || balance >= 10;
+        if (balance < 1 || ++played == 500) {
+            ++budget.completed;
+            budget.doubled += doubled ? 1 : 0;
+            budget.goneAfter[played + 1] += balance < 1 ? 1 : 0;
+            balance = 5;
+            played = 0;
+            doubled = false;
+        }
+    }
+    std::erase_if(budget.goneAfter, [](const auto& entry) { return entry.second == 0; });
+    EXPECT_EQ(record.budget(), budget);
+    record.setBudget(7);  // from the next row on
+    EXPECT_EQ(record.budget().fromRow, 12'345);
     record.clear();
     EXPECT_EQ(record.sessions(1).completed, 0);
     EXPECT_EQ(record.crowd().completed, 0);
+    EXPECT_EQ(record.budget().budget, 7);  // the chart's setting outlives the series
     EXPECT_TRUE(record.path().empty());
 }
 
@@ -133,7 +156,9 @@ TEST(SeriesRecord, TablesStayWholeAtTheEdgesOfASeries) {
               playersTable(record, c.level, &laws, Wording(',')),
               playersTable(record, c.level, nullptr, Wording(',')),
               levelsTable(allLevels, std::vector<const odds::SessionLaws*>(allLevels.size()),
-                          Wording(','))}) {
+                          Wording(',')),
+              budgetTable(record, nullptr, Wording(',')),
+              budgetSummaryTable(record, nullptr, Wording(','))}) {
             EXPECT_FALSE(shows(table, "nan") || shows(table, "inf"));
             for (const auto& line : table.rows) {
                 EXPECT_EQ(line.size(), table.headers.size());
@@ -171,6 +196,13 @@ TEST(SeriesRecord, TablesStayWholeAtTheEdgesOfASeries) {
         EXPECT_EQ(hitsTable(record, c.level, Wording(',')).rows.size(),
                   isLevel(c.level) ? static_cast<std::size_t>(c.level) + 1 : 0u);
     }
+}
+
+// A budget whose median lies beyond its players' longest play says so.
+TEST(SeriesRecord, ABudgetThatOutlastsItsPlayersSaysBeyond) {
+    const odds::BudgetLaw lasting{2, 30, {}, std::nullopt, 0.5, true};
+    EXPECT_EQ(budgetSummaryTable(SeriesRecord{}, &lasting, Wording(',')).rows.at(0),
+              std::vector<std::string>({"yli 3 000", "50,00", ""}));
 }
 
 // The winnings label and the payout table show the same percentage, to the last digit they both
