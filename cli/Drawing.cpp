@@ -27,6 +27,7 @@ Drawn drawRows(const Request& request, const std::function<void(std::int64_t row
         }
         woken.notify_one();
     });
+    series.setBudget(request.budget);
     Play play = request.play;
     play.fast = false;  // every stretch refreshes the record
     series.begin(play);

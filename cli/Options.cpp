@@ -8,6 +8,7 @@
 #include <set>
 
 #include "core/engine/RowEngine.h"
+#include "core/odds/BudgetOdds.h"
 #include "core/series/Tally.h"
 #include "core/text/ResultsText.h"
 #include "core/text/Texts.h"
@@ -87,7 +88,8 @@ std::int64_t rowsOf(const std::string& text, const Wording& wording) {
 
 Request requestOf(const std::string& level, const std::string& numbers, const std::string& rows,
                   const std::string& seed, const std::string& threads, const std::string& format,
-                  const std::string& table, Request request, const Wording& wording) {
+                  const std::string& table, const std::string& budget, Request request,
+                  const Wording& wording) {
     if (format == "text" || format == "csv" || format == "json") {
         request.format = format == "text"  ? Format::text
                          : format == "csv" ? Format::csv
@@ -97,12 +99,19 @@ Request requestOf(const std::string& level, const std::string& numbers, const st
     }
     request.levels = levelsOf(level, request.exact, wording);
     const std::vector<std::string> tables =
-        request.exact ? std::vector<std::string>{"levels", "hits", "players"}
-                      : std::vector<std::string>{"payout", "hits", "players"};
+        request.exact ? std::vector<std::string>{"levels", "hits", "players", "budget"}
+                      : std::vector<std::string>{"payout", "hits", "players", "budget"};
     request.table = table.empty() ? tables.front() : table;
     if (std::find(tables.begin(), tables.end(), request.table) == tables.end()) {
-        throw Bad{
-            filled(wording(texts::errTable), {tables[0] + ", " + tables[1] + ", " + tables[2]})};
+        throw Bad{filled(wording(texts::errTable),
+                         {tables[0] + ", " + tables[1] + ", " + tables[2] + ", " + tables[3]})};
+    }
+    if (!budget.empty()) {
+        const auto euros = wholeNumber<int>(budget);
+        if (!euros || *euros < odds::smallestBudget || *euros > odds::largestBudget) {
+            throw Bad{filled(wording(texts::errBudget), {std::to_string(odds::largestBudget)})};
+        }
+        request.budget = *euros;
     }
     if (!threads.empty()) {
         const auto count = wholeNumber<unsigned>(threads);
@@ -131,7 +140,7 @@ Request requestOf(const std::string& level, const std::string& numbers, const st
 Parsed parseCommandLine(int argc, const char* const* argv, const Wording& wording) {
     CLI::App app(std::string(wording(texts::cliAbout)), "zarno-cli");
     app.set_version_flag("--version", "zarno-cli " ZARNO_VERSION);
-    std::string level, numbers, rows, seed, threads, format = "text", table;
+    std::string level, numbers, rows, seed, threads, format = "text", table, budget;
     Request request;
     const auto text = [&wording](std::string_view finnish) {
         return std::string(wording(finnish));
@@ -143,6 +152,7 @@ Parsed parseCommandLine(int argc, const char* const* argv, const Wording& wordin
     app.add_option("--threads", threads, text(texts::optThreads));
     app.add_option("--format", format, text(texts::optFormat));
     app.add_option("--table", table, text(texts::optTable));
+    app.add_option("--budget", budget, text(texts::optBudget));
     app.add_option("--output,-o", request.output, text(texts::optOutput));
     app.add_flag("--exact", request.exact, text(texts::optExact));
     app.add_flag("--quiet,-q", request.quiet, text(texts::optQuiet));
@@ -150,7 +160,7 @@ Parsed parseCommandLine(int argc, const char* const* argv, const Wording& wordin
     try {
         app.parse(argc, argv);
         parsed.request =
-            requestOf(level, numbers, rows, seed, threads, format, table, request, wording);
+            requestOf(level, numbers, rows, seed, threads, format, table, budget, request, wording);
     } catch (const CLI::CallForHelp&) {
         parsed.out = app.help();
     } catch (const CLI::CallForVersion&) {

@@ -19,6 +19,7 @@ struct Request {
     std::int64_t rows = 0;
     std::optional<std::uint64_t> seed;  // none: the rows mix in the clock, as in the window
     unsigned threads = 0;               // 0: one per processor the program may use
+    int budget = 100;                   // the budget whose players the budget's table follows
     Format format = Format::text;
     std::string table;   // the one table CSV holds
     std::string output;  // empty: standard output

@@ -44,8 +44,30 @@ void appendTable(std::string& out, std::string_view heading, const Table& table)
     }
 }
 
+// The budget's table, with its observed columns only where there are players, and its line.
+void appendBudget(std::string& out, const SeriesRecord& record, const odds::BudgetLaw& law,
+                  const Wording& wording) {
+    Table table = budgetTable(record, &law, wording);
+    if (record.budget().completed == 0) {
+        table.headers = {table.headers[0], table.headers[1]};
+        for (auto& row : table.rows) {
+            row = {row[0], row[1]};
+        }
+    }
+    const std::string heading = std::string(wording(texts::budgetTab)) + ", " +
+                                std::string(wording(texts::budgetLabel)) +
+                                std::to_string(law.budget);
+    appendTable(out, heading, table);
+    Table summary = budgetSummaryTable(record, &law, wording);
+    if (record.budget().completed == 0) {
+        summary.headers.pop_back();
+        summary.rows.front().pop_back();
+    }
+    appendTable(out, "", summary);
+}
+
 std::string runText(const Request& request, const Drawn& drawn, const odds::SessionLaws& laws,
-                    const Wording& wording) {
+                    const odds::BudgetLaw& budget, const Wording& wording) {
     const SeriesRecord& record = drawn.record;
     const int level = request.play.level;
     std::string out = "Zarno " ZARNO_VERSION "\n";
@@ -62,6 +84,7 @@ std::string runText(const Request& request, const Drawn& drawn, const odds::Sess
     appendTable(out, wording(texts::payoutTab), payoutTable(record, level, wording));
     appendTable(out, wording(texts::hitsTab), hitsTable(record, level, wording));
     appendTable(out, wording(texts::playersTab), playersTable(record, level, &laws, wording));
+    appendBudget(out, record, budget, wording);
     return out;
 }
 
@@ -84,7 +107,7 @@ std::vector<const odds::SessionLaws*> pointersTo(const std::vector<odds::Session
 // The exact figures of the levels for people, as the exact tables give them: a line of the
 // level's own, its hit counts and its players.
 std::string exactText(const std::vector<int>& levels, const std::vector<odds::SessionLaws>& laws,
-                      const Wording& wording) {
+                      const std::vector<odds::BudgetLaw>& budgets, const Wording& wording) {
     const char separator = wording.separator();
     const chart::DataTable levelTable = chart::exactLevelsData(levels, pointersTo(laws));
     const chart::DataTable hitsTable = chart::exactHitsData(levels);
@@ -124,6 +147,7 @@ std::string exactText(const std::vector<int>& levels, const std::vector<odds::Se
             row = {row[0], row[3], row[5], row[6], row[7], row[8]};
         }
         appendTable(out, wording(texts::playersTab), players);
+        appendBudget(out, SeriesRecord{}, budgets[l], wording);
     }
     appendTable(out, wording(texts::levelsTab), levelsTable(levels, pointersTo(laws), wording));
     return out;
@@ -134,10 +158,14 @@ std::string exactText(const std::vector<int>& levels, const std::vector<odds::Se
 std::string runOutput(const Request& request, const Drawn& drawn, const Wording& wording) {
     const int level = request.play.level;
     const odds::SessionLaws laws = odds::sessionLaws(level);
+    const odds::BudgetLaw budget = odds::budgetLaw(level, request.budget);
     switch (request.format) {
         case Format::json:
             return runDocument(request.play, request.seed, drawn.record, &laws);
         case Format::csv:
+            if (request.table == "budget") {
+                return csvOf(chart::budgetData(drawn.record, &budget));
+            }
             return csvOf(request.table == "hits" ? chart::hitsData(drawn.record, level)
                          : request.table == "players"
                              ? chart::playersData(drawn.record, level, &laws)
@@ -145,15 +173,22 @@ std::string runOutput(const Request& request, const Drawn& drawn, const Wording&
         case Format::text:
             break;
     }
-    return runText(request, drawn, laws, wording);
+    return runText(request, drawn, laws, budget, wording);
 }
 
 std::string exactOutput(const Request& request, const Wording& wording) {
     const std::vector<odds::SessionLaws> laws = lawsOf(request.levels);
+    std::vector<odds::BudgetLaw> budgets;
+    for (const int level : request.levels) {
+        budgets.push_back(odds::budgetLaw(level, request.budget));
+    }
     switch (request.format) {
         case Format::json:
             return exactDocument(request.levels, laws);
         case Format::csv:
+            if (request.table == "budget") {
+                return csvOf(chart::exactBudgetData(budgets));
+            }
             return csvOf(request.table == "hits" ? chart::exactHitsData(request.levels)
                          : request.table == "players"
                              ? chart::exactPlayersData(request.levels, laws)
@@ -161,7 +196,7 @@ std::string exactOutput(const Request& request, const Wording& wording) {
         case Format::text:
             break;
     }
-    return exactText(request.levels, laws, wording);
+    return exactText(request.levels, laws, budgets, wording);
 }
 
 }  // namespace zarno::cli

@@ -412,8 +412,8 @@ The program comes with ABSOLUTELY NO WARRANTY, without even the implied warranty
         <translation>the output's format: text, csv or json</translation>
     </message>
     <message>
-        <source>CSV:n taulukko: payout, hits tai players; --exact-valitsimen kanssa levels, hits tai players</source>
-        <translation>the table in CSV: payout, hits or players; with --exact levels, hits or players</translation>
+        <source>CSV:n taulukko: payout, hits, players tai budget; --exact-valitsimen kanssa levels, hits, players tai budget</source>
+        <translation>the CSV table: payout, hits, players or budget; with --exact levels, hits, players or budget</translation>
     </message>
     <message>
         <source>tiedosto, johon tuloste kirjoitetaan (oletus: vakiotuloste)</source>
@@ -590,6 +590,14 @@ The program comes with ABSOLUTELY NO WARRANTY, without even the implied warranty
     <message>
         <source>Tuplaa ennen loppua (%)</source>
         <translation>Doubles before gone (%)</translation>
+    </message>
+    <message>
+        <source>budjetti euroina Kassa-taulukolle, 1–100000 (oletus: 100)</source>
+        <translation>budget in euros for the budget table, 1–100000 (default: 100)</translation>
+    </message>
+    <message>
+        <source>--budget ottaa euromäärän 1–%1.</source>
+        <translation>--budget takes a sum of euros 1–%1.</translation>
     </message>
 </context>
 </TS>

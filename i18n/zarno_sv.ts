@@ -412,8 +412,8 @@ Programmet levereras UTAN NÅGON GARANTI, inte ens underförstådd garanti om s�
         <translation>utdatans format: text, csv eller json</translation>
     </message>
     <message>
-        <source>CSV:n taulukko: payout, hits tai players; --exact-valitsimen kanssa levels, hits tai players</source>
-        <translation>tabellen i CSV: payout, hits eller players; med --exact levels, hits eller players</translation>
+        <source>CSV:n taulukko: payout, hits, players tai budget; --exact-valitsimen kanssa levels, hits, players tai budget</source>
+        <translation>CSV-tabellen: payout, hits, players eller budget; med --exact levels, hits, players eller budget</translation>
     </message>
     <message>
         <source>tiedosto, johon tuloste kirjoitetaan (oletus: vakiotuloste)</source>
@@ -590,6 +590,14 @@ Programmet levereras UTAN NÅGON GARANTI, inte ens underförstådd garanti om s�
     <message>
         <source>Tuplaa ennen loppua (%)</source>
         <translation>Dubblar före slut (%)</translation>
+    </message>
+    <message>
+        <source>budjetti euroina Kassa-taulukolle, 1–100000 (oletus: 100)</source>
+        <translation>budget i euro för Kassa-tabellen, 1–100000 (standard: 100)</translation>
+    </message>
+    <message>
+        <source>--budget ottaa euromäärän 1–%1.</source>
+        <translation>--budget tar ett belopp i euro 1–%1.</translation>
     </message>
 </context>
 </TS>

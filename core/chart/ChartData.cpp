@@ -133,6 +133,20 @@ DataTable budgetSummaryData(const SeriesRecord& record, const odds::BudgetLaw* l
     return table;
 }
 
+DataTable exactBudgetData(std::span<const odds::BudgetLaw> laws) {
+    DataTable table{"budget", {"level", "budget", "rows", "gone", "median_rows", "doubles"}, {}};
+    for (const odds::BudgetLaw& law : laws) {
+        for (const int rows : odds::budgetLengths) {
+            const auto gone = law.brokeChance(rows);
+            table.rows.push_back({std::int64_t{law.level}, std::int64_t{law.budget},
+                                  std::int64_t{rows}, gone ? Cell(*gone) : Cell(),
+                                  law.medianRows ? Cell(*law.medianRows) : Cell(),
+                                  law.complete ? Cell(law.doubles) : Cell()});
+        }
+    }
+    return table;
+}
+
 DataTable exactLevelsData(std::span<const int> levels,
                           std::span<const odds::SessionLaws* const> laws) {
     DataTable table{

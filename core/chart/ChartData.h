@@ -51,6 +51,9 @@ DataTable budgetSummaryData(const SeriesRecord& record, const odds::BudgetLaw* l
 DataTable exactLevelsData(std::span<const int> levels,
                           std::span<const odds::SessionLaws* const> laws);
 DataTable exactHitsData(std::span<const int> levels);
+// Each level's budget, exactly: the chance to be gone within each of budgetLengths rows, the
+// median rows until gone and the chance to double before, from the levels' laws in order.
+DataTable exactBudgetData(std::span<const odds::BudgetLaw> laws);
 DataTable exactPlayersData(std::span<const int> levels, std::span<const odds::SessionLaws> laws);
 
 }  // namespace zarno::chart

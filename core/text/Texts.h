@@ -222,8 +222,12 @@ inline constexpr std::string_view optFormat =
     QT_TRANSLATE_NOOP("Zarno", "tulosteen muoto: text, csv tai json");
 inline constexpr std::string_view optTable = QT_TRANSLATE_NOOP(
     "Zarno",
-    "CSV:n taulukko: payout, hits tai players; --exact-valitsimen kanssa levels, hits "
-    "tai players");
+    "CSV:n taulukko: payout, hits, players tai budget; --exact-valitsimen kanssa levels, hits, "
+    "players tai budget");
+inline constexpr std::string_view optBudget =
+    QT_TRANSLATE_NOOP("Zarno", "budjetti euroina Kassa-taulukolle, 1–100000 (oletus: 100)");
+inline constexpr std::string_view errBudget =
+    QT_TRANSLATE_NOOP("Zarno", "--budget ottaa euromäärän 1–%1.");
 inline constexpr std::string_view optOutput =
     QT_TRANSLATE_NOOP("Zarno", "tiedosto, johon tuloste kirjoitetaan (oletus: vakiotuloste)");
 inline constexpr std::string_view optExact =
@@ -344,6 +348,8 @@ inline constexpr auto all = [] {
                                            optTable,
                                            optOutput,
                                            optExact,
+                                           optBudget,
+                                           errBudget,
                                            optQuiet,
                                            errLevel,
                                            errNumbers,

@@ -123,7 +123,7 @@ TEST(Cli, ASeedGivesTheSameBytesWhateverTheThreads) {
 TEST(Cli, TheOutputReadsBack) {
     const auto run =
         with({"--level", "4", "--numbers", "7,13,45,60"}, {"--rows", "1e5", "--seed", "9"});
-    for (const char* table : {"payout", "hits", "players"}) {
+    for (const char* table : {"payout", "hits", "players", "budget"}) {
         SCOPED_TRACE(table);
         const Ran ran = runCli(with(run, {"--format", "csv", "--table", table}));
         ASSERT_EQ(ran.status, 0) << ran.err;
@@ -178,6 +178,7 @@ TEST(Cli, ABadOptionIsRefusedWithOneLineAndNoFile) {
         {{"--level", "3", "--numbers", "1,2,71", "--rows", "5"}, "--numbers"},
         {{"--level", "3", "--numbers", "1,2,3", "--rows", "0"}, "--rows"},
         {{"--level", "3", "--numbers", "1,2,3", "--rows", "2.5"}, "--rows"},
+        {{"--level", "3", "--numbers", "1,2,3", "--rows", "5", "--budget", "0"}, "--budget"},
         {{"--level", "3", "--numbers", "1,2,3", "--rows", "4000000001"}, "--rows"},
         {{"--level", "3", "--numbers", "1,2,3"}, "--rows"},
         {{"--level", "3", "--numbers", "1,2,3", "--rows", "5", "--format", "xml"}, "--format"},
