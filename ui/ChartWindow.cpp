@@ -62,23 +62,56 @@ constexpr double smallestShare = 1e-5;  // percent
 // time, at a cost of a few percent of one processor.
 constexpr qint64 drawingInterval = 200;  // milliseconds
 
-const QColor observedColour(0, 70, 160);
-const QColor expectedColour(40, 40, 40);
-const QColor band2Colour(110, 160, 230, 90);
-const QColor band3Colour(110, 160, 230, 45);
-const QColor strayColour(200, 30, 30);
-
 // A budget's law by level and budget in one key.
 constexpr int budgetKeyBase = 1'000'000;
 static_assert(odds::largestBudget < budgetKeyBase);
 int budgetKey(int level, int budget) {
     return level * budgetKeyBase + budget;
 }
-const QColor luckyColour(20, 140, 60);
-const QColor pathColour(120, 120, 120, 110);
 
 QSharedPointer<QCPAxisTickerLog> logTicker() {
     return QSharedPointer<QCPAxisTickerLog>(new QCPAxisTickerLog);
+}
+
+// The charts' colours, for a light desktop and for a dark one: each series stands out from the
+// background it is drawn on.
+struct ChartColours {
+    QColor observed, observedFill, expected, band2, band3, stray, lucky, path;
+};
+const ChartColours& coloursFor(const QPalette& palette) {
+    static const ChartColours light{{0, 70, 160},        {0, 70, 160, 150},   {40, 40, 40},
+                                    {110, 160, 230, 90}, {110, 160, 230, 45}, {200, 30, 30},
+                                    {20, 140, 60},       {120, 120, 120, 110}};
+    static const ChartColours dark{{120, 175, 255},      {120, 175, 255, 150}, {230, 230, 230},
+                                   {110, 160, 230, 110}, {110, 160, 230, 60},  {255, 120, 120},
+                                   {100, 220, 130},      {180, 180, 180, 120}};
+    return palette.color(QPalette::Base).lightness() < 128 ? dark : light;
+}
+
+// Axes, grid, texts and background from the desktop's palette: the texts as it writes on its
+// base colour, so that a dark or a high-contrast theme stays readable.
+void followPalette(QCustomPlot* plot, const QPalette& palette) {
+    const QColor text = palette.color(QPalette::Text);
+    const QColor base = palette.color(QPalette::Base);
+    plot->setBackground(base);
+    for (QCPAxis* axis : plot->axisRect()->axes()) {
+        axis->setBasePen(QPen(text));
+        axis->setTickPen(QPen(text));
+        axis->setSubTickPen(QPen(text));
+        axis->setTickLabelColor(text);
+        axis->setLabelColor(text);
+        axis->grid()->setPen(QPen(palette.color(QPalette::Mid), 0, Qt::DotLine));
+        axis->grid()->setZeroLinePen(QPen(palette.color(QPalette::Mid)));
+    }
+    plot->legend->setBrush(base);
+    plot->legend->setTextColor(text);
+    plot->legend->setBorderPen(QPen(text));
+    for (int i = 0; i < plot->itemCount(); ++i) {
+        if (auto* label = qobject_cast<QCPItemText*>(plot->item(i))) {
+            label->setColor(text);
+        }
+    }
+    plot->replot(QCustomPlot::rpQueuedReplot);
 }
 
 QCustomPlot* createPlot(QWidget* parent) {
@@ -193,6 +226,16 @@ ChartWindow::ChartWindow(const Wording& wording, StartThread lawsThread, QWidget
     layout->addWidget(tabs_);
     layout->addLayout(buttons);
 
+    // From anywhere in the window, not only from the tabs' own bar.
+    const auto turn = [this](int by) {
+        tabs_->setCurrentIndex((tabs_->currentIndex() + by + tabs_->count()) % tabs_->count());
+    };
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this), &QShortcut::activated, this,
+            [turn] { turn(1); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this),
+            &QShortcut::activated, this, [turn] { turn(-1); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Backtab), this), &QShortcut::activated,
+            this, [turn] { turn(-1); });
     auto* copyKey = new QShortcut(QKeySequence::Copy, this);
     connect(copyKey, &QShortcut::activated, this, &ChartWindow::copyTable);
     connect(tabs_, &QTabWidget::currentChanged, this, &ChartWindow::draw);
@@ -208,6 +251,7 @@ ChartWindow::ChartWindow(const Wording& wording, StartThread lawsThread, QWidget
 }
 
 QWidget* ChartWindow::createTab(Tab tab, QWidget* above) {
+    const ChartColours& c = coloursFor(palette());
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     if (above) {
@@ -252,16 +296,16 @@ QWidget* ChartWindow::createTab(Tab tab, QWidget* above) {
             // Each band is its lower edge and its upper edge filled down to it: the 3σ band
             // first, then the 2σ band over it.
             for (const auto& [colour, name] :
-                 {std::pair{band3Colour, texts::band3}, std::pair{band2Colour, texts::band2}}) {
+                 {std::pair{c.band3, texts::band3}, std::pair{c.band2, texts::band2}}) {
                 QCPGraph* lower = addGraph(plot, Qt::transparent, text(name));
                 QCPGraph* upper = addGraph(plot, Qt::transparent, text(name));
                 upper->setBrush(colour);
                 upper->setChannelFillGraph(lower);
                 lower->removeFromLegend();
             }
-            QCPGraph* expected = addGraph(plot, expectedColour, text(texts::expected));
-            expected->setPen(QPen(expectedColour, 1, Qt::DashLine));
-            addGraph(plot, observedColour, text(texts::observed));
+            QCPGraph* expected = addGraph(plot, c.expected, text(texts::expected));
+            expected->setPen(QPen(c.expected, 1, Qt::DashLine));
+            addGraph(plot, c.observed, text(texts::observed));
             break;
         }
         case hitsTab: {
@@ -279,12 +323,12 @@ QWidget* ChartWindow::createTab(Tab tab, QWidget* above) {
             exact->setName(text(texts::expected));
             exact->setWidth(0.6);
             exact->setBaseValue(smallestShare / 10);  // a logarithmic axis has no 0
-            exact->setPen(QPen(expectedColour));
-            exact->setBrush(band2Colour);
-            QCPGraph* shares = addGraph(plot, observedColour, text(texts::observed));
+            exact->setPen(QPen(c.expected));
+            exact->setBrush(c.band2);
+            QCPGraph* shares = addGraph(plot, c.observed, text(texts::observed));
             shares->setLineStyle(QCPGraph::lsNone);
-            shares->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, observedColour, 8));
-            QCPGraph* strays = addGraph(plot, strayColour, text(texts::stray));
+            shares->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, c.observed, 8));
+            QCPGraph* strays = addGraph(plot, c.stray, text(texts::stray));
             strays->setLineStyle(QCPGraph::lsNone);
             strays->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCrossSquare, 11));
             break;
@@ -293,12 +337,12 @@ QWidget* ChartWindow::createTab(Tab tab, QWidget* above) {
             plot->xAxis->setLabel(text(texts::netAxis));
             plot->yAxis->setLabel(text(texts::playersAxis));
             auto* group = new QCPBarsGroup(plot);
-            for (const auto& [colour, name] : {std::pair{observedColour, texts::observed},
-                                               std::pair{expectedColour, texts::expected}}) {
+            for (const auto& [colour, name] :
+                 {std::pair{c.observed, texts::observed}, std::pair{c.expected, texts::expected}}) {
                 auto* bars = new QCPBars(plot->xAxis, plot->yAxis);
                 bars->setName(text(name));
                 bars->setPen(QPen(colour));
-                bars->setBrush(colour == observedColour ? QColor(0, 70, 160, 150) : band2Colour);
+                bars->setBrush(colour == c.observed ? c.observedFill : c.band2);
                 bars->setBarsGroup(group);
             }
             auto* ahead = new QCPItemText(plot);
@@ -314,26 +358,26 @@ QWidget* ChartWindow::createTab(Tab tab, QWidget* above) {
             crowdPlot_->axisRect()->insetLayout()->setInsetAlignment(
                 0, Qt::AlignBottom | Qt::AlignLeft);  // below the fan, which opens downwards
             for (const auto& [colour, name] :
-                 {std::pair{band3Colour, texts::crowd90}, std::pair{band2Colour, texts::crowd50}}) {
+                 {std::pair{c.band3, texts::crowd90}, std::pair{c.band2, texts::crowd50}}) {
                 QCPGraph* lower = addGraph(crowdPlot_, Qt::transparent, text(name));
                 QCPGraph* upper = addGraph(crowdPlot_, Qt::transparent, text(name));
                 upper->setBrush(colour);
                 upper->setChannelFillGraph(lower);
                 lower->removeFromLegend();
             }
-            addGraph(crowdPlot_, observedColour, text(texts::crowdMedian));
-            QCPGraph* expectedNet = addGraph(crowdPlot_, expectedColour, text(texts::expected));
-            expectedNet->setPen(QPen(expectedColour, 1, Qt::DashLine));
+            addGraph(crowdPlot_, c.observed, text(texts::crowdMedian));
+            QCPGraph* expectedNet = addGraph(crowdPlot_, c.expected, text(texts::expected));
+            expectedNet->setPen(QPen(c.expected, 1, Qt::DashLine));
             for (std::size_t s = 0; s < odds::crowdPercents.size(); ++s) {
-                QCPGraph* seen = addGraph(crowdPlot_, observedColour, text(texts::observed));
-                seen->setPen(QPen(observedColour, 1.5, Qt::DotLine));
+                QCPGraph* seen = addGraph(crowdPlot_, c.observed, text(texts::observed));
+                seen->setPen(QPen(c.observed, 1.5, Qt::DotLine));
                 if (s > 0) {
                     seen->removeFromLegend();
                 }
             }
             for (std::size_t p = 0; p < CrowdTally::pathsKept; ++p) {
-                QCPGraph* path = addGraph(crowdPlot_, pathColour, text(texts::crowdPaths));
-                path->setPen(QPen(pathColour, 0.8));
+                QCPGraph* path = addGraph(crowdPlot_, c.path, text(texts::crowdPaths));
+                path->setPen(QPen(c.path, 0.8));
                 if (p > 0) {
                     path->removeFromLegend();
                 }
@@ -348,10 +392,10 @@ QWidget* ChartWindow::createTab(Tab tab, QWidget* above) {
             plot->yAxis->setLabel(text(texts::goneAxis));
             plot->yAxis->setRange(0, 100);
             plot->axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignTop | Qt::AlignLeft);
-            addGraph(plot, expectedColour, text(texts::expected));
-            QCPGraph* seen = addGraph(plot, observedColour, text(texts::observed));
+            addGraph(plot, c.expected, text(texts::expected));
+            QCPGraph* seen = addGraph(plot, c.observed, text(texts::observed));
             seen->setLineStyle(QCPGraph::lsNone);
-            seen->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, observedColour, 7));
+            seen->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, c.observed, 7));
             break;
         }
         case levelsTab: {
@@ -362,16 +406,30 @@ QWidget* ChartWindow::createTab(Tab tab, QWidget* above) {
             plot->xAxis->setRange(minLevel - 0.6, maxLevel + 0.6);
             plot->legend->setVisible(false);
             // The chosen level's bar stands out from the others.
-            for (const QColor& colour : {band2Colour, observedColour}) {
+            for (const QColor& colour : {c.band2, c.observed}) {
                 auto* bars = new QCPBars(plot->xAxis, plot->yAxis);
                 bars->setWidth(0.6);
-                bars->setPen(QPen(colour == observedColour ? observedColour : expectedColour));
+                bars->setPen(QPen(colour == c.observed ? c.observed : c.expected));
                 bars->setBrush(colour);
             }
             break;
         }
     }
+    followPalette(plot, palette());
+    if (tab == playersTab) {
+        followPalette(crowdPlot_, palette());
+    }
     return page;
+}
+
+void ChartWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange) {
+        for (QCustomPlot* plot : plots_) {
+            followPalette(plot, palette());
+        }
+        followPalette(crowdPlot_, palette());
+    }
+    QWidget::changeEvent(event);
 }
 
 QString ChartWindow::text(std::string_view finnish) const {
@@ -519,6 +577,7 @@ void ChartWindow::drawPlayers(const odds::SessionLaws* laws) {
 }
 
 void ChartWindow::drawCrowd(const odds::SessionLaws* laws) {
+    const ChartColours& c = coloursFor(palette());
     QVector<double> rows, expected;
     std::array<QVector<double>, odds::crowdPercents.size()> nets;
     for (const chart::FanPoint& point : chart::crowdFigure(play_.level, laws)) {
@@ -558,8 +617,7 @@ void ChartWindow::drawCrowd(const odds::SessionLaws* laws) {
         const QVector<double> net(seen.paths[p].begin(), seen.paths[p].end());
         graph->setData(gridRows, net, true);
         const bool marked = p == seen.luckiest || p == seen.unluckiest;
-        graph->setPen(marked ? QPen(p == seen.luckiest ? luckyColour : strayColour, 2)
-                             : QPen(pathColour, 0.8));
+        graph->setPen(marked ? QPen(p == seen.luckiest ? c.lucky : c.stray, 2) : QPen(c.path, 0.8));
     }
     crowdPlot_->xAxis->setRange(1, odds::crowdGrid.back());
     // The unluckiest paths may fall far below the fan: the chart keeps to the shares at the last

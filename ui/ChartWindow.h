@@ -88,6 +88,9 @@ signals:
     // The player set a budget: the series' record cuts its players from the next row on.
     void budgetChanged(int budget);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     QWidget* createTab(Tab tab, QWidget* above = nullptr);
     QString text(std::string_view finnish) const;

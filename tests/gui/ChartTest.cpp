@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <cmath>
 #include <system_error>
 #include <thread>
 
@@ -30,6 +31,20 @@ QStringList row(QTableWidget* table, int r) {
         cells << (table->item(r, c) ? table->item(r, c)->text() : QString());
     }
     return cells;
+}
+
+// The contrast of two colours by the web's accessibility guidelines: 1 to 21.
+double contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& colour) {
+        const auto linear = [](double c) {
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+               0.0722 * linear(colour.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 QStringList headers(QTableWidget* table) {
@@ -64,6 +79,7 @@ private slots:
     void aSavedRunOpensAsItWasSaved();
     void aFileThatIsNoRunIsRefused();
     void theReportHasAPageATab();
+    void followsADarkDesktopAndTheKeyboard();
 };
 
 void ChartTest::theButtonOpensTheWindowAndRaisesIt() {
@@ -334,6 +350,46 @@ void ChartTest::theReportHasAPageATab() {
             QVERIFY2(pages[p].contains(text), qPrintable(text + " on page " + QString::number(p)));
         }
     }
+}
+
+// Under a dark palette the charts draw on its base colour, their texts readable on it; Ctrl+Tab
+// and Ctrl+Shift+Tab turn the tabs from anywhere in the window.
+void ChartTest::followsADarkDesktopAndTheKeyboard() {
+    Harness h;
+    ChartWindow* chart = openChart(h);
+    QPalette dark = chart->palette();
+    for (const auto& [role, colour] : {std::pair{QPalette::Base, QColor(25, 25, 25)},
+                                       {QPalette::Window, QColor(40, 40, 40)},
+                                       {QPalette::Text, QColor(230, 230, 230)},
+                                       {QPalette::WindowText, QColor(230, 230, 230)},
+                                       {QPalette::Mid, QColor(90, 90, 90)}}) {
+        dark.setColor(role, colour);
+    }
+    chart->setPalette(dark);
+    for (const ChartWindow::Tab tab : {ChartWindow::payoutTab, ChartWindow::levelsTab}) {
+        showTab(chart, tab);
+        const QImage image = chart->plot(tab)->toPixmap().toImage();
+        const QColor background = image.pixelColor(1, 1);
+        QCOMPARE(background, dark.color(QPalette::Base));
+        double best = 1;  // the axis's numbers and label, at the left
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < 60; ++x) {
+                best = std::max(best, contrast(image.pixelColor(x, y), background));
+            }
+        }
+        QVERIFY2(best >= 4.5, qPrintable(QString::number(best)));
+    }
+
+    chart->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(chart));
+    QPushButton* copy = chart->findChild<QPushButton*>("Kopioi");
+    copy->setFocus();
+    showTab(chart, ChartWindow::payoutTab);
+    QTest::keyClick(copy, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(chart->tabs()->currentIndex(), int{ChartWindow::hitsTab});
+    QTest::keyClick(copy, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(copy, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(chart->tabs()->currentIndex(), int{ChartWindow::levelsTab});
 }
 
 }  // namespace zarno::test
