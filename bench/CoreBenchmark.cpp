@@ -1,6 +1,8 @@
 // What each worker does for a row, with no window: draw and score, beside a literal reference.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+
 #include <chrono>
 #include <cmath>
 #include <random>
@@ -11,6 +13,8 @@
 #include "bench/Figures.h"
 #include "core/engine/DrawGenerator.h"
 #include "core/engine/Play.h"
+#include "core/odds/BudgetOdds.h"
+#include "core/odds/SessionOdds.h"
 #include "platform/RandomNumbers.h"
 
 namespace zarno::bench {
@@ -142,6 +146,32 @@ void BM_NaiveDrawAndScore(benchmark::State& state) {
 }
 BENCHMARK(BM_NaiveDrawAndScore)->Arg(2)->Arg(10);
 
+// Each exact computation of the chart once, on one core: its slowest level. They take from
+// milliseconds to seconds, too long to repeat.
+void exactFigures() {
+    const auto timed = [](const auto& work) {
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+            .count();
+    };
+    double sessions = 0, crowd = 0, budget100 = 0, budget1000 = 0, budget10000 = 0;
+    for (int level = minLevel; level <= maxLevel; ++level) {
+        sessions = std::max(sessions, timed([&] { odds::sessionLaws(level); }));
+        crowd = std::max(crowd, timed([&] { odds::crowdLaw(level, odds::crowdGrid); }));
+        budget100 = std::max(budget100, timed([&] { odds::budgetLaw(level, 100); }));
+    }
+    for (const int level : {2, 8, 10}) {
+        budget1000 = std::max(budget1000, timed([&] { odds::budgetLaw(level, 1000); }));
+        budget10000 = std::max(budget10000, timed([&] { odds::budgetLaw(level, 10'000); }));
+    }
+    printFigure("exact_ms_sessions_and_crowd", sessions, "ms");
+    printFigure("exact_ms_crowd", crowd, "ms");
+    printFigure("exact_ms_budget_100", budget100, "ms");
+    printFigure("exact_ms_budget_1000", budget1000, "ms");
+    printFigure("exact_ms_budget_10000", budget10000, "ms");
+}
+
 }  // namespace
 }  // namespace zarno::bench
 
@@ -166,6 +196,7 @@ int main(int argc, char** argv) {
     printFigure("naive_draw_ns", reporter.nanoseconds("BM_NaiveDrawNumbers"), "ns");
     printFigure("naive_draw_score_l2_ns", reporter.nanoseconds("BM_NaiveDrawAndScore/2"), "ns");
     printFigure("naive_draw_score_ns", reporter.nanoseconds("BM_NaiveDrawAndScore/10"), "ns");
+    exactFigures();
     benchmark::Shutdown();
     return 0;
 }

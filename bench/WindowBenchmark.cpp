@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
 
 #include <sys/resource.h>
@@ -335,24 +336,41 @@ int main(int argc, char** argv) {
         }
     }
 
-    // The same with the chart window open on the payout's funnel, which is drawn once a frame; and
-    // the memory after a long series with it open.
+    // The same with the chart window open on each tab, each drawn once a frame; and the memory
+    // after a long series with every tab visited.
     const double peakWithoutChart = peakResidentMegabytes();
     bench.window().cmdKaavio_Click();
-    bench.window().chartWindow()->tabs()->setCurrentIndex(ChartWindow::payoutTab);
+    QTabWidget* tabs = bench.window().chartWindow()->tabs();
     double fastChart = 1e300, slowChart = 1e300;
-    for (const int level : {2, 10}) {
-        // The chart works out a level's exact laws once, for a good part of a second; measured is
-        // the steady drawing after that.
-        bench.run(level, true, 1'000'000);
-        QEventLoop settle;
-        QTimer::singleShot(1000, &settle, &QEventLoop::quit);
-        settle.exec();
+    const std::pair<ChartWindow::Tab, const char*> named[] = {{ChartWindow::payoutTab, "payout"},
+                                                              {ChartWindow::hitsTab, "hits"},
+                                                              {ChartWindow::playersTab, "players"},
+                                                              {ChartWindow::budgetTab, "budget"},
+                                                              {ChartWindow::levelsTab, "levels"}};
+    for (const auto& [tab, name] : named) {
+        tabs->setCurrentIndex(tab);
+        for (const int level : {2, 10}) {
+            // The chart works out a level's exact laws once, for a good part of a second;
+            // measured is the steady drawing after that.
+            bench.run(level, true, 1'000'000);
+            QEventLoop settle;
+            QTimer::singleShot(tab == ChartWindow::levelsTab ? 4000 : 1000, &settle,
+                               &QEventLoop::quit);
+            settle.exec();
+        }
+        double fast = 1e300, slow = 1e300;
+        for (const int level : {2, 10}) {
+            fast = std::min(fast, bench.run(level, true, fastRows / 2).rowsPerSecond);
+            slow = std::min(slow, bench.run(level, false, slowRows / 2).rowsPerSecond);
+        }
+        printFigure((std::string("fast_chart_vs_engine_") + name).c_str(), fast / engineWorst,
+                    "ratio");
+        printFigure((std::string("slow_chart_vs_engine_") + name).c_str(), slow / engineWorst,
+                    "ratio");
+        fastChart = std::min(fastChart, fast);
+        slowChart = std::min(slowChart, slow);
     }
-    for (const int level : {2, 10}) {
-        fastChart = std::min(fastChart, bench.run(level, true, fastRows).rowsPerSecond);
-        slowChart = std::min(slowChart, bench.run(level, false, slowRows).rowsPerSecond);
-    }
+    tabs->setCurrentIndex(ChartWindow::playersTab);
     bench.run(10, true, chartRows);
     const double peakWithChart = peakResidentMegabytes();
 
