@@ -146,5 +146,31 @@ TEST(ChartFigures, TheLevelsChartShowsOneColumnOfItsTable) {
     }
 }
 
+// The crowd observed: its shares at each row of the grid from the players' winnings there, their
+// paths net of the stake, and the luckiest and unluckiest at the last row.
+TEST(ChartFigures, TheObservedCrowdFollowsItsPlayers) {
+    EXPECT_TRUE(chart::observedCrowdFigure(CrowdTally{}).fan.empty());
+    CrowdTally crowd;
+    const std::int64_t lastWinnings[] = {3000, 9000, 1000};  // the second luckiest, the third not
+    for (const std::int64_t won : lastWinnings) {
+        CrowdTally::Path path{};
+        path.back() = won;
+        crowd.paths.push_back(path);
+        ++crowd.completed;
+        for (std::size_t i = 0; i < path.size(); ++i) {
+            ++crowd.byWinnings[i][path[i]];
+        }
+    }
+    const chart::ObservedCrowd figure = chart::observedCrowdFigure(crowd);
+    ASSERT_EQ(figure.fan.size(), odds::crowdGrid.size());
+    EXPECT_EQ(figure.fan.back().rows, 5200);
+    // 5 % and 25 % reach the first player of three, the median the second, 75 % and 95 % the last.
+    EXPECT_EQ(figure.fan.back().net, (std::array<double, 5>{-4200, -4200, -2200, 3800, 3800}));
+    EXPECT_EQ(figure.fan.front().net[2], -1);  // nothing won after one row
+    EXPECT_EQ(figure.paths[1].back(), 3800);
+    EXPECT_EQ(figure.luckiest, 1u);
+    EXPECT_EQ(figure.unluckiest, 2u);
+}
+
 }  // namespace
 }  // namespace zarno

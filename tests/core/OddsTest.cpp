@@ -19,6 +19,7 @@
 #include "core/engine/Lottery.h"
 #include "core/engine/PrizeTable.h"
 #include "core/odds/BudgetOdds.h"
+#include "core/odds/LawCache.h"
 #include "core/odds/Median.h"
 #include "core/odds/SessionLawCache.h"
 #include "core/odds/SessionOdds.h"
@@ -282,6 +283,43 @@ TEST(SessionLawCache, AFailedThreadOrWorkIsTriedAgain) {
         ASSERT_TRUE(answer.laws);
         EXPECT_NEAR((*answer.laws)[0].byWinnings[0] + (*answer.laws)[0].ahead, 1.0, 1e-12);
         EXPECT_EQ(cache.laws(2).laws, answer.laws);  // worked out once
+    }
+}
+
+// A cache that supersedes gives up the work on a key no longer asked for and starts the new
+// one; one that takes turns lets the work finish first.
+TEST(LawCache, ANewKeySupersedesTheWorkUnderWayOrWaitsItsTurn) {
+    for (const auto asked :
+         {odds::LawCache<int>::Asked::supersedes, odds::LawCache<int>::Asked::inTurn}) {
+        const bool supersedes = asked == odds::LawCache<int>::Asked::supersedes;
+        SCOPED_TRACE(supersedes ? "supersedes" : "in turn");
+        std::atomic<bool> release{false};
+        std::atomic<int> cancelled{0};
+        odds::LawCache<int> cache(
+            {},
+            [&](int key, const std::atomic<bool>* cancel) {
+                while (key == 1 && !release) {  // the first key's work lasts until released
+                    if (cancel->load()) {
+                        ++cancelled;
+                        return -1;
+                    }
+                    std::this_thread::yield();
+                }
+                return 10 * key;
+            },
+            asked);
+        EXPECT_FALSE(cache.laws(1).laws);
+        EXPECT_FALSE(cache.laws(2).laws);
+        EXPECT_EQ(cancelled, supersedes ? 1 : 0);
+        release = true;
+        for (const int key : {2, 1}) {
+            odds::LawCache<int>::Answer answer;
+            while (!(answer = cache.laws(key)).laws) {
+                ASSERT_FALSE(answer.unavailable);
+                std::this_thread::yield();
+            }
+            EXPECT_EQ(*answer.laws, 10 * key);  // a cancelled work's result is never kept
+        }
     }
 }
 
