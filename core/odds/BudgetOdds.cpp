@@ -11,8 +11,6 @@ namespace zarno::odds {
 namespace {
 
 constexpr double negligible = 1e-290;
-// The chain is stepped until this little of the budgets is neither gone nor doubled.
-constexpr double undecided = 1e-13;
 
 // What one row does to a balance: it costs a euro and pays the prize; equal changes merged.
 std::vector<std::pair<std::int64_t, double>> rowChanges(int level) {
@@ -68,38 +66,35 @@ std::vector<double> goneWithin(int level, std::int64_t budget, std::int64_t hori
     return gone;
 }
 
-// The chance to reach 2B before the budget is gone; none when cancelled.
+// The chance to reach 2B before the budget is gone. Seen from 2B down, the balance rises a euro
+// at most a row, so the chance to be gone first from a balance b is W(2B - b) / W(2B), W the walk's
+// scale function: W(0) = 0, W(1) = 1, and each next one from those before it, 2B steps of the
+// level's prizes. None when cancelled.
 std::optional<double> doubling(int level, std::int64_t budget, const std::atomic<bool>* cancel) {
     const auto changes = rowChanges(level);
+    double down = 0;   // the chance a row loses its euro: the walk seen from 2B rises one
+    double stays = 0;  // a prize of one euro
+    for (const auto& [change, p] : changes) {
+        down = change == -1 ? p : down;
+        stays = change == 0 ? p : stays;
+    }
     const std::int64_t goal = 2 * budget;
-    std::vector<double> law(static_cast<std::size_t>(goal), 0.0);  // balances 0 .. 2B - 1
-    std::vector<double> next(law.size());
-    law[static_cast<std::size_t>(budget)] = 1.0;
-    double doubled = 0;
-    double live = 1;
-    while (live > undecided) {
+    std::vector<double> scale(static_cast<std::size_t>(goal) + 1, 0.0);
+    scale[1] = 1.0;
+    for (std::int64_t y = 1; y < goal; ++y) {
         if (cancelled(cancel)) {
             return std::nullopt;
         }
-        std::fill(next.begin(), next.end(), 0.0);
+        double falls = 0;  // rows that win c + 1 euros take the walk seen from 2B down c
         for (const auto& [change, p] : changes) {
-            const std::int64_t first = std::max<std::int64_t>(1, 1 - change);  // not gone
-            const std::int64_t last = goal - 1 - change;                       // not doubled
-            for (std::int64_t b = first; b <= std::min(last, goal - 1); ++b) {
-                next[static_cast<std::size_t>(b + change)] += law[static_cast<std::size_t>(b)] * p;
-            }
-            for (std::int64_t b = std::max<std::int64_t>(last + 1, 1); b < goal; ++b) {
-                doubled += law[static_cast<std::size_t>(b)] * p;
+            if (change >= 1 && y - change >= 1) {
+                falls += p * scale[static_cast<std::size_t>(y - change)];
             }
         }
-        live = 0;
-        for (double& chance : next) {
-            chance = chance < negligible ? 0.0 : chance;
-            live += chance;
-        }
-        law.swap(next);
+        scale[static_cast<std::size_t>(y + 1)] =
+            ((1 - stays) * scale[static_cast<std::size_t>(y)] - falls) / down;
     }
-    return doubled;
+    return 1 - scale[static_cast<std::size_t>(budget)] / scale[static_cast<std::size_t>(goal)];
 }
 
 }  // namespace
@@ -125,9 +120,11 @@ BudgetLaw budgetLaw(int level, int budget, const std::atomic<bool>* cancel) {
         law.brokeWithin[i] =
             gone[static_cast<std::size_t>(std::min<std::int64_t>(crowdGrid[i], horizon))];
     }
-    // The median, further out when it lies beyond.
+    // The median, further out when it lies beyond: first where a budget lasts on average, a row
+    // losing 1 - E(L) euros on average, then twice as far at a time.
+    const auto average = static_cast<std::int64_t>(1.05 * budget / (1 - expectedPrize(level)));
     while (gone.back() < 0.5 && horizon < longest) {
-        horizon = std::min(2 * horizon, longest);
+        horizon = std::min(std::max(2 * horizon, average), longest);
         gone = goneWithin(level, budget, horizon, cancel);
         if (gone.empty()) {
             return law;

@@ -36,11 +36,11 @@ struct BudgetLaw {
     std::optional<double> brokeChance(int rows) const;
 };
 
-// The chance to be gone within every row count up to `horizon` is exact with the balance capped
+// The chance to be gone within every row count up to a horizon is exact with the balance capped
 // at the rows left: a balance above them cannot reach zero in time. About horizon^2 / 2 times the
-// level's prizes steps; the median looks further, doubling its horizon, up to 100 times the
-// budget. The chance to double is the absorbing chain on 0 .. 2B, stepped until what is left
-// undecided is below 10^-13.
+// level's prizes steps; the median looks as far as a budget lasts on average, then further, up to
+// 100 times the budget. The chance to double is that of the absorbing chain on 0 .. 2B, read from
+// the walk's scale function in 2B steps, since a balance falls at most a euro a row.
 BudgetLaw budgetLaw(int level, int budget, const std::atomic<bool>* cancel = nullptr);
 
 }  // namespace zarno::odds
