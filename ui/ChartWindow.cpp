@@ -61,6 +61,9 @@ constexpr double smallestShare = 1e-5;  // percent
 // While rows are drawn the chart is drawn this often: live to the eye, and at a few milliseconds a
 // time, at a cost of a few percent of one processor.
 constexpr qint64 drawingInterval = 200;  // milliseconds
+// The crowd's and the budget's charts hold many lines and change as players complete, a few times
+// a second at most: they are drawn less often, so that the rows go on at the engine's pace.
+constexpr qint64 playersDrawingInterval = 1000;  // milliseconds
 
 // A budget's law by level and budget in one key.
 constexpr int budgetKeyBase = 1'000'000;
@@ -438,7 +441,10 @@ QString ChartWindow::text(std::string_view finnish) const {
 
 void ChartWindow::present(const SeriesRecord& record, const Play& play, When when,
                           std::optional<std::uint64_t> seed) {
-    if (when == When::due && drawn_.isValid() && drawn_.elapsed() < drawingInterval) {
+    const int tab = tabs_->currentIndex();
+    const qint64 interval =
+        tab == playersTab || tab == budgetTab ? playersDrawingInterval : drawingInterval;
+    if (when == When::due && drawn_.isValid() && drawn_.elapsed() < interval) {
         return;
     }
     record_ = record;
