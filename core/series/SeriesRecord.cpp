@@ -101,15 +101,24 @@ void SeriesRecord::commit(std::span<const std::uint32_t> prizeSums) {
             }
         }
     }
-    // The budget's player looks at every row: a prize may double the budget, and a balance of a
-    // euro is gone after one row without one.
+    // The budget's player: a balance of b euros lasts b - 1 rows at least, which are passed at once
+    // by their sums unless their prizes could have doubled it on the way; the rest row by row.
     const std::int64_t budget = budget_.budget;
     const std::int64_t longest = odds::budgetRowsPerEuro * budget;
     BudgetPlayer& player = budgetCutter_.player;
-    for (std::size_t at = 0; at < rows; ++at) {
-        player.balance += static_cast<std::int64_t>(prizeSums[at + 1] - prizeSums[at]) - 1;
-        ++player.played;
-        player.doubled = player.doubled || player.balance >= 2 * budget;
+    for (std::size_t at = 0; at < rows;) {
+        const auto left = static_cast<std::int64_t>(rows - at);
+        std::int64_t take = std::min({player.balance - 1, longest - player.played, left});
+        std::int64_t won =
+            take > 0 ? prizeSums[at + static_cast<std::size_t>(take)] - prizeSums[at] : 0;
+        if (take <= 0 || (!player.doubled && player.balance + won >= 2 * budget)) {
+            take = 1;
+            won = prizeSums[at + 1] - prizeSums[at];
+            player.doubled = player.doubled || player.balance + won - 1 >= 2 * budget;
+        }
+        player.balance += won - take;
+        player.played += take;
+        at += static_cast<std::size_t>(take);
         if (player.balance < 1 || player.played == longest) {
             if (budgetCutter_.completed.size() == heldSessions) {
                 tallyBudget();
