@@ -81,8 +81,9 @@ private slots:
     void saysWhenTheExactLawsAreUnavailable();
     void aSavedRunOpensAsItWasSaved();
     void aFileThatIsNoRunIsRefused();
-    void theReportHasAPageATab();
     void followsADarkDesktopAndTheKeyboard();
+    // Last: under ThreadSanitizer no thread may start after the report's reader is forked.
+    void theReportHasAPageATab();
 };
 
 void ChartTest::theButtonOpensTheWindowAndRaisesIt() {
