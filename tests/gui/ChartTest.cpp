@@ -289,7 +289,8 @@ void ChartTest::aSavedRunOpensAsItWasSaved() {
     for (const auto tab : {ChartWindow::payoutTab, ChartWindow::hitsTab, ChartWindow::playersTab}) {
         showTab(chart, tab);
         showTab(opened, tab);
-        QTRY_COMPARE(row(opened->table(tab), 2), row(chart->table(tab), 2));
+        QTRY_COMPARE_WITH_TIMEOUT(row(opened->table(tab), 2), row(chart->table(tab), 2),
+                                  lawsTimeout);
         for (int r = 0; r < chart->table(tab)->rowCount(); ++r) {
             QCOMPARE(row(opened->table(tab), r), row(chart->table(tab), r));
         }
