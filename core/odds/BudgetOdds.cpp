@@ -1,7 +1,6 @@
 #include "core/odds/BudgetOdds.h"
 
 #include <algorithm>
-#include <map>
 #include <utility>
 
 #include "core/engine/PrizeTable.h"
@@ -10,15 +9,13 @@
 namespace zarno::odds {
 namespace {
 
-constexpr double negligible = 1e-290;
-
-// What one row does to a balance: it costs a euro and pays the prize; equal changes merged.
+// What one row does to a balance: it costs a euro and pays the prize.
 std::vector<std::pair<std::int64_t, double>> rowChanges(int level) {
-    std::map<std::int64_t, double> merged;
-    for (int k = 0; k <= level; ++k) {
-        merged[prize(level, k) - 1] += hitChance(level, k);
+    auto changes = rowPrizes(level);
+    for (auto& [change, chance] : changes) {
+        --change;
     }
-    return {merged.begin(), merged.end()};
+    return changes;
 }
 
 bool cancelled(const std::atomic<bool>* cancel) {

@@ -10,14 +10,6 @@
 #include "core/odds/Odds.h"
 
 namespace zarno::odds {
-namespace {
-
-// Chances this small add nothing visible and would only slow the arithmetic down as subnormal
-// numbers.
-constexpr double negligible = 1e-290;
-
-}  // namespace
-
 std::optional<std::int64_t> SessionLaw::medianNet() const {
     const std::optional<std::size_t> median = medianIndex(byWinnings, 1.0);
     if (!median) {
@@ -31,12 +23,7 @@ SessionLaw sessionLaw(int level, int rows, const std::atomic<bool>* cancel) {
     law.rows = rows;
     law.byWinnings.assign(static_cast<std::size_t>(rows) + 1, 0.0);
     law.byWinnings[0] = 1.0;
-    // One row's prizes and their chances, equal prizes merged.
-    std::map<std::int64_t, double> merged;
-    for (int k = 0; k <= level; ++k) {
-        merged[prize(level, k)] += hitChance(level, k);
-    }
-    const std::vector<std::pair<std::int64_t, double>> prizes(merged.begin(), merged.end());
+    const auto prizes = rowPrizes(level);
     std::vector<double> next(law.byWinnings.size());
     const auto top = static_cast<std::int64_t>(rows);
     for (int row = 0; row < rows; ++row) {
@@ -65,9 +52,6 @@ SessionLaw sessionLaw(int level, int rows, const std::atomic<bool>* cancel) {
     return law;
 }
 
-namespace {
-
-// One row's prizes and their chances, equal prizes merged.
 std::vector<std::pair<std::int64_t, double>> rowPrizes(int level) {
     std::map<std::int64_t, double> merged;
     for (int k = 0; k <= level; ++k) {
@@ -75,6 +59,8 @@ std::vector<std::pair<std::int64_t, double>> rowPrizes(int level) {
     }
     return {merged.begin(), merged.end()};
 }
+
+namespace {
 
 // The crowd with winnings followed up to `cap`, beyond which they only count as beyond; none
 // when the highest share lies past the cap at the last row, or the work is cancelled.

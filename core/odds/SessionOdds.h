@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace zarno::odds {
@@ -12,6 +13,13 @@ namespace zarno::odds {
 // The session lengths the chart compares: one row, ten rows, and a row a week for a year, ten
 // years and a hundred years.
 inline constexpr std::array<int, 5> sessionLengths = {1, 10, 52, 520, 5200};
+
+// Chances this small add nothing visible and would only slow the arithmetic down as subnormal
+// numbers: the programmes below drop them.
+inline constexpr double negligible = 1e-290;
+
+// One row's prizes and their chances, equal prizes merged, by prize.
+std::vector<std::pair<std::int64_t, double>> rowPrizes(int level);
 
 // The exact law of a session: `rows` rows played at one level, each costing a euro.
 struct SessionLaw {
