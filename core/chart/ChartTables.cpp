@@ -92,7 +92,11 @@ void appendSignificant(std::string& out, double value, char separator) {
         }
         return;
     }
-    const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    // Rounding may carry into the next power of ten: 99.99996 is 100.0, not 100.00.
+    if (std::round(std::fabs(value) * std::pow(10.0, 3 - magnitude)) >= 1e4) {
+        ++magnitude;
+    }
     const int decimals = std::max(0, 3 - magnitude);
     appendFormatted(
         out, value,

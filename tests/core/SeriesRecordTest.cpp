@@ -233,7 +233,8 @@ TEST(SeriesRecord, ChancesHaveFourSignificantDigits) {
         const char* text;
     } cases[] = {
         {2.6458, "2,646"},     {12.5, "12,50"},           {100, "100,0"}, {0.0012345, "0,001235"},
-        {0.0001, "0,0001000"}, {6.2184e-53, "6,218e-53"}, {0, "0"}};
+        {0.0001, "0,0001000"}, {6.2184e-53, "6,218e-53"}, {0, "0"},       {99.99996, "100,0"},
+        {-0.99999, "-1,000"}};
     for (const auto& c : cases) {
         std::string text;
         appendSignificant(text, c.value, ',');
