@@ -251,6 +251,9 @@ ChartWindow::ChartWindow(const Wording& wording, StartThread lawsThread, QWidget
     lawsPending_.setSingleShot(true);
     lawsPending_.setInterval(50);
     connect(&lawsPending_, &QTimer::timeout, this, &ChartWindow::draw);
+    reportPending_.setSingleShot(true);
+    reportPending_.setInterval(50);
+    connect(&reportPending_, &QTimer::timeout, this, &ChartWindow::reportIfLawsAtHand);
 }
 
 QWidget* ChartWindow::createTab(Tab tab, QWidget* above) {
@@ -500,9 +503,10 @@ void ChartWindow::draw() {
     }
 }
 
-void ChartWindow::drawPayout() {
+Table ChartWindow::drawPayout() {
     keptPayout_->setText(qtext(keptText(record_, play_.level, wording_)));
-    fill(tables_[payoutTab], payoutTable(record_, play_.level, wording_));
+    Table table = payoutTable(record_, play_.level, wording_);
+    fill(tables_[payoutTab], table);
     QCustomPlot* plot = plots_[payoutTab];
     const chart::PayoutFigure figure = chart::payoutFigure(record_, play_.level);
     QVector<double> rows, low2, high2, low3, high3, expected;
@@ -530,10 +534,12 @@ void ChartWindow::drawPayout() {
         plot->yAxis->setRange(figure.low, figure.high);
     }
     plot->replot(QCustomPlot::rpQueuedReplot);
+    return table;
 }
 
-void ChartWindow::drawHits() {
-    fill(tables_[hitsTab], hitsTable(record_, play_.level, wording_));
+Table ChartWindow::drawHits() {
+    Table table = hitsTable(record_, play_.level, wording_);
+    fill(tables_[hitsTab], table);
     QCustomPlot* plot = plots_[hitsTab];
     auto* exact = qobject_cast<QCPBars*>(plot->plottable(0));
     exact->data()->clear();
@@ -550,10 +556,12 @@ void ChartWindow::drawHits() {
         }
     }
     plot->replot(QCustomPlot::rpQueuedReplot);
+    return table;
 }
 
-void ChartWindow::drawPlayers(const odds::SessionLaws* laws) {
-    fill(tables_[playersTab], playersTable(record_, play_.level, laws, wording_));
+Table ChartWindow::drawPlayers(const odds::SessionLaws* laws) {
+    Table table = playersTable(record_, play_.level, laws, wording_);
+    fill(tables_[playersTab], table);
     QCustomPlot* plot = plots_[playersTab];
     auto* observed = qobject_cast<QCPBars*>(plot->plottable(0));
     auto* exact = qobject_cast<QCPBars*>(plot->plottable(1));
@@ -580,6 +588,7 @@ void ChartWindow::drawPlayers(const odds::SessionLaws* laws) {
         label->position->setCoords(width, figure.aheadTop + plot->yAxis->range().upper * 0.02);
     }
     plot->replot(QCustomPlot::rpQueuedReplot);
+    return table;
 }
 
 void ChartWindow::drawCrowd(const odds::SessionLaws* laws) {
@@ -643,7 +652,7 @@ void ChartWindow::drawCrowd(const odds::SessionLaws* laws) {
 
 // The exact law is worked out for the level and the budget shown, one at a time: a new budget
 // cancels the work on the one before.
-void ChartWindow::drawBudget() {
+std::vector<Table> ChartWindow::drawBudget() {
     const odds::BudgetLaw* law = nullptr;
     if (isLevel(play_.level)) {
         const auto answer = budgetLaws_.laws(budgetKey(play_.level, budget_->value()));
@@ -652,8 +661,10 @@ void ChartWindow::drawBudget() {
         }
         law = answer.laws;
     }
-    fill(tables_[budgetTab], budgetTable(record_, law, wording_));
-    fill(budgetSummary_, budgetSummaryTable(record_, law, wording_));
+    std::vector<Table> tables = {budgetTable(record_, law, wording_),
+                                 budgetSummaryTable(record_, law, wording_)};
+    fill(tables_[budgetTab], tables[0]);
+    fill(budgetSummary_, tables[1]);
     const BudgetTally& players = record_.budget();
     budgetFrom_->setText(qtext(budgetFromText(record_, wording_)));
     QVector<double> rows, exact, seenRows, seen;
@@ -673,11 +684,12 @@ void ChartWindow::drawBudget() {
     plot->graph(1)->setData(seenRows, seen, true);
     plot->xAxis->setRange(1, odds::crowdGrid.back());
     plot->replot(QCustomPlot::rpQueuedReplot);
+    return tables;
 }
 
 // Exact and the same for every run: the levels' laws are asked for one after another, each shown
 // as it comes.
-void ChartWindow::drawLevels() {
+Table ChartWindow::drawLevels() {
     keptLevels_->setText(qtext(keptText(record_, play_.level, wording_)));
     std::vector<const odds::SessionLaws*> laws;
     for (const int level : allLevels) {
@@ -687,7 +699,7 @@ void ChartWindow::drawLevels() {
         }
         laws.push_back(answer.laws);
     }
-    const Table table = levelsTable(allLevels, laws, wording_);
+    Table table = levelsTable(allLevels, laws, wording_);
     fill(tables_[levelsTab], table);
     QTableWidget* shown = tables_[levelsTab];
     for (int r = 0; r < shown->rowCount(); ++r) {
@@ -731,6 +743,7 @@ void ChartWindow::drawLevels() {
     }
     plot->yAxis->setLabel(levelsColumn_->currentText());
     plot->replot(QCustomPlot::rpQueuedReplot);
+    return table;
 }
 
 void ChartWindow::fill(QTableWidget* table, const Table& content) {
@@ -881,8 +894,12 @@ void ChartWindow::saveReport() {
                text(texts::reportFiles), [this](const QString& file) { saveReportTo(file); });
 }
 
-// Made in memory first, so that only a whole report ever replaces a file.
 void ChartWindow::saveReportTo(const QString& file) {
+    whenReportLawsAtHand([this, file] { writeReportTo(file); });
+}
+
+// Made in memory first, so that only a whole report ever replaces a file.
+void ChartWindow::writeReportTo(const QString& file) {
     QByteArray pdf;
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
@@ -903,22 +920,59 @@ void ChartWindow::saveReportTo(const QString& file) {
     }
 }
 
+// The printer lives as long as the dialog or a report waiting to be painted on it.
 void ChartWindow::print() {
-    auto* printer = new QPrinter(QPrinter::HighResolution);
+    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
     printer->setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
-    auto* dialog = new QPrintDialog(printer, this);
+    auto* dialog = new QPrintDialog(printer.get(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this, printer] { writeReport(*printer); });
-    connect(dialog, &QObject::destroyed, this, [printer] { delete printer; });
+    connect(dialog, &QDialog::accepted, this,
+            [this, printer] { whenReportLawsAtHand([this, printer] { writeReport(*printer); }); });
     dialog->open();
+}
+
+// Whether every exact law the report's pages show is worked out, or cannot be; asking starts the
+// work on the next one.
+bool ChartWindow::reportLawsAtHand() {
+    bool ready = true;
+    for (const int level : allLevels) {
+        const odds::SessionLawCache::Answer answer = laws_.laws(level);
+        ready = ready && (answer.laws || answer.unavailable);
+    }
+    if (isLevel(play_.level)) {
+        const auto answer = budgetLaws_.laws(budgetKey(play_.level, budget_->value()));
+        ready = ready && (answer.laws || answer.unavailable);
+    }
+    return ready;
+}
+
+// The window stays live while the laws are worked out, seconds for the nine levels.
+void ChartWindow::whenReportLawsAtHand(std::function<void()> report) {
+    reportWaiting_ = std::move(report);
+    setCursor(Qt::BusyCursor);
+    reportIfLawsAtHand();
+}
+
+void ChartWindow::reportIfLawsAtHand() {
+    if (!reportWaiting_) {
+        return;
+    }
+    if (!reportLawsAtHand()) {
+        reportPending_.start();
+        return;
+    }
+    unsetCursor();
+    std::exchange(reportWaiting_, {})();
 }
 
 // Every tab drawn afresh, whichever shows, and a page for each.
 bool ChartWindow::writeReport(QPagedPaintDevice& device) {
-    const odds::SessionLaws* laws = lawsAtHand();
-    drawPayout();
-    drawHits();
-    drawPlayers(laws);
+    std::vector<ReportPage> pages = {
+        {tabs_->tabText(payoutTab), plots_[payoutTab], {drawPayout()}},
+        {tabs_->tabText(hitsTab), plots_[hitsTab], {drawHits()}},
+        {tabs_->tabText(playersTab), plots_[playersTab], {drawPlayers(lawsAtHand())}},
+        {tabs_->tabText(budgetTab), plots_[budgetTab], drawBudget()},
+        {tabs_->tabText(levelsTab), plots_[levelsTab], {drawLevels()}}};
     const QStringList head = {
         QStringLiteral("Zarno " ZARNO_VERSION), qtext(playLine(play_, wording_)),
         qtext(rowsLine(record_.rows(), wording_)),
@@ -926,13 +980,7 @@ bool ChartWindow::writeReport(QPagedPaintDevice& device) {
             filled(wording_(texts::dateLine),
                    {QLocale().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString()})),
         qtext(repeatabilityLine(seed_, wording_))};
-    return paintReport(
-        device, head,
-        {{tabs_->tabText(payoutTab), plots_[payoutTab],
-          payoutTable(record_, play_.level, wording_)},
-         {tabs_->tabText(hitsTab), plots_[hitsTab], hitsTable(record_, play_.level, wording_)},
-         {tabs_->tabText(playersTab), plots_[playersTab],
-          playersTable(record_, play_.level, laws, wording_)}});
+    return paintReport(device, head, pages);
 }
 
 // The version, the copyright and the licence, as the GPL asks of an interactive program; Qt's

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 #include "core/chart/ChartTables.h"
@@ -78,7 +79,9 @@ public:
     // such a run is refused with a message that says what is wrong.
     void openRun();
     ChartWindow* openRunFrom(const QString& file);
-    // The report: the play, the rows, the date and the version, and a page a tab.
+    // The report: the play, the rows, the date and the version, and a page a tab. It is made
+    // once the exact laws of its pages are worked out on their threads; a later one replaces one
+    // still waiting.
     void saveReport();
     void saveReportTo(const QString& file);
     void print();
@@ -95,13 +98,18 @@ private:
     QWidget* createTab(Tab tab, QWidget* above = nullptr);
     QString text(std::string_view finnish) const;
     void draw();
-    void drawPayout();
-    void drawHits();
-    void drawPlayers(const odds::SessionLaws* laws);
+    // Each draws its tab and gives the tables it filled, for the report.
+    Table drawPayout();
+    Table drawHits();
+    Table drawPlayers(const odds::SessionLaws* laws);
     void drawCrowd(const odds::SessionLaws* laws);
-    void drawLevels();
-    void drawBudget();
+    Table drawLevels();
+    std::vector<Table> drawBudget();
     const odds::SessionLaws* lawsAtHand();
+    bool reportLawsAtHand();
+    void whenReportLawsAtHand(std::function<void()> report);
+    void reportIfLawsAtHand();
+    void writeReportTo(const QString& file);
     bool writeReport(QPagedPaintDevice& device);
     QString whyNotOpened(const DocumentError& error) const;
     void tell(std::string_view what, const QString& reason);
@@ -115,7 +123,9 @@ private:
     odds::LawCache<odds::BudgetLaw> budgetLaws_;
     odds::SessionLaws worked_;  // laws worked out on this thread for a file or a report
     QTimer lawsPending_;        // draws again once the exact laws are worked out
-    QElapsedTimer drawn_;       // since the chart was last drawn
+    QTimer reportPending_;      // asks again for the laws a waiting report needs
+    std::function<void()> reportWaiting_;
+    QElapsedTimer drawn_;  // since the chart was last drawn
     QTabWidget* tabs_ = nullptr;
     QComboBox* sessionLength_ = nullptr;
     QLabel* lawsNotice_ = nullptr;

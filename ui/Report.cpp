@@ -13,10 +13,8 @@
 namespace zarno {
 namespace {
 
-// The table's columns, each as wide as its widest text, the figures to the right.
-void paintTable(QPainter& painter, const Table& table, int top, int width) {
-    const QFontMetrics metrics(painter.font());
-    const int gap = metrics.horizontalAdvance(QStringLiteral("  "));
+// The columns' widths in a font, each as wide as its widest text, with the gap between them.
+std::vector<int> columnWidths(const Table& table, const QFontMetrics& metrics) {
     std::vector<int> widths(table.headers.size());
     for (std::size_t c = 0; c < widths.size(); ++c) {
         widths[c] = metrics.horizontalAdvance(qtext(table.headers[c]));
@@ -24,6 +22,31 @@ void paintTable(QPainter& painter, const Table& table, int top, int width) {
             widths[c] = std::max(widths[c], metrics.horizontalAdvance(qtext(row[c])));
         }
     }
+    return widths;
+}
+
+// The table's columns, the figures to the right, in the painter's font or a smaller one that
+// fits them all across `width`; gives where the table ends.
+int paintTable(QPainter& painter, const Table& table, int top, int width) {
+    QFont font = painter.font();
+    std::vector<int> widths;
+    int gap = 0;
+    for (;;) {
+        const QFontMetrics metrics(font);
+        gap = metrics.horizontalAdvance(QStringLiteral("  "));
+        widths = columnWidths(table, metrics);
+        int across = gap * static_cast<int>(widths.size());
+        for (const int w : widths) {
+            across += w;
+        }
+        if (across <= width || font.pixelSize() <= 5) {
+            break;
+        }
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    const QFont before = painter.font();
+    painter.setFont(font);
+    const QFontMetrics metrics(font);
     const auto line = [&](const std::vector<std::string>& cells, int y) {
         int x = 0;
         for (std::size_t c = 0; c < cells.size() && x < width; ++c) {
@@ -39,6 +62,8 @@ void paintTable(QPainter& painter, const Table& table, int top, int width) {
         y += metrics.lineSpacing();
         line(row, y + metrics.height() / 4);
     }
+    painter.setFont(before);
+    return y + metrics.lineSpacing();
 }
 
 }  // namespace
@@ -83,7 +108,10 @@ bool paintReport(QPagedPaintDevice& device, const QStringList& head,
         const int chartHeight = height * 2 / 5;
         const QPixmap chart = pages[p].plot->toPixmap(width, chartHeight, 3.0);
         painter.drawPixmap(QRect(0, y, width, chartHeight), chart);
-        paintTable(painter, pages[p].table, y + chartHeight + metrics.lineSpacing(), width);
+        y += chartHeight + metrics.lineSpacing();
+        for (const Table& table : pages[p].tables) {
+            y = paintTable(painter, table, y, width) + metrics.lineSpacing();
+        }
     }
     return painter.end();
 }
