@@ -135,6 +135,16 @@ QCPGraph* addGraph(QCustomPlot* plot, const QColor& colour, const QString& name)
     return graph;
 }
 
+// A table to read, cell by cell with the arrow keys; Tab leaves it for the next control.
+QTableWidget* createTable(QWidget* parent) {
+    auto* table = new QTableWidget(parent);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setTabKeyNavigation(false);
+    table->verticalHeader()->setVisible(false);
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
 }  // namespace
 
 ChartWindow::ChartWindow(const Wording& wording, StartThread lawsThread, QWidget* parent)
@@ -265,10 +275,7 @@ QWidget* ChartWindow::createTab(Tab tab, QWidget* above) {
     }
     QCustomPlot* plot = createPlot(page);
     plots_[tab] = plot;
-    auto* table = new QTableWidget(page);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->verticalHeader()->setVisible(false);
-    table->horizontalHeader()->setStretchLastSection(true);
+    QTableWidget* table = createTable(page);
     table->setMinimumHeight(150);
     tables_[tab] = table;
     if (tab == playersTab) {
@@ -282,11 +289,8 @@ QWidget* ChartWindow::createTab(Tab tab, QWidget* above) {
     }
     layout->addWidget(table, 2);
     if (tab == budgetTab) {
-        budgetSummary_ = new QTableWidget(page);
+        budgetSummary_ = createTable(page);
         budgetSummary_->setObjectName("budgetSummary");
-        budgetSummary_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        budgetSummary_->verticalHeader()->setVisible(false);
-        budgetSummary_->horizontalHeader()->setStretchLastSection(true);
         budgetSummary_->setMaximumHeight(60);
         layout->addWidget(budgetSummary_);
     }

@@ -7,7 +7,9 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
+#include <QSet>
 #include <QStandardPaths>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -403,6 +405,25 @@ void ChartTest::followsADarkDesktopAndTheKeyboard() {
     QTest::keyClick(copy, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
     QTest::keyClick(copy, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(chart->tabs()->currentIndex(), int{ChartWindow::levelsTab});
+
+    // Tab alone reaches every control that a tab shows, tables too, and comes round.
+    for (int tab = 0; tab < chart->tabs()->count(); ++tab) {
+        showTab(chart, static_cast<ChartWindow::Tab>(tab));
+        chart->tabs()->tabBar()->setFocus();
+        QSet<QWidget*> reached;
+        while (!reached.contains(QApplication::focusWidget()) && reached.size() < 40) {
+            reached.insert(QApplication::focusWidget());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(QApplication::focusWidget(), chart->tabs()->tabBar());
+        const auto widgets = chart->findChildren<QWidget*>();
+        for (QWidget* w : widgets) {
+            if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
+                !w->focusProxy()) {
+                QVERIFY2(reached.contains(w), w->metaObject()->className());
+            }
+        }
+    }
 }
 
 }  // namespace zarno::test
