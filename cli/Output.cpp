@@ -161,7 +161,7 @@ std::string runOutput(const Request& request, const Drawn& drawn, const Wording&
     const odds::BudgetLaw budget = odds::budgetLaw(level, request.budget);
     switch (request.format) {
         case Format::json:
-            return runDocument(request.play, request.seed, drawn.record, &laws);
+            return runDocument(request.play, request.seed, drawn.record, &laws, &budget);
         case Format::csv:
             if (request.table == "budget") {
                 return csvOf(chart::budgetData(drawn.record, &budget));

@@ -254,7 +254,9 @@ ChartWindow::ChartWindow(const Wording& wording, StartThread lawsThread, QWidget
     connect(tabs_, &QTabWidget::currentChanged, this, &ChartWindow::draw);
     connect(sessionLength_, &QComboBox::currentIndexChanged, this, &ChartWindow::draw);
     connect(levelsColumn_, &QComboBox::currentIndexChanged, this, &ChartWindow::draw);
+    // The record shown cuts the new budget's players from its next row, as the series' own does.
     connect(budget_, &QSpinBox::valueChanged, this, [this](int budget) {
+        record_.setBudget(budget);
         emit budgetChanged(budget);
         draw();
     });
@@ -836,8 +838,12 @@ void ChartWindow::saveRun() {
                text(texts::runFiles), [this](const QString& file) { saveRunTo(file); });
 }
 
+// The budget's exact figures go in when they are at hand: for a large budget they take seconds.
 void ChartWindow::saveRunTo(const QString& file) {
-    const std::string document = runDocument(play_, seed_, record_, lawsAtHand());
+    const odds::BudgetLaw* budget =
+        isLevel(play_.level) ? budgetLaws_.laws(budgetKey(play_.level, budget_->value())).laws
+                             : nullptr;
+    const std::string document = runDocument(play_, seed_, record_, lawsAtHand(), budget);
     const QString reason =
         writeWholeFile(withSuffix(file, QStringLiteral("json")),
                        QByteArray(document.data(), static_cast<qsizetype>(document.size())));
@@ -873,6 +879,7 @@ ChartWindow* ChartWindow::openRunFrom(const QString& file) {
                            text(texts::chartTitle));
     opened->setWindowIcon(windowIcon());
     opened->tabs_->setCurrentIndex(tabs_->currentIndex());
+    opened->budget_->setValue(run.record.budget().budget);
     opened->present(run.record, run.play, When::now, run.seed);
     opened->show();
     return opened;

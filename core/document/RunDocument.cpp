@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <map>
 #include <numeric>
 #include <set>
 
@@ -110,6 +111,99 @@ const Json& array(const Json& value, const std::string& where, std::size_t size)
     return value;
 }
 
+// Counts by a key, as [key, count] pairs by rising key, each key in [low, high] and each count at
+// least one; gives them and their sum.
+std::pair<std::map<std::int64_t, std::int64_t>, std::int64_t> countsByKey(const Json& value,
+                                                                          const std::string& where,
+                                                                          std::int64_t low,
+                                                                          std::int64_t high) {
+    if (!value.is_array()) {
+        throw Damaged{where};
+    }
+    std::map<std::int64_t, std::int64_t> counts;
+    std::int64_t sum = 0;
+    for (const Json& pair : value) {
+        array(pair, where, 2);
+        const std::int64_t key = whole(pair[0], where, low, high);
+        if (!counts.empty() && key <= counts.rbegin()->first) {
+            throw Damaged{where};
+        }
+        const std::int64_t count =
+            whole(pair[1], where, 1, std::numeric_limits<std::int64_t>::max() - sum);
+        counts.emplace(key, count);
+        sum += count;
+    }
+    return {std::move(counts), sum};
+}
+
+Json countsJson(const std::map<std::int64_t, std::int64_t>& counts) {
+    Json pairs = Json::array();
+    for (const auto& [key, count] : counts) {
+        pairs.push_back({key, count});
+    }
+    return pairs;
+}
+
+// The crowd's players, absent from runs saved before there was a crowd.
+CrowdTally savedCrowd(const Json& record, int level, std::int64_t rows) {
+    CrowdTally crowd;
+    if (!record.contains("crowd")) {
+        return crowd;
+    }
+    const std::string where = "record.crowd";
+    const Json& saved = field(record, "crowd");
+    const Json& grid = array(field(saved, "rows_at"), where, odds::crowdGrid.size());
+    for (std::size_t i = 0; i < grid.size(); ++i) {
+        whole(grid[i], where, odds::crowdGrid[i], odds::crowdGrid[i]);
+    }
+    crowd.completed = whole(field(saved, "players"), where, 0, rows / odds::crowdGrid.back());
+    const Json& byWinnings = array(field(saved, "by_winnings"), where, odds::crowdGrid.size());
+    for (std::size_t i = 0; i < byWinnings.size(); ++i) {
+        auto [counts, players] =
+            countsByKey(byWinnings[i], where, 0, odds::crowdGrid[i] * prize(level, level));
+        if (players != crowd.completed) {
+            throw Damaged{where};
+        }
+        crowd.byWinnings[i] = std::move(counts);
+    }
+    const Json& paths = array(
+        field(saved, "paths"), where,
+        static_cast<std::size_t>(std::min<std::int64_t>(crowd.completed, CrowdTally::pathsKept)));
+    for (const Json& path : paths) {
+        array(path, where, odds::crowdGrid.size());
+        CrowdTally::Path kept{};
+        for (std::size_t i = 0; i < kept.size(); ++i) {
+            kept[i] = whole(path[i], where, i == 0 ? 0 : kept[i - 1],
+                            odds::crowdGrid[i] * prize(level, level));
+        }
+        crowd.paths.push_back(kept);
+    }
+    return crowd;
+}
+
+// The budget's players, absent from runs saved before there was a budget: then none, from the
+// run's last row on.
+BudgetTally savedBudget(const Json& record, std::int64_t rows) {
+    BudgetTally budget{odds::defaultBudget, rows, 0, 0, {}};
+    if (!record.contains("budget")) {
+        return budget;
+    }
+    const std::string where = "record.budget";
+    const Json& saved = field(record, "budget");
+    budget.budget = static_cast<int>(
+        whole(field(saved, "budget"), where, odds::smallestBudget, odds::largestBudget));
+    budget.fromRow = whole(field(saved, "from_row"), where, 0, rows);
+    budget.completed = whole(field(saved, "players"), where, 0, rows - budget.fromRow);
+    budget.doubled = whole(field(saved, "doubled"), where, 0, budget.completed);
+    auto [gone, players] =
+        countsByKey(field(saved, "gone_after"), where, 1, odds::budgetRowsPerEuro * budget.budget);
+    if (players > budget.completed) {
+        throw Damaged{where};
+    }
+    budget.goneAfter = std::move(gone);
+    return budget;
+}
+
 SavedRun savedRun(const Json& doc) {
     SavedRun run;
     const int level = static_cast<int>(whole(field(doc, "level"), "level", minLevel, maxLevel));
@@ -186,14 +280,17 @@ SavedRun savedRun(const Json& doc) {
             throw Damaged{"record.sessions"};
         }
     }
-    run.record = SeriesRecord::restored(level, tally, std::move(points), std::move(tallies));
+    run.record = SeriesRecord::restored(level, tally, std::move(points), std::move(tallies),
+                                        savedCrowd(record, level, tally.rows),
+                                        savedBudget(record, tally.rows));
     return run;
 }
 
 }  // namespace
 
 std::string runDocument(const Play& play, std::optional<std::uint64_t> seed,
-                        const SeriesRecord& record, const odds::SessionLaws* laws) {
+                        const SeriesRecord& record, const odds::SessionLaws* laws,
+                        const odds::BudgetLaw* budget) {
     const int level = play.level;
     Json doc = Json::object();
     doc["format"] = format;
@@ -216,7 +313,9 @@ std::string runDocument(const Play& play, std::optional<std::uint64_t> seed,
     }
     doc["tables"] = {{"payout", tableJson(chart::payoutData(record, level))},
                      {"hits", tableJson(chart::hitsData(record, level))},
-                     {"players", tableJson(chart::playersData(record, level, laws))}};
+                     {"players", tableJson(chart::playersData(record, level, laws))},
+                     {"budget", tableJson(chart::budgetData(record, budget))},
+                     {"budget_summary", tableJson(chart::budgetSummaryData(record, budget))}};
     Json path = Json::array();
     for (const PayoutPoint& point : record.path()) {
         path.push_back({point.rows, point.winnings});
@@ -229,7 +328,25 @@ std::string runDocument(const Play& play, std::optional<std::uint64_t> seed,
                             {"ahead", tally.ahead},
                             {"by_winnings", tally.byWinnings}});
     }
-    doc["record"] = {{"path", std::move(path)}, {"sessions", std::move(sessions)}};
+    const CrowdTally& crowd = record.crowd();
+    Json byWinnings = Json::array();
+    for (const auto& counts : crowd.byWinnings) {
+        byWinnings.push_back(countsJson(counts));
+    }
+    const BudgetTally& players = record.budget();
+    doc["record"] = {{"path", std::move(path)},
+                     {"sessions", std::move(sessions)},
+                     {"crowd",
+                      {{"rows_at", odds::crowdGrid},
+                       {"players", crowd.completed},
+                       {"by_winnings", std::move(byWinnings)},
+                       {"paths", crowd.paths}}},
+                     {"budget",
+                      {{"budget", players.budget},
+                       {"from_row", players.fromRow},
+                       {"players", players.completed},
+                       {"doubled", players.doubled},
+                       {"gone_after", countsJson(players.goneAfter)}}}};
     return doc.dump(2) + "\n";
 }
 

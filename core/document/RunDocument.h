@@ -8,6 +8,7 @@
 #include <variant>
 
 #include "core/engine/Play.h"
+#include "core/odds/BudgetOdds.h"
 #include "core/odds/SessionOdds.h"
 #include "core/series/SeriesRecord.h"
 
@@ -26,11 +27,12 @@ struct SavedRun {
 
 // A run as a JSON document, for programs and to be opened again: at its top the play, the seed,
 // the rows, winnings and hits, the exact figures beside them (those of the players where `laws`
-// are given) and the chart's tables; under "record" everything the chart window draws. Stable
-// English keys, numbers in C notation, shares and chances as fractions, money in euros; the same
-// run gives the same bytes.
+// are given, of the budget where `budget` is) and the chart's tables; under "record" everything
+// the chart window draws. Stable English keys, numbers in C notation, shares and chances as
+// fractions, money in euros; the same run gives the same bytes.
 std::string runDocument(const Play& play, std::optional<std::uint64_t> seed,
-                        const SeriesRecord& record, const odds::SessionLaws* laws);
+                        const SeriesRecord& record, const odds::SessionLaws* laws,
+                        const odds::BudgetLaw* budget = nullptr);
 
 // Why a document cannot be opened.
 struct DocumentError {

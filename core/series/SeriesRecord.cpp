@@ -235,10 +235,15 @@ void SeriesRecord::clear() {
 }
 
 SeriesRecord SeriesRecord::restored(int level, const Tally& tally, std::vector<PayoutPoint> path,
-                                    std::array<SessionTally, sessionLengths.size()> sessions) {
+                                    std::array<SessionTally, sessionLengths.size()> sessions,
+                                    CrowdTally crowd, BudgetTally budget) {
     SeriesRecord record;
+    record.setBudget(budget.budget);
+    record.crowd_ = std::move(crowd);
+    record.budget_ = std::move(budget);
     record.level_ = level;
     record.rows_ = tally.rows;
+    record.committed_ = tally.rows;  // a budget set later starts after them
     record.winnings_ = tally.winnings;
     record.hits_ = tally.hits;
     record.path_ = std::move(path);

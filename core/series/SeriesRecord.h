@@ -89,9 +89,11 @@ public:
     void refresh(int level, const Tally& tally);
     void clear();
     // A record as a saved run gives it back, to be shown only: the figures of its last refresh,
-    // its payout path, and its sessions of each length in `sessionLengths`' order.
+    // its payout path, its sessions of each length in `sessionLengths`' order, its crowd and its
+    // budget's players.
     static SeriesRecord restored(int level, const Tally& tally, std::vector<PayoutPoint> path,
-                                 std::array<SessionTally, sessionLengths.size()> sessions);
+                                 std::array<SessionTally, sessionLengths.size()> sessions,
+                                 CrowdTally crowd, BudgetTally budget);
 
     bool operator==(const SeriesRecord&) const = default;
 

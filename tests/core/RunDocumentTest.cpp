@@ -53,12 +53,29 @@ TEST(RunDocument, AWrittenRunReadsBackAsItWas) {
         for (std::size_t i = 0; i < sessionLengths.size(); ++i) {
             EXPECT_EQ(after.sessions(i), before.sessions(i));
         }
+        EXPECT_EQ(after.crowd(), before.crowd());
+        EXPECT_EQ(after.budget(), before.budget());
         const Wording wording(',');
         EXPECT_EQ(playersTable(after, 7, &run().laws, wording).rows,
                   playersTable(before, 7, &run().laws, wording).rows);
         EXPECT_EQ(runDocument(saved.play, saved.seed, after, &run().laws), text)
             << "written again, the same bytes";
     }
+}
+
+// A run saved before there were a crowd and a budget: none of either, and a budget set on it
+// starts its players after the run's last row.
+TEST(RunDocument, ARunWithoutCrowdOrBudgetReadsWithNone) {
+    auto doc = nlohmann::ordered_json::parse(run().document());
+    doc["record"].erase("crowd");
+    doc["record"].erase("budget");
+    const auto read = readRunDocument(doc.dump());
+    ASSERT_TRUE(std::holds_alternative<SavedRun>(read));
+    SeriesRecord record = std::get<SavedRun>(read).record;
+    EXPECT_EQ(record.crowd(), CrowdTally{});
+    EXPECT_EQ(record.budget().completed, 0);
+    record.setBudget(50);
+    EXPECT_EQ(record.budget().fromRow, 123'456);
 }
 
 TEST(RunDocument, WhatIsNoRunOrIsDamagedIsRefused) {
@@ -113,6 +130,24 @@ TEST(RunDocument, WhatIsNoRunOrIsDamagedIsRefused) {
         {"players that are not their counts",
          changed([](Json& d) { d["record"]["sessions"][2]["players"] = 1; }),
          {Kind::damaged, "record.sessions"}},
+        {"a crowd whose counts are not its players",
+         changed([](Json& d) { d["record"]["crowd"]["by_winnings"][3][0][1] = 1000; }),
+         {Kind::damaged, "record.crowd"}},
+        {"a crowd's path that falls",
+         changed([](Json& d) { d["record"]["crowd"]["paths"][0][24] = 0; }),
+         {Kind::damaged, "record.crowd"}},
+        {"a budget's players from a row past the run",
+         changed([](Json& d) { d["record"]["budget"]["from_row"] = 200'000; }),
+         {Kind::damaged, "record.budget"}},
+        {"more budgets doubled than players",
+         changed([](Json& d) { d["record"]["budget"]["doubled"] = 1'000'000; }),
+         {Kind::damaged, "record.budget"}},
+        {"players gone not by rising rows",
+         changed([](Json& d) {
+             auto& gone = d["record"]["budget"]["gone_after"];
+             std::swap(gone[0], gone[1]);
+         }),
+         {Kind::damaged, "record.budget"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

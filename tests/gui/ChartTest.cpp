@@ -288,7 +288,8 @@ void ChartTest::aSavedRunOpensAsItWasSaved() {
     ChartWindow* opened = chart->openRunFrom(file);
     QVERIFY(opened && opened->isVisible());
     QCOMPARE(opened->windowTitle(), QString::fromUtf8("ajo.json – Zarno – kaavio"));
-    for (const auto tab : {ChartWindow::payoutTab, ChartWindow::hitsTab, ChartWindow::playersTab}) {
+    for (const auto tab : {ChartWindow::payoutTab, ChartWindow::hitsTab, ChartWindow::playersTab,
+                           ChartWindow::budgetTab}) {
         showTab(chart, tab);
         showTab(opened, tab);
         QTRY_COMPARE_WITH_TIMEOUT(row(opened->table(tab), 2), row(chart->table(tab), 2),
