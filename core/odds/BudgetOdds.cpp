@@ -63,35 +63,74 @@ std::vector<double> goneWithin(int level, std::int64_t budget, std::int64_t hori
     return gone;
 }
 
-// The chance to reach 2B before the budget is gone. Seen from 2B down, the balance rises a euro
-// at most a row, so the chance to be gone first from a balance b is W(2B - b) / W(2B), W the walk's
-// scale function: W(0) = 0, W(1) = 1, and each next one from those before it, 2B steps of the
-// level's prizes. None when cancelled.
-std::optional<double> doubling(int level, std::int64_t budget, const std::atomic<bool>* cancel) {
-    const auto changes = rowChanges(level);
-    double down = 0;   // the chance a row loses its euro: the walk seen from 2B rises one
-    double stays = 0;  // a prize of one euro
-    for (const auto& [change, p] : changes) {
-        down = change == -1 ? p : down;
-        stays = change == 0 ? p : stays;
+// Sums of runs of positive terms, each added up from blocks of the terms themselves, never taken
+// as the difference of two larger sums: a run's sum keeps its precision however small it is
+// beside the terms before it.
+class PositiveSums {
+public:
+    explicit PositiveSums(std::size_t capacity) {
+        for (std::size_t width = 1; width <= std::max<std::size_t>(capacity, 1); width *= 2) {
+            blocks_.emplace_back(capacity / width + 1, 0.0);
+        }
     }
-    const std::int64_t goal = 2 * budget;
-    std::vector<double> scale(static_cast<std::size_t>(goal) + 1, 0.0);
-    scale[1] = 1.0;
-    for (std::int64_t y = 1; y < goal; ++y) {
+    void push(double term) {
+        for (std::size_t level = 0; level < blocks_.size(); ++level) {
+            blocks_[level][count_ >> level] += term;
+        }
+        ++count_;
+    }
+    // The sum of the terms from `first` up to, not including, `last`.
+    double sum(std::size_t first, std::size_t last) const {
+        double total = 0;
+        while (first < last) {
+            std::size_t level = 0;
+            while (level + 1 < blocks_.size() && first % (std::size_t{2} << level) == 0 &&
+                   first + (std::size_t{2} << level) <= last) {
+                ++level;
+            }
+            total += blocks_[level][first >> level];
+            first += std::size_t{1} << level;
+        }
+        return total;
+    }
+
+private:
+    std::vector<std::vector<double>> blocks_;  // blocks of 1, 2, 4, ... terms
+    std::size_t count_ = 0;
+};
+
+// The chance to reach 2B before the budget is gone. Seen from 2B down, y = 2B - balance, the walk
+// rises a euro at most a row, so the chance to be gone first from y is W(y) / W(2B), W the walk's
+// scale function: W(0) = 0, W(1) = 1. Its steps d(y) = W(y + 1) - W(y) follow from those before,
+//     P(lose a euro) d(y) = sum over rows that win c + 1 euros of P(win) (W(y) - W(y - c)),
+// each difference a run of earlier steps; and the chance to double is the steps from B to 2B over
+// all of them. As sums of positive terms only, it stays exact to its last digits even where it is
+// far below 1e-16, where 1 - W(B) / W(2B) would be rounding. None when cancelled.
+std::optional<double> doubling(int level, std::int64_t budget, const std::atomic<bool>* cancel) {
+    double down = 0;  // the chance a row loses its euro
+    std::vector<std::pair<std::int64_t, double>> wins;
+    for (const auto& [change, p] : rowChanges(level)) {
+        if (change == -1) {
+            down = p;
+        } else if (change >= 1) {
+            wins.emplace_back(change, p);
+        }
+    }
+    const auto goal = static_cast<std::size_t>(2 * budget);
+    PositiveSums steps(goal);
+    steps.push(1.0);
+    for (std::size_t y = 1; y < goal; ++y) {
         if (cancelled(cancel)) {
             return std::nullopt;
         }
-        double falls = 0;  // rows that win c + 1 euros take the walk seen from 2B down c
-        for (const auto& [change, p] : changes) {
-            if (change >= 1 && y - change >= 1) {
-                falls += p * scale[static_cast<std::size_t>(y - change)];
-            }
+        double rises = 0;
+        for (const auto& [c, p] : wins) {
+            const auto back = static_cast<std::size_t>(c);
+            rises += p * steps.sum(y > back ? y - back : 0, y);
         }
-        scale[static_cast<std::size_t>(y + 1)] =
-            ((1 - stays) * scale[static_cast<std::size_t>(y)] - falls) / down;
+        steps.push(rises / down);
     }
-    return 1 - scale[static_cast<std::size_t>(budget)] / scale[static_cast<std::size_t>(goal)];
+    return steps.sum(static_cast<std::size_t>(budget), goal) / steps.sum(0, goal);
 }
 
 }  // namespace

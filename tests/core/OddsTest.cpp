@@ -223,6 +223,33 @@ TEST(Odds, TheExactFiguresAreThoseOfAMillionPlayers) {
     EXPECT_TRUE(withinErrors(static_cast<double>(goneIn52) / players, law.brokeChance(52).value()));
 }
 
+// Far from doubling, the chance to double falls by the same factor with each euro more of
+// budget: e^-θ, θ > 0 where a row's change X of the balance has E[e^θX] = 1 (Cramér and
+// Lundberg). It holds at chances of 1e-30 and less, which no difference of chances near 1 keeps.
+TEST(Odds, TheChanceToDoubleKeepsItsDigitsFarBelowRounding) {
+    for (const int level : {2, 3, 4}) {
+        SCOPED_TRACE(level);
+        const auto prizes = odds::rowPrizes(level);
+        const auto excess = [&prizes](double theta) {
+            double mean = 0;
+            for (const auto& [prize, p] : prizes) {
+                mean += p * std::exp(theta * static_cast<double>(prize - 1));
+            }
+            return mean - 1;
+        };
+        double low = 1e-3;  // below θ the mean is under 1, above it over
+        double high = 5;
+        for (int i = 0; i < 200; ++i) {
+            const double middle = (low + high) / 2;
+            (excess(middle) < 0 ? low : high) = middle;
+        }
+        const double at1000 = odds::budgetLaw(level, 1000).doubles;
+        const double at1001 = odds::budgetLaw(level, 1001).doubles;
+        EXPECT_LT(at1000, 1e-30);
+        EXPECT_NEAR(at1001 / at1000, std::exp(-low), 1e-9);
+    }
+}
+
 // The observed players and the exact law take their medians by one rule: the smallest value
 // whose cumulative weight reaches half the total.
 TEST(Odds, TheMedianIsTheSmallestValueReachingHalf) {
