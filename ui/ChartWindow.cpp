@@ -959,13 +959,13 @@ bool ChartWindow::reportLawsAtHand() {
 
 // The window stays live while the laws are worked out, seconds for the nine levels.
 void ChartWindow::whenReportLawsAtHand(std::function<void()> report) {
-    reportWaiting_ = std::move(report);
+    reportsWaiting_.push_back(std::move(report));
     setCursor(Qt::BusyCursor);
     reportIfLawsAtHand();
 }
 
 void ChartWindow::reportIfLawsAtHand() {
-    if (!reportWaiting_) {
+    if (reportsWaiting_.empty()) {
         return;
     }
     if (!reportLawsAtHand()) {
@@ -973,7 +973,9 @@ void ChartWindow::reportIfLawsAtHand() {
         return;
     }
     unsetCursor();
-    std::exchange(reportWaiting_, {})();
+    for (const auto& report : std::exchange(reportsWaiting_, {})) {
+        report();
+    }
 }
 
 // Every tab drawn afresh, whichever shows, and a page for each.

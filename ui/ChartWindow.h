@@ -80,8 +80,7 @@ public:
     void openRun();
     ChartWindow* openRunFrom(const QString& file);
     // The report: the play, the rows, the date and the version, and a page a tab. It is made
-    // once the exact laws of its pages are worked out on their threads; a later one replaces one
-    // still waiting.
+    // once the exact laws of its pages are worked out on their threads, each one asked for.
     void saveReport();
     void saveReportTo(const QString& file);
     void print();
@@ -124,7 +123,7 @@ private:
     odds::SessionLaws worked_;  // laws worked out on this thread for a file or a report
     QTimer lawsPending_;        // draws again once the exact laws are worked out
     QTimer reportPending_;      // asks again for the laws a waiting report needs
-    std::function<void()> reportWaiting_;
+    std::vector<std::function<void()>> reportsWaiting_;
     QElapsedTimer drawn_;  // since the chart was last drawn
     QTabWidget* tabs_ = nullptr;
     QComboBox* sessionLength_ = nullptr;
