@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -591,7 +592,21 @@ Table ChartWindow::drawPlayers(const odds::SessionLaws* laws) {
     plot->xAxis->setRange(-sessionLengths[which] - width, 2.0 * width);
     plot->yAxis->setRangeLower(0);
     if (auto* label = qobject_cast<QCPItemText*>(plot->item(0))) {
-        label->position->setCoords(width, figure.aheadTop + plot->yAxis->range().upper * 0.02);
+        // Over the bar of the players ahead, but moved left as far as a translation needs to end
+        // inside the chart, and above every bar under it.
+        const QCPRange x = plot->xAxis->range();
+        const double perPixel = x.size() / std::max(1, plot->axisRect()->width());
+        const double half =
+            (QFontMetrics(label->font()).horizontalAdvance(label->text()) / 2.0 + 4) * perPixel;
+        const double centre = std::min<double>(width, x.upper - half);
+        double top = figure.aheadTop;
+        for (const chart::HistogramBar& bar : figure.bars) {
+            if (std::abs(bar.net - centre) <= half + 0.2 * width) {
+                top = std::max({top, bar.observed, bar.exact});
+            }
+        }
+        plot->yAxis->setRangeUpper(std::max(plot->yAxis->range().upper, top * 1.12));
+        label->position->setCoords(centre, top + plot->yAxis->range().upper * 0.02);
     }
     plot->replot(QCustomPlot::rpQueuedReplot);
     return table;

@@ -2,6 +2,7 @@
 // series, start over, and its buttons.
 #include <QClipboard>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
@@ -161,6 +162,24 @@ void ChartTest::tablesFollowAKnownSeriesUntilStartOver() {
                              lawsTimeout);  // the exact law, once worked out
     QCOMPARE(row(players, 2).mid(5), QStringList({"-24", "-23.36", "-45", "-3"}));
     QVERIFY(!chart->lawsNotice()->isVisible());
+    // The label of the players ahead stays whole inside the chart, above the bars under it.
+    QCustomPlot* histogram = chart->plot(ChartWindow::playersTab);
+    auto* ahead = qobject_cast<QCPItemText*>(histogram->item(0));
+    for (int length = 0; length < chart->sessionLength()->count(); ++length) {
+        chart->sessionLength()->setCurrentIndex(length);
+        histogram->replot();
+        const QPointF at = ahead->position->pixelPosition();
+        const double half = QFontMetrics(ahead->font()).horizontalAdvance(ahead->text()) / 2.0;
+        QVERIFY(at.x() + half <= histogram->axisRect()->right());
+        for (const auto* bars : {histogram->plottable(0), histogram->plottable(1)}) {
+            for (const QCPBarsData& bar : *qobject_cast<const QCPBars*>(bars)->data()) {
+                const double x = histogram->xAxis->coordToPixel(bar.key);
+                if (std::abs(x - at.x()) < half) {
+                    QVERIFY(histogram->yAxis->coordToPixel(bar.value) >= at.y());
+                }
+            }
+        }
+    }
 
     // The budget's players, and a new budget's from the row after the one shown.
     showTab(chart, ChartWindow::budgetTab);
