@@ -726,9 +726,12 @@ Table ChartWindow::drawLevels() {
     for (int r = 0; r < shown->rowCount(); ++r) {
         const bool chosen = allLevels[static_cast<std::size_t>(r)] == play_.level;
         for (int c = 0; c < shown->columnCount(); ++c) {
+            // Only a change: each one repaints the table, and it is drawn five times a second.
             QFont font = shown->item(r, c)->font();
-            font.setBold(chosen);
-            shown->item(r, c)->setFont(font);
+            if (font.bold() != chosen) {
+                font.setBold(chosen);
+                shown->item(r, c)->setFont(font);
+            }
         }
     }
     QCustomPlot* plot = plots_[levelsTab];
