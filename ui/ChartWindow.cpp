@@ -463,6 +463,15 @@ void ChartWindow::present(const SeriesRecord& record, const Play& play, When whe
     draw();
 }
 
+// The exact law of the budget set, at the level shown; asking starts its work. Without a level
+// there is none to wait for.
+odds::LawCache<odds::BudgetLaw>::Answer ChartWindow::budgetLaw() {
+    if (!isLevel(play_.level)) {
+        return {nullptr, true};
+    }
+    return budgetLaws_.laws(budgetKey(play_.level, budget_->value()));
+}
+
 // The exact laws for a file or a report: worked out here, a fraction of a second, when their
 // thread has not yet given them.
 const odds::SessionLaws* ChartWindow::lawsAtHand() {
@@ -674,14 +683,11 @@ void ChartWindow::drawCrowd(const odds::SessionLaws* laws) {
 // The exact law is worked out for the level and the budget shown, one at a time: a new budget
 // cancels the work on the one before.
 std::vector<Table> ChartWindow::drawBudget() {
-    const odds::BudgetLaw* law = nullptr;
-    if (isLevel(play_.level)) {
-        const auto answer = budgetLaws_.laws(budgetKey(play_.level, budget_->value()));
-        if (!answer.laws && !answer.unavailable) {
-            lawsPending_.start();
-        }
-        law = answer.laws;
+    const auto answer = budgetLaw();
+    if (!answer.laws && !answer.unavailable) {
+        lawsPending_.start();
     }
+    const odds::BudgetLaw* law = answer.laws;
     std::vector<Table> tables = {budgetTable(record_, law, wording_),
                                  budgetSummaryTable(record_, law, wording_)};
     fill(tables_[budgetTab], tables[0]);
@@ -858,10 +864,7 @@ void ChartWindow::saveRun() {
 
 // The budget's exact figures go in when they are at hand: for a large budget they take seconds.
 void ChartWindow::saveRunTo(const QString& file) {
-    const odds::BudgetLaw* budget =
-        isLevel(play_.level) ? budgetLaws_.laws(budgetKey(play_.level, budget_->value())).laws
-                             : nullptr;
-    const std::string document = runDocument(play_, seed_, record_, lawsAtHand(), budget);
+    const std::string document = runDocument(play_, seed_, record_, lawsAtHand(), budgetLaw().laws);
     const QString reason =
         writeWholeFile(withSuffix(file, QStringLiteral("json")),
                        QByteArray(document.data(), static_cast<qsizetype>(document.size())));
@@ -968,11 +971,8 @@ bool ChartWindow::reportLawsAtHand() {
         const odds::SessionLawCache::Answer answer = laws_.laws(level);
         ready = ready && (answer.laws || answer.unavailable);
     }
-    if (isLevel(play_.level)) {
-        const auto answer = budgetLaws_.laws(budgetKey(play_.level, budget_->value()));
-        ready = ready && (answer.laws || answer.unavailable);
-    }
-    return ready;
+    const auto answer = budgetLaw();
+    return ready && (answer.laws || answer.unavailable);
 }
 
 // The window stays live while the laws are worked out, seconds for the nine levels.

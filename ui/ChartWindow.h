@@ -105,6 +105,7 @@ private:
     Table drawLevels();
     std::vector<Table> drawBudget();
     const odds::SessionLaws* lawsAtHand();
+    odds::LawCache<odds::BudgetLaw>::Answer budgetLaw();
     bool reportLawsAtHand();
     void whenReportLawsAtHand(std::function<void()> report);
     void reportIfLawsAtHand();
