@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <set>
 
 #include "core/engine/RowEngine.h"
 #include "core/odds/BudgetOdds.h"
 #include "core/series/Tally.h"
+#include "core/tables/Tables.h"
 #include "core/text/ResultsText.h"
 #include "core/text/Texts.h"
 
@@ -51,28 +51,22 @@ std::vector<int> levelsOf(const std::string& text, bool exact, const Wording& wo
 }
 
 std::array<int, numberBoxes> numbersOf(const std::string& text, int level, const Wording& wording) {
-    std::vector<std::string> fields(1);
-    for (const char c : text) {
-        if (c == ',') {
-            fields.emplace_back();
-        } else {
-            fields.back().push_back(c);
+    std::vector<int> numbers;
+    std::string field;
+    for (std::size_t at = 0; at <= text.size(); ++at) {
+        if (at < text.size() && text[at] != ',') {
+            field.push_back(text[at]);
+            continue;
         }
+        numbers.push_back(wholeNumber<int>(trimmed(field)).value_or(0));
+        field.clear();
     }
-    const Bad bad{filled(wording(texts::errNumbers), {std::to_string(level)})};
-    if (fields.size() != static_cast<std::size_t>(level)) {
-        throw bad;
+    if (!isTicket(std::span<const int>(numbers), level)) {
+        throw Bad{filled(wording(texts::errNumbers), {std::to_string(level)})};
     }
-    std::array<int, numberBoxes> numbers{};
-    std::set<int> distinct;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        const auto number = wholeNumber<int>(trimmed(fields[i]));
-        if (!number || *number < 1 || *number > highestNumber || !distinct.insert(*number).second) {
-            throw bad;
-        }
-        numbers[i] = *number;
-    }
-    return numbers;
+    std::array<int, numberBoxes> ticket{};
+    std::copy(numbers.begin(), numbers.end(), ticket.begin());
+    return ticket;
 }
 
 // A positive whole number of rows up to the row limit, also as 1e9.
@@ -98,13 +92,15 @@ Request requestOf(const std::string& level, const std::string& numbers, const st
         throw Bad{std::string(wording(texts::errFormat))};
     }
     request.levels = levelsOf(level, request.exact, wording);
-    const std::vector<std::string> tables =
-        request.exact ? std::vector<std::string>{"levels", "hits", "players", "budget"}
-                      : std::vector<std::string>{"payout", "hits", "players", "budget"};
-    request.table = table.empty() ? tables.front() : table;
-    if (std::find(tables.begin(), tables.end(), request.table) == tables.end()) {
-        throw Bad{filled(wording(texts::errTable),
-                         {tables[0] + ", " + tables[1] + ", " + tables[2] + ", " + tables[3]})};
+    const auto& kinds = request.exact ? tables::exactTables : tables::runCsvTables;
+    request.table = table.empty() ? std::string(kinds.front()->name) : table;
+    if (std::none_of(kinds.begin(), kinds.end(),
+                     [&](const tables::TableKind* kind) { return kind->name == request.table; })) {
+        std::string names;
+        for (const tables::TableKind* kind : kinds) {
+            names.append(names.empty() ? "" : ", ").append(kind->name);
+        }
+        throw Bad{filled(wording(texts::errTable), {names})};
     }
     if (!budget.empty()) {
         const auto euros = wholeNumber<int>(budget);

@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/chart/ChartData.h"
-#include "core/chart/ChartTables.h"
+#include "core/chart/TableText.h"
 #include "core/document/Csv.h"
 #include "core/document/RunDocument.h"
 #include "core/text/ResultsText.h"
@@ -47,23 +46,15 @@ void appendTable(std::string& out, std::string_view heading, const Table& table)
 // The budget's table, with its observed columns only where there are players, and its line.
 void appendBudget(std::string& out, const SeriesRecord& record, const odds::BudgetLaw& law,
                   const Wording& wording) {
-    Table table = budgetTable(record, &law, wording);
-    if (record.budget().completed == 0) {
-        table.headers = {table.headers[0], table.headers[1]};
-        for (auto& row : table.rows) {
-            row = {row[0], row[1]};
-        }
-    }
+    const bool observed = record.budget().completed > 0;
+    const auto shown = [observed](const tables::DataTable& table) {
+        return observed ? table : tables::exactColumns(table);
+    };
     const std::string heading = std::string(wording(texts::budgetTab)) + ", " +
                                 std::string(wording(texts::budgetLabel)) +
                                 std::to_string(law.budget);
-    appendTable(out, heading, table);
-    Table summary = budgetSummaryTable(record, &law, wording);
-    if (record.budget().completed == 0) {
-        summary.headers.pop_back();
-        summary.rows.front().pop_back();
-    }
-    appendTable(out, "", summary);
+    appendTable(out, heading, textOf(shown(tables::budgetData(record, &law)), wording));
+    appendTable(out, "", textOf(shown(tables::budgetSummaryData(record, &law)), wording));
 }
 
 std::string runText(const Request& request, const Drawn& drawn, const odds::SessionLaws& laws,
@@ -81,9 +72,10 @@ std::string runText(const Request& request, const Drawn& drawn, const odds::Sess
     if (drawn.interrupted) {
         out.append(wording(texts::interruptedLine)).append("\n");
     }
-    appendTable(out, wording(texts::payoutTab), payoutTable(record, level, wording));
-    appendTable(out, wording(texts::hitsTab), hitsTable(record, level, wording));
-    appendTable(out, wording(texts::playersTab), playersTable(record, level, &laws, wording));
+    appendTable(out, wording(texts::payoutTab), textOf(tables::payoutData(record, level), wording));
+    appendTable(out, wording(texts::hitsTab), textOf(tables::hitsData(record, level), wording));
+    appendTable(out, wording(texts::playersTab),
+                textOf(tables::playersData(record, level, &laws), wording));
     appendBudget(out, record, budget, wording);
     return out;
 }
@@ -109,67 +101,68 @@ std::vector<const odds::SessionLaws*> pointersTo(const std::vector<odds::Session
 std::string exactText(const std::vector<int>& levels, const std::vector<odds::SessionLaws>& laws,
                       const std::vector<odds::BudgetLaw>& budgets, const Wording& wording) {
     const char separator = wording.separator();
-    const chart::DataTable levelTable = chart::exactLevelsData(levels, pointersTo(laws));
-    const chart::DataTable hitsTable = chart::exactHitsData(levels);
+    const tables::DataTable levelTable = tables::levelsData(levels, pointersTo(laws));
+    const tables::DataTable hits = tables::exactHitsData(levels);
     std::string out;
     for (std::size_t l = 0; l < levels.size(); ++l) {
         const int level = levels[l];
-        const auto& figures = levelTable.rows[l];  // level, payout, kept, sd, rows_to_settle, ...
+        const tables::Line& figures = levelTable.rows[l];
+        const auto real = [&](std::size_t column) { return std::get<double>(figures[column]); };
         out.append(l > 0 ? "\n" : "")
             .append(filled(wording(texts::exactHeading), {std::to_string(level)}))
             .append("\n");
-        out.append(filled(wording(texts::exactLine),
-                          {formatNumber(std::get<double>(figures[1]) * 100, "0.00", separator),
-                           formatNumber(std::get<double>(figures[3]), "0.00", separator),
-                           formatNumber(std::get<std::int64_t>(figures[4]), rowCounterPattern,
-                                        separator)}))
+        out.append(
+               filled(wording(texts::exactLine),
+                      {formatNumber(real(tables::at(tables::levelsTable, "payout")) * 100, "0.00",
+                                    separator),
+                       formatNumber(real(tables::at(tables::levelsTable, "sd")), "0.00", separator),
+                       formatNumber(std::get<std::int64_t>(
+                                        figures[tables::at(tables::levelsTable, "rows_to_settle")]),
+                                    rowCounterPattern, separator)}))
             .append("\n");
-        Table hits;
-        for (const std::string_view column : texts::exactHitsColumns) {
-            hits.headers.emplace_back(wording(column));
-        }
-        for (const auto& row : hitsTable.rows) {  // level, hits, chance, prize
-            if (std::get<std::int64_t>(row[0]) != level) {
-                continue;
-            }
-            const auto k = static_cast<int>(std::get<std::int64_t>(row[1]));
-            hits.rows.push_back(
-                {std::to_string(k),
-                 formatNumber(std::get<double>(row[2]) * 100, sharePattern(level, k), separator),
-                 std::to_string(std::get<std::int64_t>(row[3]))});
-        }
-        appendTable(out, wording(texts::hitsTab), hits);
-        // The players' table with only its exact columns.
-        Table players = playersTable(SeriesRecord{}, level, &laws[l], wording);
-        const auto& headers = players.headers;
-        players.headers = {headers[0], headers[3], headers[5], headers[6], headers[7], headers[8]};
-        for (auto& row : players.rows) {
-            row = {row[0], row[3], row[5], row[6], row[7], row[8]};
-        }
-        appendTable(out, wording(texts::playersTab), players);
+        appendTable(out, wording(texts::hitsTab),
+                    textOf(tables::linesOfLevel(hits, level), wording));
+        appendTable(
+            out, wording(texts::playersTab),
+            textOf(tables::exactColumns(tables::playersData(SeriesRecord{}, level, &laws[l])),
+                   wording));
         appendBudget(out, SeriesRecord{}, budgets[l], wording);
     }
-    appendTable(out, wording(texts::levelsTab), levelsTable(levels, pointersTo(laws), wording));
+    appendTable(out, wording(texts::levelsTab), textOf(levelTable, wording));
     return out;
+}
+
+// The table of the kinds given that the request names, of the data that `made` gives for it.
+template <std::size_t N, class Make>
+std::string csvOfNamed(const std::array<const tables::TableKind*, N>& kinds,
+                       const std::string& name, Make made) {
+    for (const tables::TableKind* kind : kinds) {
+        if (kind->name == name) {
+            return csvOf(made(*kind));
+        }
+    }
+    return csvOf(made(*kinds.front()));
 }
 
 }  // namespace
 
 std::string runOutput(const Request& request, const Drawn& drawn, const Wording& wording) {
     const int level = request.play.level;
+    const SeriesRecord& record = drawn.record;
     const odds::SessionLaws laws = odds::sessionLaws(level);
     const odds::BudgetLaw budget = odds::budgetLaw(level, request.budget);
     switch (request.format) {
         case Format::json:
-            return runDocument(request.play, request.seed, drawn.record, &laws, &budget);
+            return runDocument(request.play, request.seed, record, &laws, &budget);
         case Format::csv:
-            if (request.table == "budget") {
-                return csvOf(chart::budgetData(drawn.record, &budget));
-            }
-            return csvOf(request.table == "hits" ? chart::hitsData(drawn.record, level)
-                         : request.table == "players"
-                             ? chart::playersData(drawn.record, level, &laws)
-                             : chart::payoutData(drawn.record, level));
+            return csvOfNamed(
+                tables::runCsvTables, request.table, [&](const tables::TableKind& kind) {
+                    return &kind == &tables::hitsTable ? tables::hitsData(record, level)
+                           : &kind == &tables::playersTable
+                               ? tables::playersData(record, level, &laws)
+                           : &kind == &tables::budgetTable ? tables::budgetData(record, &budget)
+                                                           : tables::payoutData(record, level);
+                });
         case Format::text:
             break;
     }
@@ -186,13 +179,15 @@ std::string exactOutput(const Request& request, const Wording& wording) {
         case Format::json:
             return exactDocument(request.levels, laws);
         case Format::csv:
-            if (request.table == "budget") {
-                return csvOf(chart::exactBudgetData(budgets));
-            }
-            return csvOf(request.table == "hits" ? chart::exactHitsData(request.levels)
-                         : request.table == "players"
-                             ? chart::exactPlayersData(request.levels, laws)
-                             : chart::exactLevelsData(request.levels, pointersTo(laws)));
+            return csvOfNamed(
+                tables::exactTables, request.table, [&](const tables::TableKind& kind) {
+                    return &kind == &tables::exactHitsTable ? tables::exactHitsData(request.levels)
+                           : &kind == &tables::exactPlayersTable
+                               ? tables::exactPlayersData(request.levels, laws)
+                           : &kind == &tables::exactBudgetTable
+                               ? tables::exactBudgetData(budgets)
+                               : tables::levelsData(request.levels, pointersTo(laws));
+                });
         case Format::text:
             break;
     }

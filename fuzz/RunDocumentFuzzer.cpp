@@ -4,7 +4,7 @@
 #include <numeric>
 #include <string_view>
 
-#include "core/chart/ChartTables.h"
+#include "core/chart/TableText.h"
 #include "core/document/RunDocument.h"
 #include "fuzz/FuzzCheck.h"
 
@@ -22,9 +22,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(std::accumulate(record.hits().begin(), record.hits().end(), std::int64_t{0}) ==
                record.rows());
     // Shown in a window, its tables have a cell under every heading.
-    for (const Table& table : {payoutTable(record, run->play.level, Wording('.')),
-                               hitsTable(record, run->play.level, Wording('.')),
-                               playersTable(record, run->play.level, nullptr, Wording('.'))}) {
+    const int level = run->play.level;
+    for (const tables::DataTable& data :
+         {tables::payoutData(record, level), tables::hitsData(record, level),
+          tables::playersData(record, level, nullptr)}) {
+        const Table table = textOf(data, Wording('.'));
         for (const auto& line : table.rows) {
             FUZZ_CHECK(line.size() == table.headers.size());
         }

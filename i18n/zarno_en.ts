@@ -385,7 +385,7 @@ The program comes with ABSOLUTELY NO WARRANTY, without even the implied warranty
     </message>
     <message>
         <source>Arpoo 20/70-numeroarvonnan rivejä ilman ikkunaa ja tulostaa kaavion taulukot.</source>
-        <translation>Draws rows of a 20-of-70 number lottery without a window and writes the chart's tables.</translation>
+        <translation>Draws rows of a 20-of-70 number lottery without a window and writes the chart&apos;s tables.</translation>
     </message>
     <message>
         <source>taso 2–10, tai all yhdessä --exact-valitsimen kanssa</source>
@@ -409,7 +409,7 @@ The program comes with ABSOLUTELY NO WARRANTY, without even the implied warranty
     </message>
     <message>
         <source>tulosteen muoto: text, csv tai json</source>
-        <translation>the output's format: text, csv or json</translation>
+        <translation>the output&apos;s format: text, csv or json</translation>
     </message>
     <message>
         <source>CSV:n taulukko: payout, hits, players tai budget; --exact-valitsimen kanssa levels, hits, players tai budget</source>
@@ -598,6 +598,10 @@ The program comes with ABSOLUTELY NO WARRANTY, without even the implied warranty
     <message>
         <source>--budget ottaa euromäärän 1–%1.</source>
         <translation>--budget takes a sum of euros 1–%1.</translation>
+    </message>
+    <message>
+        <source>Budjetti (€)</source>
+        <translation>Budget (€)</translation>
     </message>
 </context>
 </TS>

@@ -599,5 +599,9 @@ Programmet levereras UTAN NÅGON GARANTI, inte ens underförstådd garanti om s�
         <source>--budget ottaa euromäärän 1–%1.</source>
         <translation>--budget tar ett belopp i euro 1–%1.</translation>
     </message>
+    <message>
+        <source>Budjetti (€)</source>
+        <translation>Budget (€)</translation>
+    </message>
 </context>
 </TS>

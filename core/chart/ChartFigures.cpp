@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/chart/ChartData.h"
 #include "core/odds/Odds.h"
+#include "core/tables/TableData.h"
 
 namespace zarno::chart {
 namespace {
@@ -106,15 +106,16 @@ PlayersFigure playersFigure(const SessionTally& tally, const odds::SessionLaw* l
 std::vector<LevelBar> levelsFigure(std::span<const int> levels,
                                    std::span<const odds::SessionLaws* const> laws,
                                    std::size_t column) {
-    const DataTable table = exactLevelsData(levels, laws);
-    const std::string_view key = column < table.keys.size() ? table.keys[column] : "";
-    const bool share = key == "payout" || key == "kept" || key.starts_with("ahead");
+    const tables::DataTable table = tables::levelsData(levels, laws);
+    if (column == 0 || column >= table.columns.size()) {
+        return {};
+    }
+    const tables::Format format = table.columns[column].format;
+    const bool share =
+        format == tables::Format::significantPercent || format == tables::Format::percent;
     std::vector<LevelBar> bars;
     for (const auto& row : table.rows) {
-        if (column == 0 || column >= row.size()) {
-            break;
-        }
-        const Cell& cell = row[column];
+        const tables::Cell& cell = row[column];
         double value = 0;
         if (const auto* real = std::get_if<double>(&cell)) {
             value = share ? 100 * *real : *real;
@@ -123,7 +124,9 @@ std::vector<LevelBar> levelsFigure(std::span<const int> levels,
         } else {
             continue;
         }
-        bars.push_back({static_cast<int>(std::get<std::int64_t>(row[0])), value});
+        bars.push_back({static_cast<int>(
+                            std::get<std::int64_t>(row[tables::at(tables::levelsTable, "level")])),
+                        value});
     }
     return bars;
 }
@@ -133,9 +136,8 @@ std::vector<FanPoint> crowdFigure(int level, const odds::SessionLaws* laws) {
     if (!laws || !isLevel(level)) {
         return fan;
     }
-    const double loss = odds::expectedPrize(level) - 1;
     for (const odds::CrowdPoint& point : laws->crowd) {
-        FanPoint drawn{static_cast<double>(point.rows), {}, point.rows * loss};
+        FanPoint drawn{static_cast<double>(point.rows), {}, odds::expectedNet(level, point.rows)};
         std::copy(point.net.begin(), point.net.end(), drawn.net.begin());
         fan.push_back(drawn);
     }

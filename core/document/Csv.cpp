@@ -5,7 +5,7 @@
 namespace zarno {
 namespace {
 
-void appendCell(std::string& out, const chart::Cell& cell) {
+void appendCell(std::string& out, const tables::Cell& cell) {
     char text[32];
     std::to_chars_result written{text, {}};
     if (const auto* whole = std::get_if<std::int64_t>(&cell)) {
@@ -18,10 +18,10 @@ void appendCell(std::string& out, const chart::Cell& cell) {
 
 }  // namespace
 
-std::string csvOf(const chart::DataTable& table) {
+std::string csvOf(const tables::DataTable& table) {
     std::string out;
-    for (std::size_t c = 0; c < table.keys.size(); ++c) {
-        out.append(c > 0 ? "," : "").append(table.keys[c]);
+    for (std::size_t c = 0; c < table.columns.size(); ++c) {
+        out.append(c > 0 ? "," : "").append(table.columns[c].key);
     }
     out.append("\r\n");
     for (const auto& row : table.rows) {

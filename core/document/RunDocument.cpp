@@ -6,11 +6,10 @@
 #include <limits>
 #include <map>
 #include <numeric>
-#include <set>
 
-#include "core/chart/ChartData.h"
 #include "core/engine/PrizeTable.h"
 #include "core/series/Tally.h"
+#include "core/tables/TableData.h"
 
 namespace zarno {
 namespace {
@@ -19,10 +18,45 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 constexpr std::string_view format = "zarno-run";
+
+// The document's keys, for its writer and its reader alike.
+namespace key {
+constexpr const char* format = "format";
+constexpr const char* version = "version";
+constexpr const char* level = "level";
+constexpr const char* numbers = "numbers";
+constexpr const char* seed = "seed";
+constexpr const char* repeatable = "repeatable";
+constexpr const char* rows = "rows";
+constexpr const char* winnings = "winnings";
+constexpr const char* payout = "payout";
+constexpr const char* hits = "hits";
+constexpr const char* exact = "exact";
+constexpr const char* players = "players";
+constexpr const char* tables = "tables";
+constexpr const char* record = "record";
+constexpr const char* path = "path";
+constexpr const char* sessions = "sessions";
+constexpr const char* sessionRows = "session_rows";
+constexpr const char* ahead = "ahead";
+constexpr const char* byWinnings = "by_winnings";
+constexpr const char* crowd = "crowd";
+constexpr const char* rowsAt = "rows_at";
+constexpr const char* paths = "paths";
+constexpr const char* budget = "budget";
+constexpr const char* fromRow = "from_row";
+constexpr const char* doubled = "doubled";
+constexpr const char* goneAfter = "gone_after";
+}  // namespace key
+
+// Where a part of the record is, for the field a damaged one names.
+std::string in(const char* part) {
+    return std::string(key::record) + "." + part;
+}
 // More payout points than the record ever keeps: a file with more is not one of its records.
 constexpr std::size_t mostPathPoints = 10'000;
 
-Json cellJson(const chart::Cell& cell) {
+Json cellJson(const tables::Cell& cell) {
     if (const auto* whole = std::get_if<std::int64_t>(&cell)) {
         return *whole;
     }
@@ -33,18 +67,18 @@ Json cellJson(const chart::Cell& cell) {
 }
 
 // A row of a table as an object by the table's keys, but the one `without` names.
-Json objectOf(const chart::DataTable& table, const std::vector<chart::Cell>& row,
+Json objectOf(const tables::DataTable& table, const tables::Line& row,
               std::string_view without = {}) {
     Json object = Json::object();
-    for (std::size_t c = 0; c < table.keys.size(); ++c) {
-        if (table.keys[c] != without) {
-            object[std::string(table.keys[c])] = cellJson(row[c]);
+    for (std::size_t c = 0; c < table.columns.size(); ++c) {
+        if (table.columns[c].key != without) {
+            object[std::string(table.columns[c].key)] = cellJson(row[c]);
         }
     }
     return object;
 }
 
-Json tableJson(const chart::DataTable& table) {
+Json tableJson(const tables::DataTable& table) {
     Json rows = Json::array();
     for (const auto& row : table.rows) {
         rows.push_back(objectOf(table, row));
@@ -57,20 +91,20 @@ Json tableJson(const chart::DataTable& table) {
 Json exactJson(int level, const odds::SessionLaws* laws) {
     const int levels[] = {level};
     const odds::SessionLaws* const lawsOfLevels[] = {laws};
-    const chart::DataTable levelTable = chart::exactLevelsData(levels, lawsOfLevels);
+    const tables::DataTable levelTable = tables::levelsData(levels, lawsOfLevels);
     Json exact = objectOf(levelTable, levelTable.rows.front());
-    const chart::DataTable hits = chart::exactHitsData(levels);
-    exact["hits"] = Json::array();
+    const tables::DataTable hits = tables::exactHitsData(levels);
+    exact[key::hits] = Json::array();
     for (auto row = hits.rows.rbegin(); row != hits.rows.rend(); ++row) {  // by hits from 0
-        exact["hits"].push_back(objectOf(hits, *row, "level"));
+        exact[key::hits].push_back(objectOf(hits, *row, key::level));
     }
     if (!laws) {
         return exact;
     }
-    const chart::DataTable players = chart::exactPlayersData(levels, {laws, 1});
-    exact["players"] = Json::array();
+    const tables::DataTable players = tables::exactPlayersData(levels, {laws, 1});
+    exact[key::players] = Json::array();
     for (const auto& row : players.rows) {
-        exact["players"].push_back(objectOf(players, row, "level"));
+        exact[key::players].push_back(objectOf(players, row, key::level));
     }
     return exact;
 }
@@ -144,20 +178,95 @@ Json countsJson(const std::map<std::int64_t, std::int64_t>& counts) {
     return pairs;
 }
 
+// The payout's path, as [rows, winnings] pairs by rising rows.
+Json pathJson(const SeriesRecord& record) {
+    Json path = Json::array();
+    for (const PayoutPoint& point : record.path()) {
+        path.push_back({point.rows, point.winnings});
+    }
+    return path;
+}
+std::vector<PayoutPoint> readPath(const Json& record, int level, const Tally& tally) {
+    const std::string where = in(key::path);
+    const Json& path = field(record, key::path);
+    if (!path.is_array() || path.size() > mostPathPoints) {
+        throw Damaged{where};
+    }
+    std::vector<PayoutPoint> points;
+    for (const Json& point : path) {
+        array(point, where, 2);
+        const std::int64_t rows = whole(point[0], where, refreshStride, tally.rows);
+        if (!points.empty() && rows <= points.back().rows) {
+            throw Damaged{where};
+        }
+        points.push_back({rows, whole(point[1], where, 0, rows * prize(level, level))});
+    }
+    return points;
+}
+
+// The sessions of each length, in sessionLengths' order.
+Json sessionsJson(const SeriesRecord& record) {
+    Json sessions = Json::array();
+    for (std::size_t i = 0; i < sessionLengths.size(); ++i) {
+        const SessionTally& tally = record.sessions(i);
+        sessions.push_back({{key::sessionRows, tally.length},
+                            {key::players, tally.completed},
+                            {key::ahead, tally.ahead},
+                            {key::byWinnings, tally.byWinnings}});
+    }
+    return sessions;
+}
+std::array<SessionTally, sessionLengths.size()> readSessions(const Json& record,
+                                                             const Tally& tally) {
+    const std::string where = in(key::sessions);
+    const Json& sessions = array(field(record, key::sessions), where, sessionLengths.size());
+    std::array<SessionTally, sessionLengths.size()> tallies;
+    for (std::size_t i = 0; i < sessionLengths.size(); ++i) {
+        const Json& session = sessions[i];
+        const int length = sessionLengths[i];
+        whole(field(session, key::sessionRows), where, length, length);
+        SessionTally& kept = tallies[i];
+        kept.length = length;
+        kept.completed = whole(field(session, key::players), where, 0, tally.rows / length);
+        kept.ahead = whole(field(session, key::ahead), where, 0, kept.completed);
+        const Json& byWinnings =
+            array(field(session, key::byWinnings), where, static_cast<std::size_t>(length) + 1);
+        std::int64_t players = kept.ahead;
+        for (const Json& count : byWinnings) {
+            kept.byWinnings.push_back(whole(count, where, 0, kept.completed));
+            players += kept.byWinnings.back();
+        }
+        if (players != kept.completed) {
+            throw Damaged{where};
+        }
+    }
+    return tallies;
+}
+
 // The crowd's players, absent from runs saved before there was a crowd.
-CrowdTally savedCrowd(const Json& record, int level, std::int64_t rows) {
+Json crowdJson(const CrowdTally& crowd) {
+    Json byWinnings = Json::array();
+    for (const auto& counts : crowd.byWinnings) {
+        byWinnings.push_back(countsJson(counts));
+    }
+    return {{key::rowsAt, odds::crowdGrid},
+            {key::players, crowd.completed},
+            {key::byWinnings, std::move(byWinnings)},
+            {key::paths, crowd.paths}};
+}
+CrowdTally readCrowd(const Json& record, int level, std::int64_t rows) {
     CrowdTally crowd;
-    if (!record.contains("crowd")) {
+    if (!record.contains(key::crowd)) {
         return crowd;
     }
-    const std::string where = "record.crowd";
-    const Json& saved = field(record, "crowd");
-    const Json& grid = array(field(saved, "rows_at"), where, odds::crowdGrid.size());
+    const std::string where = in(key::crowd);
+    const Json& saved = field(record, key::crowd);
+    const Json& grid = array(field(saved, key::rowsAt), where, odds::crowdGrid.size());
     for (std::size_t i = 0; i < grid.size(); ++i) {
         whole(grid[i], where, odds::crowdGrid[i], odds::crowdGrid[i]);
     }
-    crowd.completed = whole(field(saved, "players"), where, 0, rows / odds::crowdGrid.back());
-    const Json& byWinnings = array(field(saved, "by_winnings"), where, odds::crowdGrid.size());
+    crowd.completed = whole(field(saved, key::players), where, 0, rows / odds::crowdGrid.back());
+    const Json& byWinnings = array(field(saved, key::byWinnings), where, odds::crowdGrid.size());
     for (std::size_t i = 0; i < byWinnings.size(); ++i) {
         auto [counts, players] =
             countsByKey(byWinnings[i], where, 0, odds::crowdGrid[i] * prize(level, level));
@@ -167,7 +276,7 @@ CrowdTally savedCrowd(const Json& record, int level, std::int64_t rows) {
         crowd.byWinnings[i] = std::move(counts);
     }
     const Json& paths = array(
-        field(saved, "paths"), where,
+        field(saved, key::paths), where,
         static_cast<std::size_t>(std::min<std::int64_t>(crowd.completed, CrowdTally::pathsKept)));
     for (const Json& path : paths) {
         array(path, where, odds::crowdGrid.size());
@@ -183,20 +292,27 @@ CrowdTally savedCrowd(const Json& record, int level, std::int64_t rows) {
 
 // The budget's players, absent from runs saved before there was a budget: then none, from the
 // run's last row on.
-BudgetTally savedBudget(const Json& record, std::int64_t rows) {
+Json budgetJson(const BudgetTally& players) {
+    return {{key::budget, players.budget},
+            {key::fromRow, players.fromRow},
+            {key::players, players.completed},
+            {key::doubled, players.doubled},
+            {key::goneAfter, countsJson(players.goneAfter)}};
+}
+BudgetTally readBudget(const Json& record, std::int64_t rows) {
     BudgetTally budget{odds::defaultBudget, rows, 0, 0, {}};
-    if (!record.contains("budget")) {
+    if (!record.contains(key::budget)) {
         return budget;
     }
-    const std::string where = "record.budget";
-    const Json& saved = field(record, "budget");
+    const std::string where = in(key::budget);
+    const Json& saved = field(record, key::budget);
     budget.budget = static_cast<int>(
-        whole(field(saved, "budget"), where, odds::smallestBudget, odds::largestBudget));
-    budget.fromRow = whole(field(saved, "from_row"), where, 0, rows);
-    budget.completed = whole(field(saved, "players"), where, 0, rows - budget.fromRow);
-    budget.doubled = whole(field(saved, "doubled"), where, 0, budget.completed);
+        whole(field(saved, key::budget), where, odds::smallestBudget, odds::largestBudget));
+    budget.fromRow = whole(field(saved, key::fromRow), where, 0, rows);
+    budget.completed = whole(field(saved, key::players), where, 0, rows - budget.fromRow);
+    budget.doubled = whole(field(saved, key::doubled), where, 0, budget.completed);
     auto [gone, players] =
-        countsByKey(field(saved, "gone_after"), where, 1, odds::budgetRowsPerEuro * budget.budget);
+        countsByKey(field(saved, key::goneAfter), where, 1, odds::longestPlay(budget.budget));
     if (players > budget.completed) {
         throw Damaged{where};
     }
@@ -204,85 +320,59 @@ BudgetTally savedBudget(const Json& record, std::int64_t rows) {
     return budget;
 }
 
-SavedRun savedRun(const Json& doc) {
-    SavedRun run;
-    const int level = static_cast<int>(whole(field(doc, "level"), "level", minLevel, maxLevel));
-    run.play.level = level;
-    const Json& numbers = array(field(doc, "numbers"), "numbers", static_cast<std::size_t>(level));
-    std::set<std::int64_t> distinct;
-    for (std::size_t i = 0; i < numbers.size(); ++i) {
-        const std::int64_t number = whole(numbers[i], "numbers", 1, highestNumber);
-        if (!distinct.insert(number).second) {
-            throw Damaged{"numbers"};
-        }
-        run.play.numbers[i] = static_cast<int>(number);
+// The play and the counts at the document's top.
+Play readPlay(const Json& doc) {
+    Play play;
+    play.level = static_cast<int>(whole(field(doc, key::level), key::level, minLevel, maxLevel));
+    const Json& numbers =
+        array(field(doc, key::numbers), key::numbers, static_cast<std::size_t>(play.level));
+    std::vector<std::int64_t> read;
+    for (const Json& number : numbers) {
+        read.push_back(whole(number, key::numbers, 1, highestNumber));
     }
-    const Json& seed = field(doc, "seed");
-    if (!seed.is_null()) {
-        if (!seed.is_number_unsigned()) {
-            throw Damaged{"seed"};
-        }
-        run.seed = seed.get<std::uint64_t>();
+    if (!isTicket(std::span<const std::int64_t>(read), play.level)) {
+        throw Damaged{key::numbers};
     }
-
+    std::copy(read.begin(), read.end(), play.numbers.begin());
+    return play;
+}
+Tally readTally(const Json& doc, int level) {
     Tally tally;
-    tally.rows = whole(field(doc, "rows"), "rows", 0, rowLimit + 1);
-    tally.winnings =
-        whole(field(doc, "winnings"), "winnings", 0, std::numeric_limits<std::int64_t>::max());
-    const Json& hits = array(field(doc, "hits"), "hits", static_cast<std::size_t>(level) + 1);
+    tally.rows = whole(field(doc, key::rows), key::rows, 0, rowLimit + 1);
+    tally.winnings = whole(field(doc, key::winnings), key::winnings, 0,
+                           std::numeric_limits<std::int64_t>::max());
+    const Json& hits = array(field(doc, key::hits), key::hits, static_cast<std::size_t>(level) + 1);
     std::int64_t won = 0;
     for (int k = 0; k <= level; ++k) {
         tally.hits[static_cast<std::size_t>(k)] =
-            whole(hits[static_cast<std::size_t>(k)], "hits", 0, tally.rows);
+            whole(hits[static_cast<std::size_t>(k)], key::hits, 0, tally.rows);
         won += tally.hits[static_cast<std::size_t>(k)] * prize(level, k);
     }
     if (std::accumulate(tally.hits.begin(), tally.hits.end(), std::int64_t{0}) != tally.rows) {
-        throw Damaged{"hits"};
+        throw Damaged{key::hits};
     }
     if (won != tally.winnings) {
-        throw Damaged{"winnings"};
+        throw Damaged{key::winnings};
     }
+    return tally;
+}
 
-    const Json& record = field(doc, "record");
-    const Json& path = field(record, "path");
-    if (!path.is_array() || path.size() > mostPathPoints) {
-        throw Damaged{"record.path"};
-    }
-    std::vector<PayoutPoint> points;
-    for (const Json& point : path) {
-        array(point, "record.path", 2);
-        const std::int64_t rows = whole(point[0], "record.path", refreshStride, tally.rows);
-        if (!points.empty() && rows <= points.back().rows) {
-            throw Damaged{"record.path"};
+SavedRun savedRun(const Json& doc) {
+    SavedRun run;
+    run.play = readPlay(doc);
+    const int level = run.play.level;
+    const Json& seed = field(doc, key::seed);
+    if (!seed.is_null()) {
+        if (!seed.is_number_unsigned()) {
+            throw Damaged{key::seed};
         }
-        points.push_back({rows, whole(point[1], "record.path", 0, rows * prize(level, level))});
+        run.seed = seed.get<std::uint64_t>();
     }
-    const Json& sessions =
-        array(field(record, "sessions"), "record.sessions", sessionLengths.size());
-    std::array<SessionTally, sessionLengths.size()> tallies;
-    for (std::size_t i = 0; i < sessionLengths.size(); ++i) {
-        const Json& session = sessions[i];
-        const int length = sessionLengths[i];
-        whole(field(session, "session_rows"), "record.sessions", length, length);
-        SessionTally& kept = tallies[i];
-        kept.length = length;
-        kept.completed =
-            whole(field(session, "players"), "record.sessions", 0, tally.rows / length);
-        kept.ahead = whole(field(session, "ahead"), "record.sessions", 0, kept.completed);
-        const Json& byWinnings = array(field(session, "by_winnings"), "record.sessions",
-                                       static_cast<std::size_t>(length) + 1);
-        std::int64_t players = kept.ahead;
-        for (const Json& count : byWinnings) {
-            kept.byWinnings.push_back(whole(count, "record.sessions", 0, kept.completed));
-            players += kept.byWinnings.back();
-        }
-        if (players != kept.completed) {
-            throw Damaged{"record.sessions"};
-        }
-    }
-    run.record = SeriesRecord::restored(level, tally, std::move(points), std::move(tallies),
-                                        savedCrowd(record, level, tally.rows),
-                                        savedBudget(record, tally.rows));
+    const Tally tally = readTally(doc, level);
+    const Json& record = field(doc, key::record);
+    run.record = SeriesRecord::restored(
+        level, tally, readPath(record, level, tally), readSessions(record, tally),
+        readCrowd(record, level, tally.rows), readBudget(record, tally.rows));
     return run;
 }
 
@@ -293,60 +383,34 @@ std::string runDocument(const Play& play, std::optional<std::uint64_t> seed,
                         const odds::BudgetLaw* budget) {
     const int level = play.level;
     Json doc = Json::object();
-    doc["format"] = format;
-    doc["version"] = runDocumentVersion;
-    doc["level"] = level;
-    doc["numbers"] = std::vector<int>(play.numbers.begin(),
-                                      play.numbers.begin() + std::clamp(level, 0, numberBoxes));
-    doc["seed"] = seed ? Json(*seed) : Json(nullptr);
-    doc["repeatable"] = seed.has_value();
-    doc["rows"] = record.rows();
-    doc["winnings"] = record.winnings();
-    doc["payout"] =
-        record.rows() > 0
-            ? Json(static_cast<double>(record.winnings()) / static_cast<double>(record.rows()))
-            : Json(nullptr);
-    doc["hits"] = std::vector<std::int64_t>(
+    doc[key::format] = format;
+    doc[key::version] = runDocumentVersion;
+    doc[key::level] = level;
+    doc[key::numbers] = std::vector<int>(play.numbers.begin(),
+                                         play.numbers.begin() + std::clamp(level, 0, numberBoxes));
+    doc[key::seed] = seed ? Json(*seed) : Json(nullptr);
+    doc[key::repeatable] = seed.has_value();
+    doc[key::rows] = record.rows();
+    doc[key::winnings] = record.winnings();
+    doc[key::payout] =
+        record.rows() > 0 ? Json(shareOf(record.winnings(), record.rows())) : Json(nullptr);
+    doc[key::hits] = std::vector<std::int64_t>(
         record.hits().begin(), record.hits().begin() + std::clamp(level + 1, 0, maxLevel + 1));
     if (isLevel(level)) {
-        doc["exact"] = exactJson(level, laws);
+        doc[key::exact] = exactJson(level, laws);
     }
-    doc["tables"] = {{"payout", tableJson(chart::payoutData(record, level))},
-                     {"hits", tableJson(chart::hitsData(record, level))},
-                     {"players", tableJson(chart::playersData(record, level, laws))},
-                     {"budget", tableJson(chart::budgetData(record, budget))},
-                     {"budget_summary", tableJson(chart::budgetSummaryData(record, budget))}};
-    Json path = Json::array();
-    for (const PayoutPoint& point : record.path()) {
-        path.push_back({point.rows, point.winnings});
+    Json written = Json::object();
+    for (const tables::DataTable& table :
+         {tables::payoutData(record, level), tables::hitsData(record, level),
+          tables::playersData(record, level, laws), tables::budgetData(record, budget),
+          tables::budgetSummaryData(record, budget)}) {
+        written[std::string(table.name)] = tableJson(table);
     }
-    Json sessions = Json::array();
-    for (std::size_t i = 0; i < sessionLengths.size(); ++i) {
-        const SessionTally& tally = record.sessions(i);
-        sessions.push_back({{"session_rows", tally.length},
-                            {"players", tally.completed},
-                            {"ahead", tally.ahead},
-                            {"by_winnings", tally.byWinnings}});
-    }
-    const CrowdTally& crowd = record.crowd();
-    Json byWinnings = Json::array();
-    for (const auto& counts : crowd.byWinnings) {
-        byWinnings.push_back(countsJson(counts));
-    }
-    const BudgetTally& players = record.budget();
-    doc["record"] = {{"path", std::move(path)},
-                     {"sessions", std::move(sessions)},
-                     {"crowd",
-                      {{"rows_at", odds::crowdGrid},
-                       {"players", crowd.completed},
-                       {"by_winnings", std::move(byWinnings)},
-                       {"paths", crowd.paths}}},
-                     {"budget",
-                      {{"budget", players.budget},
-                       {"from_row", players.fromRow},
-                       {"players", players.completed},
-                       {"doubled", players.doubled},
-                       {"gone_after", countsJson(players.goneAfter)}}}};
+    doc[key::tables] = std::move(written);
+    doc[key::record] = {{key::path, pathJson(record)},
+                        {key::sessions, sessionsJson(record)},
+                        {key::crowd, crowdJson(record.crowd())},
+                        {key::budget, budgetJson(record.budget())}};
     return doc.dump(2) + "\n";
 }
 
@@ -355,12 +419,12 @@ std::variant<SavedRun, DocumentError> readRunDocument(std::string_view text) {
     if (doc.is_discarded()) {
         return DocumentError{DocumentError::Kind::notJson};
     }
-    if (!doc.is_object() || !doc.contains("format") || doc["format"] != format ||
-        !doc.contains("version") || !doc["version"].is_number_unsigned() ||
-        doc["version"].get<std::uint64_t>() < 1) {
+    if (!doc.is_object() || !doc.contains(key::format) || doc[key::format] != format ||
+        !doc.contains(key::version) || !doc[key::version].is_number_unsigned() ||
+        doc[key::version].get<std::uint64_t>() < 1) {
         return DocumentError{DocumentError::Kind::notARun};
     }
-    if (const auto version = doc["version"].get<std::uint64_t>(); version > runDocumentVersion) {
+    if (const auto version = doc[key::version].get<std::uint64_t>(); version > runDocumentVersion) {
         return DocumentError{DocumentError::Kind::newer,
                              {},
                              static_cast<int>(std::min<std::uint64_t>(version, 999'999))};

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <span>
 
 #include "core/engine/Lottery.h"
 #include "core/engine/NumberSet.h"
@@ -20,6 +22,22 @@ struct Play {
 
     bool operator==(const Play&) const = default;
 };
+
+// Whether numbers make a ticket of the level: as many as the level, each 1..70, none twice.
+template <class Number>
+constexpr bool isTicket(std::span<const Number> numbers, int level) {
+    if (!isLevel(level) || numbers.size() != static_cast<std::size_t>(level)) {
+        return false;
+    }
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        if (numbers[i] < 1 || numbers[i] > highestNumber ||
+            std::find(numbers.begin(), numbers.begin() + static_cast<std::ptrdiff_t>(i),
+                      numbers[i]) != numbers.begin() + static_cast<std::ptrdiff_t>(i)) {
+            return false;
+        }
+    }
+    return true;
+}
 
 // Whether two plays score every row alike: the same level and numbers, whatever the fast mode.
 constexpr bool sameTicket(const Play& a, const Play& b) {

@@ -5,6 +5,7 @@
 
 #include "core/engine/PrizeTable.h"
 #include "core/odds/Odds.h"
+#include "core/odds/Percentile.h"
 
 namespace zarno::odds {
 namespace {
@@ -53,10 +54,7 @@ std::vector<double> goneWithin(int level, std::int64_t budget, std::int64_t hori
                 next[static_cast<std::size_t>(b + change)] += law[static_cast<std::size_t>(b)] * p;
             }
         }
-        for (std::int64_t b = 0; b <= keep; ++b) {
-            double& chance = next[static_cast<std::size_t>(b)];
-            chance = chance < negligible ? 0.0 : chance;
-        }
+        dropNegligible(std::span(next).first(static_cast<std::size_t>(keep) + 1));
         law.swap(next);
         gone[static_cast<std::size_t>(row + 1)] = broke;
     }
@@ -145,7 +143,7 @@ std::optional<double> BudgetLaw::brokeChance(int rows) const {
 
 BudgetLaw budgetLaw(int level, int budget, const std::atomic<bool>* cancel) {
     BudgetLaw law{level, budget, {}, std::nullopt, 0, false};
-    const std::int64_t longest = budgetRowsPerEuro * budget;
+    const std::int64_t longest = longestPlay(budget);
     // The table's rows first; a player stops after `longest` rows, so later counts are the same.
     std::int64_t horizon = std::min<std::int64_t>(crowdGrid.back(), longest);
     std::vector<double> gone = goneWithin(level, budget, horizon, cancel);
@@ -166,7 +164,8 @@ BudgetLaw budgetLaw(int level, int budget, const std::atomic<bool>* cancel) {
             return law;
         }
     }
-    const auto half = std::find_if(gone.begin(), gone.end(), [](double p) { return p >= 0.5; });
+    const auto half =
+        std::find_if(gone.begin(), gone.end(), [](double p) { return reaches(p, 1.0, 50); });
     if (half != gone.end()) {
         law.medianRows = half - gone.begin();
     }

@@ -18,6 +18,9 @@ inline constexpr int defaultBudget = 100;
 inline constexpr std::array<int, 6> budgetLengths = {10, 52, 100, 520, 1000, 5200};
 // A player of the budget stops, at the latest, after this many times the budget in rows.
 inline constexpr std::int64_t budgetRowsPerEuro = 100;
+constexpr std::int64_t longestPlay(std::int64_t budget) {
+    return budgetRowsPerEuro * budget;
+}
 
 // The exact law of a budget at a level.
 struct BudgetLaw {

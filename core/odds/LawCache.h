@@ -14,18 +14,23 @@
 
 namespace zarno::odds {
 
-// Exact laws, each worked out once on a thread of its own, since the longest take a good part of
-// a second. A thread that cannot start, or work that fails, leaves the law unavailable for that
-// request; the next request tries again. One law is worked out at a time: asking for another
-// waits its turn, or, when the cache supersedes, cancels the one under way.
-template <class Law>
+// Exact laws, each worked out once on a thread of its own, since the longest take seconds. A
+// thread that cannot start, or work that fails, leaves the law unavailable for that request; the
+// next request tries again. One law is worked out at a time: asking for another waits its turn,
+// or, when the cache supersedes, cancels the one under way. When the work on a law ends, the
+// cache calls `ready` on its thread, so that the asker can ask again and take it.
+template <class Key, class Law>
 class LawCache {
 public:
-    using Work = std::function<Law(int key, const std::atomic<bool>* cancel)>;
+    using Work = std::function<Law(const Key& key, const std::atomic<bool>* cancel)>;
     enum class Asked { inTurn, supersedes };
 
-    LawCache(StartThread start, Work work, Asked asked = Asked::inTurn)
-        : start_(std::move(start)), work_(std::move(work)), asked_(asked) {}
+    LawCache(StartThread start, Work work, Asked asked = Asked::inTurn,
+             std::function<void()> ready = {})
+        : start_(std::move(start)),
+          work_(std::move(work)),
+          asked_(asked),
+          ready_(std::move(ready)) {}
     ~LawCache() { stop(); }
     LawCache(const LawCache&) = delete;
     LawCache& operator=(const LawCache&) = delete;
@@ -33,9 +38,12 @@ public:
     struct Answer {
         const Law* laws = nullptr;  // null while it is worked out, or unavailable
         bool unavailable = false;   // its thread could not start, or the work failed
+
+        // Whether there is nothing more to wait for.
+        bool settled() const { return laws || unavailable; }
     };
     // The law of the key; asking starts the work when it is not under way.
-    Answer laws(int key) {
+    Answer laws(const Key& key) {
         if (const auto found = done_.find(key); found != done_.end()) {
             return {&found->second};
         }
@@ -47,10 +55,10 @@ public:
                 stop();  // the work gives up within a row of its programme
             } else {
                 thread_.join();
-                const int worked = *working_;
+                const Key worked = *working_;
                 working_.reset();
                 try {
-                    done_[worked] = result_.get();
+                    done_.insert_or_assign(worked, result_.get());
                 } catch (const std::exception&) {
                     if (worked == key) {
                         return {nullptr, true};
@@ -64,7 +72,12 @@ public:
             [this, key] { return work_(key, &cancel_); });
         result_ = task->get_future();
         try {
-            thread_ = startThread(start_, [task] { (*task)(); });
+            thread_ = startThread(start_, [task, ready = ready_] {
+                (*task)();
+                if (ready) {
+                    ready();
+                }
+            });
         } catch (const std::exception&) {
             return {nullptr, true};
         }
@@ -84,8 +97,9 @@ private:
     StartThread start_;
     Work work_;
     Asked asked_;
-    std::map<int, Law> done_;
-    std::optional<int> working_;
+    std::function<void()> ready_;
+    std::map<Key, Law> done_;
+    std::optional<Key> working_;
     std::atomic<bool> cancel_{false};
     std::future<Law> result_;
     std::thread thread_;

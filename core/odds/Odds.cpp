@@ -18,6 +18,10 @@ double expectedPrize(int level) {
     return expected;
 }
 
+double expectedNet(int level, std::int64_t rows) {
+    return static_cast<double>(rows) * (expectedPrize(level) - 1);
+}
+
 double prizeDeviation(int level) {
     const double mean = expectedPrize(level);
     double variance = 0;

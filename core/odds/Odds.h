@@ -33,6 +33,8 @@ double hitChance(int level, int hits);
 // E(L): the expected prize of a row, in euros; a row costs one, so it is also the expected
 // payout as a fraction.
 double expectedPrize(int level);
+// The expected net result of `rows` rows, winnings minus stake: rows (E(L) - 1) euros.
+double expectedNet(int level, std::int64_t rows);
 // s(L): the standard deviation of one row's prize. After n rows the payout's standard deviation
 // is s(L) / sqrt(n).
 double prizeDeviation(int level);

@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "core/engine/PrizeTable.h"
-#include "core/odds/Median.h"
 #include "core/odds/Odds.h"
+#include "core/odds/Percentile.h"
 
 namespace zarno::odds {
 std::optional<std::int64_t> SessionLaw::medianNet() const {
@@ -44,9 +44,7 @@ SessionLaw sessionLaw(int level, int rows, const std::atomic<bool>* cancel) {
                 }
             }
         }
-        for (double& chance : next) {
-            chance = chance < negligible ? 0.0 : chance;
-        }
+        dropNegligible(next);
         law.byWinnings.swap(next);
     }
     return law;
@@ -86,9 +84,7 @@ std::optional<std::vector<CrowdPoint>> crowdUpTo(int level, std::span<const int>
                 next[w + shift] += law[w] * p;
             }
         }
-        for (double& chance : next) {
-            chance = chance < negligible ? 0.0 : chance;
-        }
+        dropNegligible(next);
         law.swap(next);
         if (row != grid[at]) {
             continue;
@@ -98,7 +94,7 @@ std::optional<std::vector<CrowdPoint>> crowdUpTo(int level, std::span<const int>
         std::size_t share = 0;
         for (std::size_t w = 0; w < size && share < crowdPercents.size(); ++w) {
             below += law[w];
-            while (share < crowdPercents.size() && 100 * below >= crowdPercents[share]) {
+            while (share < crowdPercents.size() && reaches(below, 1.0, crowdPercents[share])) {
                 point.net[share++] = static_cast<std::int64_t>(w) - row;
             }
         }

@@ -17,6 +17,11 @@ inline constexpr std::array<int, 5> sessionLengths = {1, 10, 52, 520, 5200};
 // Chances this small add nothing visible and would only slow the arithmetic down as subnormal
 // numbers: the programmes below drop them.
 inline constexpr double negligible = 1e-290;
+inline void dropNegligible(std::span<double> chances) {
+    for (double& chance : chances) {
+        chance = chance < negligible ? 0.0 : chance;
+    }
+}
 
 // One row's prizes and their chances, equal prizes merged, by prize.
 std::vector<std::pair<std::int64_t, double>> rowPrizes(int level);

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "core/engine/PrizeTable.h"
-#include "core/odds/Median.h"
+#include "core/odds/Percentile.h"
 
 namespace zarno {
 namespace {
@@ -44,7 +44,7 @@ std::optional<std::int64_t> CrowdTally::net(std::size_t point, int percent) cons
     std::int64_t below = 0;
     for (const auto& [won, players] : byWinnings[point]) {
         below += players;
-        if (100 * below >= percent * completed) {
+        if (odds::reaches(below, completed, percent)) {
             return won - odds::crowdGrid[point];
         }
     }
@@ -59,14 +59,14 @@ std::optional<double> BudgetTally::goneWithin(std::int64_t rows) const {
     for (auto at = goneAfter.begin(); at != goneAfter.end() && at->first <= rows; ++at) {
         gone += at->second;
     }
-    return static_cast<double>(gone) / static_cast<double>(completed);
+    return shareOf(gone, completed);
 }
 
 std::optional<double> BudgetTally::doubledShare() const {
     if (completed == 0) {
         return std::nullopt;
     }
-    return static_cast<double>(doubled) / static_cast<double>(completed);
+    return shareOf(doubled, completed);
 }
 
 SeriesRecord::SeriesRecord() {
@@ -104,7 +104,7 @@ void SeriesRecord::commit(std::span<const std::uint32_t> prizeSums) {
     // The budget's player: a balance of b euros lasts b - 1 rows at least, which are passed at once
     // by their sums unless their prizes could have doubled it on the way; the rest row by row.
     const std::int64_t budget = budget_.budget;
-    const std::int64_t longest = odds::budgetRowsPerEuro * budget;
+    const std::int64_t longest = odds::longestPlay(budget);
     BudgetPlayer& player = budgetCutter_.player;
     for (std::size_t at = 0; at < rows;) {
         const auto left = static_cast<std::int64_t>(rows - at);

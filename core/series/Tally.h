@@ -32,11 +32,16 @@ struct Tally {
     }
 };
 
+// A count's share of a total, as a fraction: the count divided by the total. Needs total > 0.
+constexpr double shareOf(std::int64_t count, std::int64_t total) {
+    return static_cast<double>(count) / static_cast<double>(total);
+}
+
 // A count's share of the rows in percent: the count divided by the rows, then times 100, in that
 // order. The captions and the chart both show shares and the payout with it, so they agree to
 // the last digit. Needs rows > 0.
 constexpr double percentOf(std::int64_t count, std::int64_t rows) {
-    return static_cast<double>(count) / static_cast<double>(rows) * 100.0;
+    return shareOf(count, rows) * 100.0;
 }
 
 }  // namespace zarno

@@ -6,15 +6,11 @@
 #include <string_view>
 
 #include "core/engine/Lottery.h"
+#include "core/tables/Tables.h"
+#include "core/tables/Translatable.h"
 
-// Marks a text for Qt's lupdate, which collects it for translation in the context "Zarno"; here it
-// stays the Finnish source text, and the window translates it when it shows it. The same
-// definition as Qt's own, so that either may come first.
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(scope, x) x
-#endif
-
-// Every text the program shows, in Finnish, in one place. UTF-8.
+// Every text the program shows, in Finnish, in one place, but for the tables' headers, which stand
+// beside their columns in core/tables/Tables.h. UTF-8.
 namespace zarno::texts {
 
 inline constexpr std::string_view title = "Zarno";
@@ -115,45 +111,6 @@ inline constexpr std::string_view crowd50 = QT_TRANSLATE_NOOP("Zarno", "25–75 
 inline constexpr std::string_view crowdMedian = QT_TRANSLATE_NOOP("Zarno", "Mediaani");
 inline constexpr std::string_view crowdPaths =
     QT_TRANSLATE_NOOP("Zarno", "Ensimmäiset 20 pelaajaa");
-// The tables' columns.
-inline constexpr std::array<std::string_view, 5> payoutColumns = {
-    QT_TRANSLATE_NOOP("Zarno", "Rivejä"), QT_TRANSLATE_NOOP("Zarno", "Palautus (%)"),
-    QT_TRANSLATE_NOOP("Zarno", "Odotettu (%)"), QT_TRANSLATE_NOOP("Zarno", "Alaraja 2σ (%)"),
-    QT_TRANSLATE_NOOP("Zarno", "Yläraja 2σ (%)")};
-inline constexpr std::array<std::string_view, 5> hitsColumns = {
-    QT_TRANSLATE_NOOP("Zarno", "Oikein"), QT_TRANSLATE_NOOP("Zarno", "Kpl"),
-    QT_TRANSLATE_NOOP("Zarno", "Osuus (%)"), QT_TRANSLATE_NOOP("Zarno", "Odotettu (%)"),
-    QT_TRANSLATE_NOOP("Zarno", "Poikkeama (σ)")};
-inline constexpr std::array<std::string_view, 9> playersColumns = {
-    QT_TRANSLATE_NOOP("Zarno", "Rivejä pelaajalla"),
-    QT_TRANSLATE_NOOP("Zarno", "Pelaajia"),
-    QT_TRANSLATE_NOOP("Zarno", "Voitolla (%)"),
-    QT_TRANSLATE_NOOP("Zarno", "Voitolla tarkka (%)"),
-    QT_TRANSLATE_NOOP("Zarno", "Mediaani (€)"),
-    QT_TRANSLATE_NOOP("Zarno", "Mediaani tarkka (€)"),
-    QT_TRANSLATE_NOOP("Zarno", "Odotettu tulos (€)"),
-    QT_TRANSLATE_NOOP("Zarno", "5 % tarkka (€)"),
-    QT_TRANSLATE_NOOP("Zarno", "95 % tarkka (€)")};
-inline constexpr std::array<std::string_view, 12> levelsColumns = {
-    QT_TRANSLATE_NOOP("Zarno", "Taso"),
-    QT_TRANSLATE_NOOP("Zarno", "Palautus (%)"),
-    QT_TRANSLATE_NOOP("Zarno", "Peli pitää (%)"),
-    QT_TRANSLATE_NOOP("Zarno", "Keskihajonta (€)"),
-    QT_TRANSLATE_NOOP("Zarno", "Rivejä ±0,5 %-yks."),
-    QT_TRANSLATE_NOOP("Zarno", "Voitolla 52 (%)"),
-    QT_TRANSLATE_NOOP("Zarno", "Mediaani 52 (€)"),
-    QT_TRANSLATE_NOOP("Zarno", "Voitolla 520 (%)"),
-    QT_TRANSLATE_NOOP("Zarno", "Mediaani 520 (€)"),
-    QT_TRANSLATE_NOOP("Zarno", "Päävoitto (€)"),
-    QT_TRANSLATE_NOOP("Zarno", "Päävoitto 1:"),
-    QT_TRANSLATE_NOOP("Zarno", "Vuosia, rivi viikossa")};
-inline constexpr std::array<std::string_view, 4> budgetColumns = {
-    QT_TRANSLATE_NOOP("Zarno", "Rivejä"), QT_TRANSLATE_NOOP("Zarno", "Rahat loppu tarkka (%)"),
-    QT_TRANSLATE_NOOP("Zarno", "Rahat loppu (%)"), QT_TRANSLATE_NOOP("Zarno", "Pelaajia")};
-inline constexpr std::array<std::string_view, 3> budgetSummaryColumns = {
-    QT_TRANSLATE_NOOP("Zarno", "Mediaani rivejä loppuun"),
-    QT_TRANSLATE_NOOP("Zarno", "Tuplaa ennen loppua tarkka (%)"),
-    QT_TRANSLATE_NOOP("Zarno", "Tuplaa ennen loppua (%)")};
 // The about box: the version follows the first line.
 inline constexpr std::string_view aboutVersion = QT_TRANSLATE_NOOP("Zarno", "Zarno, versio ");
 inline constexpr std::string_view aboutText = QT_TRANSLATE_NOOP(
@@ -202,9 +159,6 @@ inline constexpr std::string_view exactHeading =
     QT_TRANSLATE_NOOP("Zarno", "Tarkat luvut, taso %1");
 inline constexpr std::string_view exactLine =
     QT_TRANSLATE_NOOP("Zarno", "Palautus %1 %, keskihajonta %2 €, rivejä ±0,5 %-yksikköön %3");
-inline constexpr std::array<std::string_view, 3> exactHitsColumns = {
-    QT_TRANSLATE_NOOP("Zarno", "Oikein"), QT_TRANSLATE_NOOP("Zarno", "Odotettu (%)"),
-    QT_TRANSLATE_NOOP("Zarno", "Voitto (€)")};
 // The command line: its options, the one line that refuses one, and the progress.
 inline constexpr std::string_view cliAbout = QT_TRANSLATE_NOOP(
     "Zarno", "Arpoo 20/70-numeroarvonnan rivejä ilman ikkunaa ja tulostaa kaavion taulukot.");
@@ -254,7 +208,8 @@ inline constexpr std::string_view progressRows = QT_TRANSLATE_NOOP("Zarno", "riv
 inline constexpr std::string_view progressSpeed = QT_TRANSLATE_NOOP("Zarno", "riviä/s");
 inline constexpr std::string_view progressLeft = QT_TRANSLATE_NOOP("Zarno", "jäljellä");
 
-// Every text above that a translation gives: a translation that lacks one of them is incomplete.
+// Every text above that a translation gives, and every table's headers: a translation that lacks
+// one of them is incomplete.
 inline constexpr auto all = [] {
     constexpr std::string_view single[] = {numbersMissing,
                                            rowLimitReached,
@@ -362,22 +317,20 @@ inline constexpr auto all = [] {
                                            progressRows,
                                            progressSpeed,
                                            progressLeft};
-    std::array<std::string_view, std::size(single) + hitsLabel.size() + payoutColumns.size() +
-                                     hitsColumns.size() + playersColumns.size() +
-                                     levelsColumns.size() + budgetColumns.size() +
-                                     budgetSummaryColumns.size() + exactHitsColumns.size()>
-        texts{};
-    auto at = texts.begin();
-    for (const auto& part :
-         {std::span<const std::string_view>(single), std::span<const std::string_view>(hitsLabel),
-          std::span<const std::string_view>(payoutColumns),
-          std::span<const std::string_view>(hitsColumns),
-          std::span<const std::string_view>(playersColumns),
-          std::span<const std::string_view>(levelsColumns),
-          std::span<const std::string_view>(budgetColumns),
-          std::span<const std::string_view>(budgetSummaryColumns),
-          std::span<const std::string_view>(exactHitsColumns)}) {
-        at = std::copy(part.begin(), part.end(), at);
+    constexpr std::size_t headers = [] {
+        std::size_t count = 0;
+        for (const tables::TableKind* table : tables::all) {
+            count += table->columns.size();
+        }
+        return count;
+    }();
+    std::array<std::string_view, std::size(single) + hitsLabel.size() + headers> texts{};
+    auto at = std::copy(std::begin(single), std::end(single), texts.begin());
+    at = std::copy(hitsLabel.begin(), hitsLabel.end(), at);
+    for (const tables::TableKind* table : tables::all) {
+        for (const tables::Column& column : table->columns) {
+            *at++ = column.header;
+        }
     }
     return texts;
 }();

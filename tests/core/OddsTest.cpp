@@ -19,9 +19,9 @@
 #include "core/engine/Lottery.h"
 #include "core/engine/PrizeTable.h"
 #include "core/odds/BudgetOdds.h"
+#include "core/odds/ExactLaws.h"
 #include "core/odds/LawCache.h"
-#include "core/odds/Median.h"
-#include "core/odds/SessionLawCache.h"
+#include "core/odds/Percentile.h"
 #include "core/odds/SessionOdds.h"
 #include "core/text/ResultsText.h"
 
@@ -274,7 +274,8 @@ TEST(Odds, TheMedianIsTheSmallestValueReachingHalf) {
 
 // The exact laws are worked out on a thread of their own. When it cannot start, or the work
 // fails, they are unavailable for that request; nothing throws, and the next request tries again.
-TEST(SessionLawCache, AFailedThreadOrWorkIsTriedAgain) {
+// Whenever a work ends, the asker hears of it from the working thread.
+TEST(ExactLaws, AFailedThreadOrWorkIsTriedAgain) {
     int starts = 0;
     const StartThread failingFirst = [&starts](std::function<void()> work) {
         if (starts++ == 0) {
@@ -284,7 +285,8 @@ TEST(SessionLawCache, AFailedThreadOrWorkIsTriedAgain) {
         return std::thread(std::move(work));
     };
     int works = 0;
-    const odds::SessionLawCache::Work failingWork = [&works](int level, const std::atomic<bool>*) {
+    const odds::ExactLaws::SessionWork failingWork = [&works](const int& level,
+                                                              const std::atomic<bool>*) {
         if (works++ == 0) {
             throw std::runtime_error("out of memory, say");
         }
@@ -292,39 +294,51 @@ TEST(SessionLawCache, AFailedThreadOrWorkIsTriedAgain) {
         laws[0] = odds::sessionLaw(level, 1);
         return laws;
     };
+    const odds::ExactLaws::SessionWork oneRow = [](const int& level, const std::atomic<bool>*) {
+        odds::SessionLaws laws;
+        laws[0] = odds::sessionLaw(level, 1);
+        return laws;
+    };
     for (const bool threadFails : {true, false}) {
         SCOPED_TRACE(threadFails ? "the thread fails to start" : "the work fails");
         starts = works = 0;
-        odds::SessionLawCache cache(
-            threadFails ? failingFirst : StartThread{},
-            threadFails ? odds::SessionLawCache::Work(odds::sessionLaws) : failingWork);
-        odds::SessionLawCache::Answer answer = cache.laws(2);
-        while (!answer.laws && !answer.unavailable) {
+        std::atomic<int> ready{0};
+        odds::ExactLaws laws(
+            threadFails ? failingFirst : StartThread{}, [&ready] { ++ready; },
+            threadFails ? oneRow : failingWork);
+        odds::ExactLaws::SessionAnswer answer = laws.sessions(2);
+        while (!answer.settled()) {
             std::this_thread::yield();
-            answer = cache.laws(2);
+            answer = laws.sessions(2);
         }
         EXPECT_TRUE(answer.unavailable);
+        EXPECT_EQ(ready, threadFails ? 0 : 1);  // a thread that never started says nothing
         do {
-            answer = cache.laws(2);
-        } while (!answer.laws && !answer.unavailable);
+            answer = laws.sessions(2);
+        } while (!answer.settled());
         ASSERT_TRUE(answer.laws);
+        EXPECT_EQ(ready, threadFails ? 1 : 2);
         EXPECT_NEAR((*answer.laws)[0].byWinnings[0] + (*answer.laws)[0].ahead, 1.0, 1e-12);
-        EXPECT_EQ(cache.laws(2).laws, answer.laws);  // worked out once
+        EXPECT_EQ(laws.sessions(2).laws, answer.laws);  // worked out once
+        EXPECT_EQ(laws.sessionsNow(2), answer.laws);
+        EXPECT_FALSE(laws.sessions(0).settled() || laws.budget({0, 100}).settled());  // no level
     }
 }
 
 // A cache that supersedes gives up the work on a key no longer asked for and starts the new
-// one; one that takes turns lets the work finish first.
+// one; one that takes turns lets the work finish first. Each work that ends is told, the one
+// given up too.
 TEST(LawCache, ANewKeySupersedesTheWorkUnderWayOrWaitsItsTurn) {
-    for (const auto asked :
-         {odds::LawCache<int>::Asked::supersedes, odds::LawCache<int>::Asked::inTurn}) {
-        const bool supersedes = asked == odds::LawCache<int>::Asked::supersedes;
+    using Cache = odds::LawCache<int, int>;
+    for (const auto asked : {Cache::Asked::supersedes, Cache::Asked::inTurn}) {
+        const bool supersedes = asked == Cache::Asked::supersedes;
         SCOPED_TRACE(supersedes ? "supersedes" : "in turn");
         std::atomic<bool> release{false};
         std::atomic<int> cancelled{0};
-        odds::LawCache<int> cache(
+        std::atomic<int> ready{0};
+        Cache cache(
             {},
-            [&](int key, const std::atomic<bool>* cancel) {
+            [&](const int& key, const std::atomic<bool>* cancel) {
                 while (key == 1 && !release) {  // the first key's work lasts until released
                     if (cancel->load()) {
                         ++cancelled;
@@ -334,19 +348,21 @@ TEST(LawCache, ANewKeySupersedesTheWorkUnderWayOrWaitsItsTurn) {
                 }
                 return 10 * key;
             },
-            asked);
+            asked, [&ready] { ++ready; });
         EXPECT_FALSE(cache.laws(1).laws);
         EXPECT_FALSE(cache.laws(2).laws);
         EXPECT_EQ(cancelled, supersedes ? 1 : 0);
+        EXPECT_EQ(ready, supersedes ? 1 : 0);
         release = true;
         for (const int key : {2, 1}) {
-            odds::LawCache<int>::Answer answer;
+            Cache::Answer answer;
             while (!(answer = cache.laws(key)).laws) {
                 ASSERT_FALSE(answer.unavailable);
                 std::this_thread::yield();
             }
             EXPECT_EQ(*answer.laws, 10 * key);  // a cancelled work's result is never kept
         }
+        EXPECT_EQ(ready, supersedes ? 3 : 2);
     }
 }
 

@@ -6,8 +6,11 @@
 
 #include <nlohmann/json.hpp>
 
-#include "core/chart/ChartTables.h"
+#include <set>
+
+#include "core/chart/TableText.h"
 #include "core/document/Csv.h"
+#include "core/text/Texts.h"
 #include "doubles/SeriesRig.h"
 
 namespace zarno {
@@ -56,8 +59,8 @@ TEST(RunDocument, AWrittenRunReadsBackAsItWas) {
         EXPECT_EQ(after.crowd(), before.crowd());
         EXPECT_EQ(after.budget(), before.budget());
         const Wording wording(',');
-        EXPECT_EQ(playersTable(after, 7, &run().laws, wording).rows,
-                  playersTable(before, 7, &run().laws, wording).rows);
+        EXPECT_EQ(textOf(tables::playersData(after, 7, &run().laws), wording).rows,
+                  textOf(tables::playersData(before, 7, &run().laws), wording).rows);
         EXPECT_EQ(runDocument(saved.play, saved.seed, after, &run().laws), text)
             << "written again, the same bytes";
     }
@@ -157,11 +160,79 @@ TEST(RunDocument, WhatIsNoRunOrIsDamagedIsRefused) {
     }
 }
 
-// RFC 4180: a line of keys, a line a row, lines ended by CR LF; a missing figure an empty field.
+// RFC 4180: a line of keys, a line a row, lines ended by CR LF; a missing figure an empty field,
+// as is one known only to lie beyond a count.
 TEST(RunDocument, ATableAsCsv) {
-    const chart::DataTable table{
-        "t", {"a", "b", "c"}, {{std::int64_t{1}, 0.25, {}}, {std::int64_t{-7}, 1e-20, 2.0}}};
-    EXPECT_EQ(csvOf(table), "a,b,c\r\n1,0.25,\r\n-7,1e-20,2\r\n");
+    static constexpr tables::Column columns[] = {{"a", "A", tables::Format::whole},
+                                                 {"b", "B", tables::Format::number},
+                                                 {"c", "C", tables::Format::rows}};
+    tables::DataTable table({"t", columns});
+    table.rows = {{std::int64_t{1}, 0.25, {}}, {std::int64_t{-7}, 1e-20, tables::Beyond{300}}};
+    EXPECT_EQ(csvOf(table), "a,b,c\r\n1,0.25,\r\n-7,1e-20,\r\n");
+}
+
+// Every table as its definition has it, in every format it feeds: the CSV's and the document's
+// keys are its columns' keys, once each; the text has a translated header and a cell under it
+// for every column; its exact view keeps the keys' and the exact columns.
+TEST(RunDocument, EveryTableIsWrittenAsItsDefinitionHasIt) {
+    const SeriesRecord& record = run().rig.series.record();
+    const odds::BudgetLaw budget = odds::budgetLaw(7, 20);
+    const int levels[] = {2, 7};
+    const std::vector<odds::SessionLaws> laws = {odds::sessionLaws(2), run().laws};
+    const odds::SessionLaws* const lawsOf[] = {&laws[0], &laws[1]};
+    const tables::DataTable all[] = {tables::payoutData(record, 7),
+                                     tables::hitsData(record, 7),
+                                     tables::playersData(record, 7, &run().laws),
+                                     tables::budgetData(record, &budget),
+                                     tables::budgetSummaryData(record, &budget),
+                                     tables::levelsData(levels, lawsOf),
+                                     tables::exactHitsData(levels),
+                                     tables::exactPlayersData(levels, laws),
+                                     tables::exactBudgetData({&budget, 1})};
+    ASSERT_EQ(std::size(all), tables::all.size());
+    const auto doc = nlohmann::ordered_json::parse(
+        runDocument(test::playOfFirst(7), 77, record, &run().laws, &budget));
+    const Wording translated(
+        '.', [](std::string_view finnish) { return "[" + std::string(finnish) + "]"; });
+    for (std::size_t t = 0; t < std::size(all); ++t) {
+        const tables::DataTable& table = all[t];
+        SCOPED_TRACE(table.name);
+        ASSERT_EQ(table.columns.size(), tables::all[t]->columns.size());
+        std::vector<std::string> keys;
+        for (const tables::Column& column : table.columns) {
+            keys.emplace_back(column.key);
+            EXPECT_NE(std::find(texts::all.begin(), texts::all.end(), column.header),
+                      texts::all.end())
+                << column.header;
+        }
+        EXPECT_EQ(std::set<std::string>(keys.begin(), keys.end()).size(), keys.size());
+        std::string line;
+        for (const std::string& key : keys) {
+            line.append(line.empty() ? "" : ",").append(key);
+        }
+        const std::string csv = csvOf(table);
+        EXPECT_EQ(csv.substr(0, csv.find("\r\n")), line);
+        EXPECT_FALSE(table.rows.empty());
+        if (t < 5) {  // the run's own tables go into its document
+            for (const auto& object : doc["tables"][std::string(table.name)]) {
+                std::vector<std::string> written;
+                for (const auto& [key, value] : object.items()) {
+                    written.push_back(key);
+                }
+                EXPECT_EQ(written, keys);
+            }
+        }
+        const Table text = textOf(table, translated);
+        for (std::size_t c = 0; c < keys.size(); ++c) {
+            EXPECT_EQ(text.headers[c], "[" + std::string(table.columns[c].header) + "]");
+        }
+        for (const auto& cells : text.rows) {
+            EXPECT_EQ(cells.size(), keys.size());
+        }
+        for (const tables::Column& column : tables::exactColumns(table).columns) {
+            EXPECT_NE(column.source, tables::Source::observed) << column.key;
+        }
+    }
 }
 
 }  // namespace

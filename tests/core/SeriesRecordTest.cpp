@@ -9,7 +9,7 @@
 #include <numeric>
 
 #include "core/chart/ChartFigures.h"
-#include "core/chart/ChartTables.h"
+#include "core/chart/TableText.h"
 #include "core/engine/PrizeTable.h"
 #include "core/text/ResultsText.h"
 
@@ -151,14 +151,14 @@ TEST(SeriesRecord, TablesStayWholeAtTheEdgesOfASeries) {
         }
         record.refresh(c.level, tally);
         const odds::SessionLaws laws{};
-        for (const Table& table :
-             {payoutTable(record, c.level, Wording(',')), hitsTable(record, c.level, Wording(',')),
-              playersTable(record, c.level, &laws, Wording(',')),
-              playersTable(record, c.level, nullptr, Wording(',')),
-              levelsTable(allLevels, std::vector<const odds::SessionLaws*>(allLevels.size()),
-                          Wording(',')),
-              budgetTable(record, nullptr, Wording(',')),
-              budgetSummaryTable(record, nullptr, Wording(','))}) {
+        for (const tables::DataTable& data :
+             {tables::payoutData(record, c.level), tables::hitsData(record, c.level),
+              tables::playersData(record, c.level, &laws),
+              tables::playersData(record, c.level, nullptr),
+              tables::levelsData(allLevels,
+                                 std::vector<const odds::SessionLaws*>(allLevels.size())),
+              tables::budgetData(record, nullptr), tables::budgetSummaryData(record, nullptr)}) {
+            const Table table = textOf(data, Wording(','));
             EXPECT_FALSE(shows(table, "nan") || shows(table, "inf"));
             for (const auto& line : table.rows) {
                 EXPECT_EQ(line.size(), table.headers.size());
@@ -192,8 +192,8 @@ TEST(SeriesRecord, TablesStayWholeAtTheEdgesOfASeries) {
         EXPECT_TRUE(
             std::all_of(figures.begin(), figures.end(), [](double v) { return std::isfinite(v); }));
         EXPECT_EQ(payout.funnel.empty(), !isLevel(c.level));
-        EXPECT_EQ(payoutTable(record, c.level, Wording(',')).rows.size(), c.payoutLines);
-        EXPECT_EQ(hitsTable(record, c.level, Wording(',')).rows.size(),
+        EXPECT_EQ(tables::payoutData(record, c.level).rows.size(), c.payoutLines);
+        EXPECT_EQ(tables::hitsData(record, c.level).rows.size(),
                   isLevel(c.level) ? static_cast<std::size_t>(c.level) + 1 : 0u);
     }
 }
@@ -201,7 +201,7 @@ TEST(SeriesRecord, TablesStayWholeAtTheEdgesOfASeries) {
 // A budget whose median lies beyond its players' longest play says so.
 TEST(SeriesRecord, ABudgetThatOutlastsItsPlayersSaysBeyond) {
     const odds::BudgetLaw lasting{2, 30, {}, std::nullopt, 0.5, true};
-    EXPECT_EQ(budgetSummaryTable(SeriesRecord{}, &lasting, Wording(',')).rows.at(0),
+    EXPECT_EQ(textOf(tables::budgetSummaryData(SeriesRecord{}, &lasting), Wording(',')).rows.at(0),
               std::vector<std::string>({"yli 3 000", "50,00", ""}));
 }
 
@@ -221,7 +221,7 @@ TEST(SeriesRecord, TheCaptionAndThePayoutTableAgree) {
             const std::size_t open = caption.find(" ( ") + 3;
             const double inCaption =
                 std::stod(caption.substr(open, caption.find('%', open) - open));
-            const Table table = payoutTable(record, 2, Wording('.'));
+            const Table table = textOf(tables::payoutData(record, 2), Wording('.'));
             ASSERT_EQ(std::stod(table.rows.back()[1]), inCaption) << winnings << " / " << rows;
         }
     }
