@@ -4,6 +4,10 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPushButton>
+
+#include "core/text/Texts.h"
+#include "platform/qt/QtText.h"
 
 namespace zarno {
 
@@ -58,6 +62,25 @@ QMessageBox* openAboutQt(QWidget* window) {
     if (!logo.isNull()) {
         box->setIconPixmap(logo);
     }
+    box->open();
+    return box;
+}
+
+QMessageBox* openAbout(QWidget* window, const Wording& wording) {
+    const auto text = [&wording](std::string_view finnish) { return qtext(wording(finnish)); };
+    auto* box = new QMessageBox(
+        QMessageBox::NoIcon, text(texts::about),
+        text(texts::aboutVersion) + QStringLiteral(ZARNO_VERSION) + "\n\n" + text(texts::aboutText),
+        QMessageBox::Ok, window);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setIconPixmap(window->windowIcon().pixmap(32));
+    QPushButton* qt = box->addButton(text(texts::aboutQt), QMessageBox::ActionRole);
+    QObject::connect(box, &QMessageBox::buttonClicked, window,
+                     [window, qt](QAbstractButton* clicked) {
+                         if (clicked == qt) {
+                             openAboutQt(window);
+                         }
+                     });
     box->open();
     return box;
 }

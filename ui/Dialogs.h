@@ -4,6 +4,8 @@
 
 #include <functional>
 
+#include "core/text/Wording.h"
+
 class QMessageBox;
 class QWidget;
 
@@ -18,6 +20,10 @@ QMessageBox* openMessage(QWidget* window, const QString& text);
 // Qt's own notice of its version and licences, as Qt itself shows it and in the user's language
 // by Qt's own translations, but opened as above: Qt's function would run a loop of its own.
 QMessageBox* openAboutQt(QWidget* window);
+
+// The version, the copyright and the licence, as the GPL asks of an interactive program; Qt's
+// own notice one click away.
+QMessageBox* openAbout(QWidget* window, const Wording& wording);
 
 // Asks for a file to save to or to open; `chosen` gets it once the user has chosen one.
 enum class FileUse { save, open };

@@ -117,6 +117,7 @@ Zarno::Zarno(Series& series, QWidget* parent)
     const double hertz = shownOn && shownOn->refreshRate() > 1 ? shownOn->refreshRate() : 60.0;
     frame_.setInterval(std::chrono::milliseconds(static_cast<int>(1000.0 / hertz)));
     connect(&frame_, &QTimer::timeout, this, [this] { tick(afterBudget(), true); });
+    connect(this, &Zarno::rowsReady, this, &Zarno::tickOnWake, Qt::QueuedConnection);
     series_.setWake([this] { wake(); });
 }
 
@@ -181,31 +182,32 @@ void Zarno::setExpectations() {
 }
 
 void Zarno::cmdAloitaArvonta_Click() {
-    transitioned(run_.start(entries()));
+    transitioned(run_.apply(RunEvent::start, entries()));
 }
 
 void Zarno::cmdTauko_Click() {
-    run_.pause();
-    transitioned();
+    transitioned(run_.apply(RunEvent::pause));
 }
 
 void Zarno::cmdJatka_Click() {
-    transitioned(run_.resume(entries()));
+    transitioned(run_.apply(RunEvent::resume, entries()));
 }
 
 void Zarno::cmdReset_Click() {
-    run_.startOver(levelValue());
-    transitioned();
+    transitioned(run_.apply(RunEvent::startOver, Entries{levelValue()}));
 }
 
 void Zarno::cmbTaso_Click() {
-    run_.chooseLevel(levelValue());
-    transitioned();
+    transitioned(run_.apply(RunEvent::chooseLevel, Entries{levelValue()}));
 }
 
-// Closing the window ends the program the same way.
 void Zarno::cmdExit_Click() {
-    run_.close();
+    quit();
+}
+
+// Quitting and closing the window end the program alike, also while rows are being drawn.
+void Zarno::quit() {
+    run_.apply(RunEvent::close);
     applyRunState();
     frame_.stop();
     emit quitRequested();
@@ -335,11 +337,11 @@ void Zarno::presentCaptions() {
     presented_ = now;
 }
 
-// The call is queued by name, so that nothing a worker thread writes crosses to the window's
-// thread but what Qt itself hands over.
+// Queued, so that nothing a worker thread writes crosses to the window's thread but what Qt
+// itself hands over.
 void Zarno::wake() {
     if (!wakePosted_.exchange(true)) {
-        QMetaObject::invokeMethod(this, "tickOnWake", Qt::QueuedConnection);
+        emit rowsReady();
     }
 }
 
@@ -405,10 +407,9 @@ void Zarno::showEvent(QShowEvent* event) {
     }
 }
 
-// Closing the window ends the program as quitting does, also while rows are being drawn.
 void Zarno::closeEvent(QCloseEvent* event) {
     event->accept();
-    cmdExit_Click();
+    quit();
 }
 
 bool Zarno::eventFilter(QObject* watched, QEvent* event) {

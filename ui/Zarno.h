@@ -71,6 +71,9 @@ public:
 signals:
     // Quit was clicked or the window closed: the program is to end.
     void quitRequested();
+    // Rows are ready, or more are to be committed after the events that wait: emitted on any
+    // thread, taken on the window's.
+    void rowsReady();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -92,9 +95,10 @@ private:
     void applyRunState();
     void presentCaptions();
     void showMessage(const QString& text);
+    void quit();
     // From a worker thread: rows are ready. At most one wake waits in the event queue.
     void wake();
-    Q_INVOKABLE void tickOnWake();
+    void tickOnWake();
 
     Series& series_;
     RunControl run_;

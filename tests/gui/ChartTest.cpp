@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QSet>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTabBar>
 #include <QTabWidget>
@@ -22,6 +23,10 @@
 
 #include "gui/GuiHarness.h"
 #include "ui/ChartWindow.h"
+#include "ui/chart/BudgetTab.h"
+#include "ui/chart/LevelsTab.h"
+#include "ui/chart/PayoutTab.h"
+#include "ui/chart/PlayersTab.h"
 
 #include <qcustomplot.h>
 
@@ -129,16 +134,15 @@ void ChartTest::tablesFollowAKnownSeriesUntilStartOver() {
     QCOMPARE(row(levels, 0), QStringList({"2", "55.07", "44.93", "1.885", "568 284", "4.924", "-24",
                                           "3.274e-05", "-233", "7", "13", "0.2444"}));
     QVERIFY(levels->item(0, 0)->font().bold() && !levels->item(8, 0)->font().bold());
-    QCOMPARE(chart->kept(ChartWindow::levelsTab)->text(),
-             QString::fromUtf8("Peli pitää 44.93 % panoksista"));
-    chart->levelsColumn()->setCurrentIndex(8);  // the top prize
+    QCOMPARE(chart->levels()->kept()->text(), QString::fromUtf8("Peli pitää 44.93 % panoksista"));
+    chart->levels()->column()->setCurrentIndex(8);  // the top prize
     auto* chosenBar = qobject_cast<QCPBars*>(chart->plot(ChartWindow::levelsTab)->plottable(1));
     QCOMPARE(chosenBar->data()->size(), 1);
     QCOMPARE(chosenBar->data()->at(0)->value, 7.0);
     showTab(chart, ChartWindow::payoutTab);
     h.startStepwise();
     h.pauseAt(200'000);
-    QCOMPARE(chart->kept(ChartWindow::payoutTab)->text(),
+    QCOMPARE(chart->payout()->kept()->text(),
              QString::fromUtf8("Peli pitää 44.93 % panoksista; tässä ajossa 45.04 %"));
 
     QTableWidget* payout = chart->table(ChartWindow::payoutTab);
@@ -161,12 +165,12 @@ void ChartTest::tablesFollowAKnownSeriesUntilStartOver() {
     QTRY_VERIFY_WITH_TIMEOUT(!row(players, 2).value(3).isEmpty(),
                              lawsTimeout);  // the exact law, once worked out
     QCOMPARE(row(players, 2).mid(5), QStringList({"-24", "-23.36", "-45", "-3"}));
-    QVERIFY(!chart->lawsNotice()->isVisible());
+    QVERIFY(!chart->players()->lawsNotice()->isVisible());
     // The label of the players ahead stays whole inside the chart, above the bars under it.
     QCustomPlot* histogram = chart->plot(ChartWindow::playersTab);
     auto* ahead = qobject_cast<QCPItemText*>(histogram->item(0));
-    for (int length = 0; length < chart->sessionLength()->count(); ++length) {
-        chart->sessionLength()->setCurrentIndex(length);
+    for (int length = 0; length < chart->players()->sessionLength()->count(); ++length) {
+        chart->players()->sessionLength()->setCurrentIndex(length);
         histogram->replot();
         const QPointF at = ahead->position->pixelPosition();
         const double half = QFontMetrics(ahead->font()).horizontalAdvance(ahead->text()) / 2.0;
@@ -187,13 +191,13 @@ void ChartTest::tablesFollowAKnownSeriesUntilStartOver() {
     QTRY_VERIFY_WITH_TIMEOUT(!row(budget, 3).value(1).isEmpty(), lawsTimeout);
     QCOMPARE(row(budget, 3).mid(0, 2), QStringList({"520", "99.92"}));
     QVERIFY(row(budget, 0).value(3).toInt() > 0);
-    QCOMPARE(row(chart->budgetSummary(), 0).first(), QStringLiteral("212"));
-    QVERIFY(chart->budgetFrom()->text().isEmpty());
-    chart->budget()->setValue(20);
-    QCOMPARE(chart->budgetFrom()->text(),
+    QCOMPARE(row(chart->budget()->summary(), 0).first(), QStringLiteral("212"));
+    QVERIFY(chart->budget()->from()->text().isEmpty());
+    chart->budget()->budget()->setValue(20);
+    QCOMPARE(chart->budget()->from()->text(),
              QString::fromUtf8("Havaitut pelaajat alkavat riviltä 200 001."));
     QCOMPARE(row(budget, 0).value(3), QStringLiteral("0"));
-    QTRY_COMPARE_WITH_TIMEOUT(row(chart->budgetSummary(), 0).mid(0, 2),
+    QTRY_COMPARE_WITH_TIMEOUT(row(chart->budget()->summary(), 0).mid(0, 2),
                               QStringList({"34", "2.064"}), lawsTimeout);
 
     showTab(chart, ChartWindow::playersTab);
@@ -233,7 +237,7 @@ void ChartTest::copiesTheTableSavesTheChartAndTellsAboutItself() {
     chart->saveImageTo(folder.filePath("ilman-paatetta"));
     QVERIFY(!QImage(folder.filePath("ilman-paatetta.png")).isNull());
 
-    chart->showAbout();
+    QTest::mouseClick(chart->findChild<QPushButton*>("Tietoja"), Qt::LeftButton);
     auto* about = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     QVERIFY(about);
     QCOMPARE(about->windowModality(), Qt::WindowModal);
@@ -280,11 +284,11 @@ void ChartTest::saysWhenTheExactLawsAreUnavailable() {
     chart.show();
     showTab(&chart, ChartWindow::playersTab);
     chart.present(SeriesRecord{}, playOfFirst(2));
-    QVERIFY(chart.lawsNotice()->isVisible());
+    QVERIFY(chart.players()->lawsNotice()->isVisible());
     QVERIFY(row(chart.table(ChartWindow::playersTab), 2).value(3).isEmpty());
     fail = false;
     chart.present(SeriesRecord{}, playOfFirst(2));
-    QVERIFY(!chart.lawsNotice()->isVisible());
+    QVERIFY(!chart.players()->lawsNotice()->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(!row(chart.table(ChartWindow::playersTab), 2).value(3).isEmpty(),
                              lawsTimeout);
 }

@@ -1,13 +1,20 @@
-#include "ui/Report.h"
+#include "ui/chart/Report.h"
 
+#include <QBuffer>
+#include <QDate>
 #include <QFontMetrics>
+#include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPdfWriter>
 
 #include <algorithm>
 
 #include <qcustomplot.h>
 
+#include "core/text/ResultsText.h"
+#include "core/text/Texts.h"
+#include "platform/qt/FileWriting.h"
 #include "platform/qt/QtText.h"
 
 namespace zarno {
@@ -114,6 +121,33 @@ bool paintReport(QPagedPaintDevice& device, const QStringList& head,
         }
     }
     return painter.end();
+}
+
+QString writePdf(const QString& file, const QString& title,
+                 const std::function<bool(QPagedPaintDevice&)>& paint) {
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setTitle(title);
+    writer.setCreator(QStringLiteral("Zarno " ZARNO_VERSION));
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    if (!paint(writer)) {
+        return buffer.errorString();
+    }
+    buffer.close();
+    return writeWholeFile(file, pdf);
+}
+
+QStringList reportHead(const Play& play, const SeriesRecord& record,
+                       std::optional<std::uint64_t> seed, const Wording& wording) {
+    const std::string date =
+        QLocale().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+    return {QStringLiteral("Zarno " ZARNO_VERSION), qtext(playLine(play, wording)),
+            qtext(rowsLine(record.rows(), wording)),
+            qtext(filled(wording(texts::dateLine), {date})),
+            qtext(repeatabilityLine(seed, wording))};
 }
 
 }  // namespace zarno

@@ -1,0 +1,84 @@
+#include "ui/chart/ChartStyle.h"
+
+#include <QHeaderView>
+#include <QLocale>
+#include <QTableWidget>
+
+#include <qcustomplot.h>
+
+namespace zarno::style {
+
+const ChartColours& coloursFor(const QPalette& palette) {
+    static const ChartColours light{{0, 70, 160},        {0, 70, 160, 150},   {40, 40, 40},
+                                    {110, 160, 230, 90}, {110, 160, 230, 45}, {200, 30, 30},
+                                    {20, 140, 60},       {120, 120, 120, 110}};
+    static const ChartColours dark{{120, 175, 255},      {120, 175, 255, 150}, {230, 230, 230},
+                                   {110, 160, 230, 110}, {110, 160, 230, 60},  {255, 120, 120},
+                                   {100, 220, 130},      {180, 180, 180, 120}};
+    return palette.color(QPalette::Base).lightness() < 128 ? dark : light;
+}
+
+void followPalette(QCustomPlot* plot, const QPalette& palette) {
+    const QColor text = palette.color(QPalette::Text);
+    const QColor base = palette.color(QPalette::Base);
+    plot->setBackground(base);
+    for (QCPAxis* axis : plot->axisRect()->axes()) {
+        axis->setBasePen(QPen(text));
+        axis->setTickPen(QPen(text));
+        axis->setSubTickPen(QPen(text));
+        axis->setTickLabelColor(text);
+        axis->setLabelColor(text);
+        axis->grid()->setPen(QPen(palette.color(QPalette::Mid), 0, Qt::DotLine));
+        axis->grid()->setZeroLinePen(QPen(palette.color(QPalette::Mid)));
+    }
+    plot->legend->setBrush(base);
+    plot->legend->setTextColor(text);
+    plot->legend->setBorderPen(QPen(text));
+    for (int i = 0; i < plot->itemCount(); ++i) {
+        if (auto* label = qobject_cast<QCPItemText*>(plot->item(i))) {
+            label->setColor(text);
+        }
+    }
+    plot->replot(QCustomPlot::rpQueuedReplot);
+}
+
+QCustomPlot* createPlot(QWidget* parent) {
+    auto* plot = new QCustomPlot(parent);
+    plot->setLocale(QLocale());  // the locale's decimal separator on the axes
+    plot->setMinimumHeight(260);
+    plot->legend->setVisible(true);
+    plot->setNoAntialiasingOnDrag(true);
+    plot->setNotAntialiasedElements(QCP::aeFills);
+    plot->setPlottingHint(QCP::phFastPolylines);
+    return plot;
+}
+
+QCPGraph* addGraph(QCustomPlot* plot, const QColor& colour, const QString& name) {
+    QCPGraph* graph = plot->addGraph();
+    graph->setPen(QPen(colour, 1.5));
+    graph->setName(name);
+    return graph;
+}
+
+void addBand(QCustomPlot* plot, const QColor& colour, const QString& name) {
+    QCPGraph* lower = addGraph(plot, Qt::transparent, name);
+    QCPGraph* upper = addGraph(plot, Qt::transparent, name);
+    upper->setBrush(colour);
+    upper->setChannelFillGraph(lower);
+    lower->removeFromLegend();
+}
+
+QSharedPointer<QCPAxisTickerLog> logTicker() {
+    return QSharedPointer<QCPAxisTickerLog>(new QCPAxisTickerLog);
+}
+
+QTableWidget* createTable(QWidget* parent) {
+    auto* table = new QTableWidget(parent);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setTabKeyNavigation(false);
+    table->verticalHeader()->setVisible(false);
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+}  // namespace zarno::style

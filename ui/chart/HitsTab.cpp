@@ -1,0 +1,78 @@
+#include "ui/chart/HitsTab.h"
+
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <qcustomplot.h>
+
+#include "core/chart/ChartFigures.h"
+#include "core/text/Texts.h"
+#include "ui/chart/ChartStyle.h"
+
+namespace zarno {
+namespace {
+
+enum Graph { observedShares, strayingShares };
+// The scale reaches down to shares of 10^-7.
+constexpr double smallestShare = 1e-5;  // percent
+
+}  // namespace
+
+HitsTab::HitsTab(const Wording& wording, ChartLaws& laws, QWidget* parent)
+    : ChartTab(wording, laws, parent) {
+    chartOverTable();
+
+    const style::ChartColours& c = style::coloursFor(palette());
+    plot()->xAxis->setLabel(text(texts::hitsAxis));
+    auto ticker = QSharedPointer<QCPAxisTickerFixed>(new QCPAxisTickerFixed);
+    ticker->setTickStep(1);
+    plot()->xAxis->setTicker(ticker);
+    plot()->yAxis->setScaleType(QCPAxis::stLogarithmic);
+    plot()->yAxis->setTicker(style::logTicker());
+    plot()->yAxis->setNumberFormat("eb");
+    plot()->yAxis->setNumberPrecision(0);
+    plot()->yAxis->setLabel(text(texts::shareAxis));
+    plot()->yAxis->setRange(smallestShare, 100);
+    auto* exact = new QCPBars(plot()->xAxis, plot()->yAxis);
+    exact->setName(text(texts::expected));
+    exact->setWidth(0.6);
+    exact->setBaseValue(smallestShare / 10);  // a logarithmic axis has no 0
+    exact->setPen(QPen(c.expected));
+    exact->setBrush(c.band2);
+    QCPGraph* shares = style::addGraph(plot(), c.observed, text(texts::observed));
+    shares->setLineStyle(QCPGraph::lsNone);
+    shares->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, c.observed, 8));
+    QCPGraph* strays = style::addGraph(plot(), c.stray, text(texts::stray));
+    strays->setLineStyle(QCPGraph::lsNone);
+    strays->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCrossSquare, 11));
+    style::followPalette(plot(), palette());
+}
+
+QString HitsTab::title() const {
+    return text(texts::hitsTab);
+}
+
+std::vector<Table> HitsTab::draw(const ChartView& view) {
+    const int level = view.play.level;
+    Table shown = textOf(tables::hitsData(view.record, level), wording());
+    fill(table(), shown);
+    auto* exact = qobject_cast<QCPBars*>(plot()->plottable(0));
+    exact->data()->clear();
+    plot()->graph(observedShares)->data()->clear();
+    plot()->graph(strayingShares)->data()->clear();
+    if (isLevel(level)) {
+        plot()->xAxis->setRange(-0.6, level + 0.6);
+    }
+    for (const chart::HitFigure& bar : chart::hitsFigure(view.record, level)) {
+        exact->addData(bar.hits, bar.exact);
+        if (bar.observed) {
+            plot()
+                ->graph(bar.strays ? strayingShares : observedShares)
+                ->addData(bar.hits, *bar.observed);
+        }
+    }
+    plot()->replot(QCustomPlot::rpQueuedReplot);
+    return {shown};
+}
+
+}  // namespace zarno
