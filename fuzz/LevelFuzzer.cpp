@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "core/rules/RunControl.h"
-#include "doubles/Clocks.h"
 #include "fuzz/FuzzCheck.h"
 #include "platform/Narrowing.h"
 #include "platform/NumberText.h"
@@ -51,7 +50,7 @@ bool expectedToStart(const Entries& entries) {
 
 // One engine for every input: starting threads for each would dwarf the work.
 RowEngine& engine() {
-    static test::ScriptedClock clock;
+    static StillClock clock;
     static RowEngine shared(clock, 1, 1);
     return shared;
 }
@@ -76,16 +75,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RunControl run(series);
 
     for (int pass = 0; pass < 2; ++pass) {
-        run.chooseLevel(entries.level);
+        run.apply(RunEvent::chooseLevel, entries);
         FUZZ_CHECK(run.boxes() == expectedBoxes(entries.level));
-        const bool starts = !run.start(entries);
+        const bool starts = !run.apply(RunEvent::start, entries);
         FUZZ_CHECK(starts == expectedToStart(entries));
         if (!starts) {
             FUZZ_CHECK(run.state() != RunState::running && series.snapshot().tally.rows == 0);
             return 0;
         }
         run.tick(Series::Deadline{});  // one stretch, if its rows are ready
-        run.pause();
+        run.apply(RunEvent::pause);
         const Tally tally = series.snapshot().tally;
         FUZZ_CHECK(tally.rows >= 0 && tally.rows <= 1000);  // none when no row was ready yet
         const int level = floorToInt16(*entries.level);
@@ -94,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(hits == (isLevel(level) ? tally.rows : 0));
         FUZZ_CHECK(isLevel(level) || tally.winnings == 0);
         FUZZ_CHECK(run.frame() == (isLevel(level) && *entries.level == level ? level : 0));
-        run.startOver(entries.level);
+        run.apply(RunEvent::startOver, entries);
         FUZZ_CHECK(run.frame() == 0 && run.boxes() == expectedBoxes(entries.level));
     }
     return 0;

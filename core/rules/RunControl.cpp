@@ -1,71 +1,43 @@
 #include "core/rules/RunControl.h"
 
 namespace zarno {
-namespace {
 
-bool changeable(RunState state) {
-    return state == RunState::ready || state == RunState::cleared;
-}
-
-// Hands the play the entries make to `go`; or returns why they make none.
-template <class Go>
-std::optional<Refusal> withPlayOf(const Entries& entries, Go go) {
-    const auto play = playOf(entries);
-    if (const auto* refusal = std::get_if<Refusal>(&play)) {
-        return *refusal;
+std::optional<Refusal> RunControl::apply(RunEvent event, const Entries& entries) {
+    const std::optional<RunState> next = nextState(state_, event);
+    if (!next) {
+        return std::nullopt;
     }
-    go(std::get<Play>(play));
+    switch (event) {
+        case RunEvent::start:
+        case RunEvent::resume: {
+            const auto play = playOf(entries);
+            if (const auto* refusal = std::get_if<Refusal>(&play)) {
+                return *refusal;
+            }
+            if (event == RunEvent::start) {
+                frame_ = frameFor(entries.level);
+                series_.begin(std::get<Play>(play));
+            } else {
+                series_.resume(std::get<Play>(play));
+            }
+            break;
+        }
+        case RunEvent::chooseLevel:
+            boxes_ = boxesFor(entries.level);
+            break;
+        case RunEvent::startOver:
+            series_.startOver();
+            frame_ = 0;
+            boxes_ = boxesFor(entries.level);
+            break;
+        case RunEvent::pause:
+        case RunEvent::close:
+        case RunEvent::end:
+            series_.stop();
+            break;
+    }
+    state_ = *next;
     return std::nullopt;
-}
-
-}  // namespace
-
-void RunControl::chooseLevel(std::optional<double> level) {
-    if (changeable(state_)) {
-        boxes_ = boxesFor(level);
-    }
-}
-
-std::optional<Refusal> RunControl::start(const Entries& entries) {
-    if (!changeable(state_)) {
-        return std::nullopt;
-    }
-    return withPlayOf(entries, [&](const Play& play) {
-        frame_ = frameFor(entries.level);
-        series_.begin(play);
-        state_ = RunState::running;
-    });
-}
-
-void RunControl::pause() {
-    if (state_ == RunState::running || state_ == RunState::ended) {
-        series_.stop();
-        state_ = RunState::paused;
-    }
-}
-
-std::optional<Refusal> RunControl::resume(const Entries& entries) {
-    if (state_ != RunState::paused) {
-        return std::nullopt;
-    }
-    return withPlayOf(entries, [&](const Play& play) {
-        series_.resume(play);
-        state_ = RunState::running;
-    });
-}
-
-void RunControl::startOver(std::optional<double> level) {
-    if (state_ == RunState::paused || state_ == RunState::cleared) {
-        series_.startOver();
-        frame_ = 0;
-        boxes_ = boxesFor(level);
-        state_ = RunState::cleared;
-    }
-}
-
-void RunControl::close() {
-    series_.stop();
-    state_ = RunState::closed;
 }
 
 Progress RunControl::tick(Series::Deadline deadline) {
@@ -74,7 +46,7 @@ Progress RunControl::tick(Series::Deadline deadline) {
     }
     const Progress progress = series_.commit(deadline);
     if (!series_.drawing()) {
-        state_ = RunState::ended;
+        apply(RunEvent::end);
     }
     return progress;
 }

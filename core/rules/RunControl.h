@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -19,10 +20,51 @@ enum class RunState : std::uint8_t {
 };
 inline constexpr std::size_t runStateCount = 6;
 
-// The main window's rules: the run state, changed only by the transitions below, over the series
-// it drives. The window reads the entries when a transition needs them and shows what a
-// transition refuses; its controls never let a transition through in a state that does not take
-// it, and here such a call changes nothing.
+// What moves the run from one state to another: the player's choices, and the series ending by
+// itself at the row limit.
+enum class RunEvent : std::uint8_t {
+    chooseLevel,  // an entry of the level box's list chosen
+    start,        // a new series, of the play the entries make
+    pause,        // stops after the pass in progress
+    resume,       // goes on with the series, the tallies carried on, with the play read again
+    startOver,    // the series' counts back to 0; the boxes follow the level as it stands
+    close,        // quit, or the window closed
+    end,          // the series stopped by itself
+};
+inline constexpr std::size_t runEventCount = 7;
+
+// The state each event leads to from each state; none where the state does not take the event,
+// which then changes nothing.
+inline constexpr auto transitions = [] {
+    using S = RunState;
+    using E = RunEvent;
+    std::array<std::array<std::optional<S>, runEventCount>, runStateCount> to{};
+    const auto go = [&to](S from, E event, S next) {
+        to[static_cast<std::size_t>(from)][static_cast<std::size_t>(event)] = next;
+    };
+    go(S::ready, E::chooseLevel, S::ready);
+    go(S::ready, E::start, S::running);
+    go(S::running, E::pause, S::paused);
+    go(S::running, E::end, S::ended);
+    go(S::paused, E::resume, S::running);
+    go(S::paused, E::startOver, S::cleared);
+    go(S::cleared, E::chooseLevel, S::cleared);
+    go(S::cleared, E::start, S::running);
+    go(S::cleared, E::startOver, S::cleared);
+    go(S::ended, E::pause, S::paused);
+    for (std::size_t from = 0; from < runStateCount; ++from) {
+        go(static_cast<S>(from), E::close, S::closed);
+    }
+    return to;
+}();
+
+constexpr std::optional<RunState> nextState(RunState state, RunEvent event) {
+    return transitions[static_cast<std::size_t>(state)][static_cast<std::size_t>(event)];
+}
+
+// The main window's rules: the run state, changed only through the transitions, over the series
+// it drives. The window reads the entries when an event comes and shows what a transition
+// refuses; its controls never let an event through in a state that does not take it.
 class RunControl {
 public:
     explicit RunControl(Series& series) : series_(series) {}
@@ -33,22 +75,12 @@ public:
     // The level whose result frame the series shows, 0 for none.
     int frame() const { return frame_; }
 
-    // Ready, cleared: the player chose a level from the list.
-    void chooseLevel(std::optional<double> level);
-    // Ready, cleared: a new series, running; or a refusal, and nothing changes.
-    std::optional<Refusal> start(const Entries& entries);
-    // Running, ended: paused after the pass in progress.
-    void pause();
-    // Paused: running again, the tallies carried on.
-    std::optional<Refusal> resume(const Entries& entries);
-    // Paused, cleared: the series' counts back to 0, cleared; the boxes follow the level as it
-    // stands.
-    void startOver(std::optional<double> level);
-    // Any state: closed.
-    void close();
+    // Takes the event when the state does: what the series is to do, then the next state. A
+    // start or a continue whose entries make no play is refused, and nothing changes.
+    std::optional<Refusal> apply(RunEvent event, const Entries& entries = {});
 
     // While running, commits the rows that are ready (see Series::commit); a series that ends by
-    // itself leaves the run ended.
+    // itself ends the run.
     Progress tick(Series::Deadline deadline);
 
 private:

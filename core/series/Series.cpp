@@ -14,22 +14,19 @@ void Series::begin(const Play& play) {
     record_.clear();
     engine_.beginSeries(play);
     step_ = Step::limitTest;
-    lastPass_ = false;
 }
 
 void Series::resume(const Play& play) {
     play_ = play;
     engine_.resume(play);
     step_ = Step::limitTest;
-    lastPass_ = false;
 }
 
 void Series::stop() {
-    if (step_ == Step::refresh) {
+    if (step_ == Step::refresh || step_ == Step::lastRefresh) {
         refresh();  // a pass is never left half done
     }
     step_ = Step::stopped;
-    lastPass_ = false;
 }
 
 void Series::startOver() {
@@ -51,29 +48,31 @@ Progress Series::commit(Deadline deadline, std::int64_t until) {
                 if (tally_.rows >= until) {
                     return {Tick::reached};
                 }
-                step_ = Step::rows;
                 if (tally_.rows >= rowLimit_) {
-                    lastPass_ = true;
+                    step_ = Step::lastRow;
                     counter_ = tally_.rows;
                     return {Tick::more, Announcement::limit};
                 }
+                step_ = Step::rows;
                 break;
-            case Step::rows: {
-                const Taken taken = takeRows(until);
+            case Step::rows:
+            case Step::lastRow: {
+                const bool last = step_ == Step::lastRow;
+                const Taken taken = takeRows(until, last);
                 if (taken == Taken::none) {
                     return {Tick::waiting};
                 }
-                step_ = Step::refresh;
+                step_ = last ? Step::lastRefresh : Step::refresh;
                 if (taken == Taken::jackpot) {
                     return {Tick::more, Announcement::jackpot};
                 }
                 break;
             }
             case Step::refresh:
+            case Step::lastRefresh:
                 refresh();
-                if (lastPass_) {
+                if (step_ == Step::lastRefresh) {
                     step_ = Step::stopped;
-                    lastPass_ = false;
                     return {Tick::stopped};
                 }
                 step_ = Step::limitTest;
@@ -85,12 +84,11 @@ Progress Series::commit(Deadline deadline, std::int64_t until) {
     }
 }
 
-Series::Taken Series::takeRows(std::int64_t until) {
+Series::Taken Series::takeRows(std::int64_t until, bool lastRow) {
     const std::int64_t rows = tally_.rows;
     const std::int64_t most =
-        lastPass_
-            ? 1
-            : std::min({refreshStride - rows % refreshStride, rowLimit_ - rows, until - rows});
+        lastRow ? 1
+                : std::min({refreshStride - rows % refreshStride, rowLimit_ - rows, until - rows});
     std::span<const std::uint8_t> hits = engine_.ready(most);
     if (hits.empty()) {
         return Taken::none;

@@ -99,17 +99,20 @@ public:
     void setBudget(int budget) { record_.setBudget(budget); }
 
 private:
-    // Where the series stands in its pass.
+    // Where the series stands in its pass. The pass that meets the row limit draws one row more,
+    // and the series ends after it.
     enum class Step : std::uint8_t {
-        stopped,    // not drawing
-        limitTest,  // a pass begins
-        rows,       // the pass's rows come next
-        refresh,    // they are tallied, a jackpot announced: the refresh comes next
+        stopped,      // not drawing
+        limitTest,    // a pass begins
+        rows,         // the pass's rows come next
+        refresh,      // they are tallied, a jackpot announced: the refresh comes next
+        lastRow,      // the row limit is met: its one row comes next
+        lastRefresh,  // it is tallied: the refresh comes next, then the end
     };
 
     // Takes the pass's rows when they are ready; whether they were, and whether one is a jackpot.
     enum class Taken : std::uint8_t { none, rows, jackpot };
-    Taken takeRows(std::int64_t until);
+    Taken takeRows(std::int64_t until, bool lastRow);
     void refresh();
 
     RowEngine& engine_;
@@ -122,8 +125,6 @@ private:
     std::int64_t counter_ = 0;
     SeriesRecord record_;
     Step step_ = Step::stopped;
-    // The pass in progress met the row limit: it draws one row, and the series ends after it.
-    bool lastPass_ = false;
 };
 
 }  // namespace zarno

@@ -92,70 +92,49 @@ TEST(Entries, ALevelOpensItsBoxesAndOnlyAnExactLevelHasAFrame) {
     }
 }
 
-enum class Transition { chooseLevel, start, pause, resume, startOver, close, tick };
-
-// Every transition from every state: those a state does not take change nothing, and rows are
-// drawn exactly while the run is running.
-TEST(RunControl, EveryTransitionFromEveryState) {
+// Every event from every state: one the state does not take changes nothing at all, every state
+// can be closed, and rows are drawn exactly while the run is running.
+TEST(RunControl, EveryEventFromEveryState) {
     using S = RunState;
-    // clang-format off
-    constexpr S next[runStateCount][7] = {
-        //             chooseLevel  start       pause      resume      startOver   close      tick
-        /* ready   */ {S::ready,   S::running, S::ready,  S::ready,   S::ready,   S::closed, S::ready},
-        /* running */ {S::running, S::running, S::paused, S::running, S::running, S::closed, S::running},
-        /* paused  */ {S::paused,  S::paused,  S::paused, S::running, S::cleared, S::closed, S::paused},
-        /* cleared */ {S::cleared, S::running, S::cleared, S::cleared, S::cleared, S::closed, S::cleared},
-        /* ended   */ {S::ended,   S::ended,   S::paused, S::ended,   S::ended,   S::closed, S::ended},
-        /* closed  */ {S::closed,  S::closed,  S::closed, S::closed,  S::closed,  S::closed, S::closed},
-    };
-    // clang-format on
     const Entries entries = entered(3, {1, 2, 3});
     for (std::size_t from = 0; from < runStateCount; ++from) {
-        for (int t = 0; t <= static_cast<int>(Transition::tick); ++t) {
-            SCOPED_TRACE(testing::Message() << "state " << from << ", transition " << t);
+        for (std::size_t e = 0; e < runEventCount; ++e) {
+            SCOPED_TRACE(testing::Message() << "state " << from << ", event " << e);
             SeriesRig rig(2, 2026, 2000);
             RunControl run(rig.series);
             const auto to = static_cast<S>(from);
             if (to != S::ready && to != S::closed) {
-                run.start(entries);
+                run.apply(RunEvent::start, entries);
             }
             if (to == S::paused || to == S::cleared) {
-                run.pause();
+                run.apply(RunEvent::pause);
             }
             if (to == S::cleared) {
-                run.startOver(3);
+                run.apply(RunEvent::startOver, entered(5, {}));
             }
             while (to == S::ended && run.state() != S::ended) {
                 run.tick(Series::Deadline{});
             }
             if (to == S::closed) {
-                run.close();
+                run.apply(RunEvent::close);
             }
             ASSERT_EQ(run.state(), to);
-            switch (static_cast<Transition>(t)) {
-                case Transition::chooseLevel:
-                    run.chooseLevel(7);
-                    break;
-                case Transition::start:
-                    run.start(entries);
-                    break;
-                case Transition::pause:
-                    run.pause();
-                    break;
-                case Transition::resume:
-                    run.resume(entries);
-                    break;
-                case Transition::startOver:
-                    run.startOver(3);
-                    break;
-                case Transition::close:
-                    run.close();
-                    break;
-                case Transition::tick:
-                    run.tick(Series::Deadline{});
-                    break;
+            const auto event = static_cast<RunEvent>(e);
+            const SeriesSnapshot before = rig.series.snapshot();
+            const int boxes = run.boxes();
+            const int frame = run.frame();
+            run.apply(event, entered(7, {1, 2, 3, 4, 5, 6, 7}));
+            const std::optional<S> next = nextState(to, event);
+            EXPECT_EQ(run.state(), next.value_or(to));
+            if (!next) {
+                EXPECT_EQ(rig.series.snapshot(), before);
+                EXPECT_EQ(run.boxes(), boxes);
+                EXPECT_EQ(run.frame(), frame);
             }
-            EXPECT_EQ(run.state(), next[from][t]);
+            if (to == S::closed) {
+                EXPECT_EQ(next.has_value(), event == RunEvent::close);
+            }
+            EXPECT_EQ(nextState(to, RunEvent::close), S::closed);
             EXPECT_EQ(rig.series.drawing(), run.state() == S::running);
         }
     }
@@ -167,17 +146,17 @@ TEST(RunControl, TheBoxesFollowTheLevelAndTheFrameTheSeries) {
     SeriesRig rig;
     RunControl run(rig.series);
     EXPECT_EQ(run.boxes(), 2);  // the level box starts at 2
-    run.chooseLevel(10);
+    run.apply(RunEvent::chooseLevel, entered(10, {}));
     EXPECT_EQ(run.boxes(), 10);
-    run.start(entered(4, {1, 2, 3, 4}));
+    run.apply(RunEvent::start, entered(4, {1, 2, 3, 4}));
     EXPECT_EQ(run.frame(), 4);
-    run.pause();
-    run.chooseLevel(9);  // the level box is closed while paused
+    run.apply(RunEvent::pause);
+    run.apply(RunEvent::chooseLevel, entered(9, {}));  // the level box is closed while paused
     EXPECT_EQ(run.boxes(), 10);
-    run.resume(entered(4, {1, 2, 3, 4}));
+    run.apply(RunEvent::resume, entered(4, {1, 2, 3, 4}));
     EXPECT_EQ(run.frame(), 4);
-    run.pause();
-    run.startOver(6.5);
+    run.apply(RunEvent::pause);
+    run.apply(RunEvent::startOver, entered(6.5, {}));
     EXPECT_EQ(run.boxes(), 6);
     EXPECT_EQ(run.frame(), 0);
 }
@@ -187,7 +166,7 @@ TEST(RunControl, ARefusedStartChangesNothing) {
     for (const Entries& entries : {entered(3, {1, 2}), entered(2, {8, 8})}) {
         SeriesRig rig;
         RunControl run(rig.series);
-        EXPECT_TRUE(run.start(entries));
+        EXPECT_TRUE(run.apply(RunEvent::start, entries));
         EXPECT_EQ(run.state(), RunState::ready);
         EXPECT_EQ(run.frame(), 0);
         EXPECT_FALSE(rig.series.drawing());
@@ -204,11 +183,11 @@ TEST(RunControl, EveryWaitForRowsEndsWithPauseOrClose) {
             SCOPED_TRACE(testing::Message() << "limit " << limit << ", close " << close);
             SeriesRig rig(1, 2026, limit, idleWorker);
             RunControl run(rig.series);
-            run.start(entered(2, {1, 2}));
+            run.apply(RunEvent::start, entered(2, {1, 2}));
             Progress progress = run.tick(Series::Deadline::max());
             EXPECT_EQ(progress.announcement, limit == 0 ? Announcement::limit : Announcement::none);
             EXPECT_EQ(run.tick(Series::Deadline::max()).tick, Tick::waiting);
-            close ? run.close() : run.pause();
+            run.apply(close ? RunEvent::close : RunEvent::pause);
             EXPECT_EQ(run.tick(Series::Deadline::max()).tick, Tick::stopped);
             EXPECT_EQ(rig.series.snapshot().tally.rows, 0);
         }

@@ -18,23 +18,39 @@
 namespace zarno::test {
 namespace {
 
-// One letter per control: E visible and enabled, D visible and disabled, h hidden (enabled),
-// H hidden and disabled.
-QString stateOf(QWidget* w) {
-    if (w->isVisibleTo(w->window())) {
-        return w->isEnabled() ? "E" : "D";
-    }
-    return w->isEnabled() ? "h" : "H";
-}
-
 const char* nameOf(RunState state) {
     constexpr const char* names[] = {"ready", "running", "paused", "cleared", "ended", "closed"};
     return names[static_cast<std::size_t>(state)];
 }
 
-// The run state as the user sees it, and its name.
+// Whether the user can use a control: shown and enabled.
+bool usable(QWidget* w) {
+    return w->isVisibleTo(w->window()) && w->isEnabled();
+}
+
+// The run as the user sees it: the number boxes open, the frames shown, and the state's name.
+// Every run control is usable exactly in the states that take its event, quit in every one.
 QString describe(Harness& h) {
     Zarno& w = h.window;
+    const std::pair<QWidget*, RunEvent> controls[] = {
+        {w.button(Control::cmdAloitaArvonta), RunEvent::start},
+        {w.checkBox(Control::chkFast), RunEvent::start},
+        {w.button(Control::cmdTauko), RunEvent::pause},
+        {w.button(Control::cmdJatka), RunEvent::resume},
+        {w.button(Control::cmdReset), RunEvent::startOver},
+        {w.comboBox(Control::cmbTaso), RunEvent::chooseLevel},
+        {w.findChild<QPushButton*>("cmdExit"), RunEvent::close}};
+    QStringList wrong;
+    for (const auto& [control, event] : controls) {
+        if (usable(control) != nextState(h.state(), event).has_value()) {
+            wrong << control->objectName();
+        }
+    }
+    // Pause and continue share one place on the window.
+    if (w.button(Control::cmdTauko)->isVisibleTo(&w) &&
+        w.button(Control::cmdJatka)->isVisibleTo(&w)) {
+        wrong << "both cmdTauko and cmdJatka shown";
+    }
     QStringList boxes;
     for (int i = 0; i < 10; ++i) {
         if (w.numberBox(i)->isEnabled()) {
@@ -47,15 +63,9 @@ QString describe(Harness& h) {
             frames << QString::number(level);
         }
     }
-    return QStringLiteral(
-               "start:%1 pause:%2 cont:%3 reset:%4 exit:%5 level:%6 fast:%7 boxes:%8 "
-               "frames:%9 %10")
-        .arg(stateOf(w.button(Control::cmdAloitaArvonta)), stateOf(w.button(Control::cmdTauko)),
-             stateOf(w.button(Control::cmdJatka)), stateOf(w.button(Control::cmdReset)),
-             stateOf(w.findChild<QPushButton*>("cmdExit")), stateOf(w.comboBox(Control::cmbTaso)),
-             stateOf(w.checkBox(Control::chkFast)), boxes.isEmpty() ? "-" : boxes.join(","),
-             frames.isEmpty() ? "-" : frames.join(","))
-        .arg(nameOf(h.state()));
+    return QStringLiteral("boxes:%1 frames:%2 %3%4")
+        .arg(boxes.isEmpty() ? "-" : boxes.join(","), frames.isEmpty() ? "-" : frames.join(","),
+             nameOf(h.state()), wrong.isEmpty() ? "" : " wrong:" + wrong.join(","));
 }
 
 // Plays a script of user actions, one after the other. After a start the test waits until the
@@ -111,14 +121,10 @@ private:
     std::deque<QString> steps_;
 };
 
-const QString ready =
-    "start:E pause:D cont:h reset:h exit:E level:E fast:E boxes:0,1 frames:- ready";
-const QString running =
-    "start:D pause:E cont:h reset:h exit:E level:D fast:D boxes:- frames:3 running";
-const QString paused =
-    "start:D pause:h cont:E reset:E exit:E level:D fast:D boxes:- frames:3 paused";
-const QString cleared =
-    "start:E pause:D cont:h reset:E exit:E level:E fast:E boxes:0,1,2 frames:- cleared";
+const QString ready = "boxes:0,1 frames:- ready";
+const QString running = "boxes:- frames:3 running";
+const QString paused = "boxes:- frames:3 paused";
+const QString cleared = "boxes:0,1,2 frames:- cleared";
 
 std::int64_t histogramSum(const Tally& t) {
     return std::accumulate(t.hits.begin(), t.hits.end(), std::int64_t{0});
@@ -188,11 +194,6 @@ void RunTest::transitions() {
     script.run();
     QVERIFY(!script.snapshots.isEmpty());
     QCOMPARE(script.snapshots.last(), expected);
-    // Pause and continue are never visible together, and quit is always usable.
-    for (const QString& snapshot : script.snapshots) {
-        QVERIFY(!(snapshot.contains("pause:E") && snapshot.contains("cont:E")));
-        QVERIFY(snapshot.contains("exit:E"));
-    }
     QCOMPARE(histogramSum(h.now().tally), h.rows());
     // A refused start says why, and draws nothing.
     if (steps.contains("numbers:2")) {
