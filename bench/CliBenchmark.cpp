@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
     QTemporaryDir folder;
     const QString file = folder.filePath("run.json");
     auto start = Clock::now();
-    const std::string document = runDocument(benchPlay(10), 2026, record, &laws);
+    const std::string document = runDocument(benchPlay(10), record, {2026, false, &laws});
     writeWholeFile(file, QByteArray(document.data(), static_cast<qsizetype>(document.size())));
     const double write = millisecondsSince(start);
     start = Clock::now();

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <map>
 
 #include "core/engine/RowEngine.h"
 #include "core/odds/BudgetOdds.h"
@@ -20,6 +21,70 @@ namespace {
 struct Bad {
     std::string line;
 };
+
+// The options, each with what it says in the help, and whether it takes a value.
+struct OptionSpec {
+    const char* name;
+    const char* shortName;
+    std::string_view help;
+    bool takesValue = true;
+};
+constexpr OptionSpec options[] = {
+    {"--level", nullptr, texts::optLevel},        {"--numbers", nullptr, texts::optNumbers},
+    {"--rows", nullptr, texts::optRows},          {"--seed", nullptr, texts::optSeed},
+    {"--threads", nullptr, texts::optThreads},    {"--format", nullptr, texts::optFormat},
+    {"--table", nullptr, texts::optTable},        {"--budget", nullptr, texts::optBudget},
+    {"--output", "-o", texts::optOutput},         {"--from", nullptr, texts::optFrom},
+    {"--exact", nullptr, texts::optExact, false}, {"--quiet", "-q", texts::optQuiet, false},
+    {"--help", "-h", texts::optHelp, false},      {"--version", nullptr, texts::optVersion, false},
+};
+// What the options that draw rows ask for, which a saved run already has.
+constexpr const char* drawingOptions[] = {"--level",   "--numbers", "--rows", "--seed",
+                                          "--threads", "--budget",  "--exact"};
+
+const OptionSpec* optionNamed(std::string_view name) {
+    for (const OptionSpec& option : options) {
+        if (name == option.name || (option.shortName && name == option.shortName)) {
+            return &option;
+        }
+    }
+    return nullptr;
+}
+
+// The command line as the program reads it, before any value is looked at: every argument an
+// option of its own, given once, with the value it takes; a value that is missing is empty, and
+// refused as the option refuses any value it cannot take. Gives the values by the options' long
+// names; a flag's value is empty.
+std::map<std::string, std::string> scanned(int argc, const char* const* argv,
+                                           const Wording& wording) {
+    const auto isOption = [](std::string_view argument) {
+        return optionNamed(argument.substr(0, argument.find('='))) != nullptr;
+    };
+    std::map<std::string, std::string> given;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        const std::size_t equals = argument.find('=');
+        const bool joined = argument.starts_with("--") && equals != std::string_view::npos;
+        const std::string_view name = joined ? argument.substr(0, equals) : argument;
+        const OptionSpec* option = optionNamed(name);
+        if (!option || (joined && !option->takesValue)) {
+            throw Bad{
+                filled(wording(argument.starts_with("-") ? texts::errUnknown : texts::errExtra),
+                       {argument})};
+        }
+        if (given.contains(option->name)) {
+            throw Bad{filled(wording(texts::errTwice), {option->name})};
+        }
+        std::string value;
+        if (joined) {
+            value = argument.substr(equals + 1);
+        } else if (option->takesValue && i + 1 < argc && !isOption(argv[i + 1])) {
+            value = argv[++i];
+        }
+        given.emplace(option->name, std::move(value));
+    }
+    return given;
+}
 
 // A whole number, the whole text of it.
 template <class Number>
@@ -80,10 +145,23 @@ std::int64_t rowsOf(const std::string& text, const Wording& wording) {
     return static_cast<std::int64_t>(value);
 }
 
-Request requestOf(const std::string& level, const std::string& numbers, const std::string& rows,
-                  const std::string& seed, const std::string& threads, const std::string& format,
-                  const std::string& table, const std::string& budget, Request request,
-                  const Wording& wording) {
+Request requestOf(const std::map<std::string, std::string>& given, const Wording& wording) {
+    const auto value = [&given](const char* name) {
+        const auto found = given.find(name);
+        return found != given.end() ? found->second : std::string();
+    };
+    Request request;
+    request.exact = given.contains("--exact");
+    request.quiet = given.contains("--quiet");
+    request.output = value("--output");
+    if (given.contains("--output") && request.output.empty()) {
+        throw Bad{std::string(wording(texts::errOutputName))};
+    }
+    request.from = value("--from");
+    if (given.contains("--from") && request.from.empty()) {
+        throw Bad{std::string(wording(texts::errFromName))};
+    }
+    const std::string format = given.contains("--format") ? value("--format") : "text";
     if (format == "text" || format == "csv" || format == "json") {
         request.format = format == "text"  ? Format::text
                          : format == "csv" ? Format::csv
@@ -91,9 +169,8 @@ Request requestOf(const std::string& level, const std::string& numbers, const st
     } else {
         throw Bad{std::string(wording(texts::errFormat))};
     }
-    request.levels = levelsOf(level, request.exact, wording);
     const auto& kinds = request.exact ? tables::exactTables : tables::runCsvTables;
-    request.table = table.empty() ? std::string(kinds.front()->name) : table;
+    request.table = given.contains("--table") ? value("--table") : std::string(kinds.front()->name);
     if (std::none_of(kinds.begin(), kinds.end(),
                      [&](const tables::TableKind* kind) { return kind->name == request.table; })) {
         std::string names;
@@ -102,22 +179,31 @@ Request requestOf(const std::string& level, const std::string& numbers, const st
         }
         throw Bad{filled(wording(texts::errTable), {names})};
     }
-    if (!budget.empty()) {
-        const auto euros = wholeNumber<int>(budget);
+    if (!request.from.empty()) {
+        for (const char* drawing : drawingOptions) {
+            if (given.contains(drawing)) {
+                throw Bad{filled(wording(texts::errFromAlone), {drawing})};
+            }
+        }
+        return request;
+    }
+    request.levels = levelsOf(value("--level"), request.exact, wording);
+    if (given.contains("--budget")) {
+        const auto euros = wholeNumber<int>(value("--budget"));
         if (!euros || *euros < odds::smallestBudget || *euros > odds::largestBudget) {
             throw Bad{filled(wording(texts::errBudget), {std::to_string(odds::largestBudget)})};
         }
         request.budget = *euros;
     }
-    if (!threads.empty()) {
-        const auto count = wholeNumber<unsigned>(threads);
+    if (given.contains("--threads")) {
+        const auto count = wholeNumber<unsigned>(value("--threads"));
         if (!count || *count < 1 || *count > RowEngine::maxWorkers) {
             throw Bad{filled(wording(texts::errThreads), {std::to_string(RowEngine::maxWorkers)})};
         }
         request.threads = *count;
     }
-    if (!seed.empty()) {
-        request.seed = wholeNumber<std::uint64_t>(seed);
+    if (given.contains("--seed")) {
+        request.seed = wholeNumber<std::uint64_t>(value("--seed"));
         if (!request.seed) {
             throw Bad{std::string(wording(texts::errSeed))};
         }
@@ -126,44 +212,47 @@ Request requestOf(const std::string& level, const std::string& numbers, const st
         return request;
     }
     request.play.level = request.levels.front();
-    request.play.numbers = numbersOf(numbers, request.play.level, wording);
-    request.rows = rowsOf(rows, wording);
+    request.play.numbers = numbersOf(value("--numbers"), request.play.level, wording);
+    request.rows = rowsOf(value("--rows"), wording);
     return request;
+}
+
+// The help, in the user's language, as CLI11 lays it out.
+std::string help(const Wording& wording) {
+    const auto text = [&wording](std::string_view finnish) {
+        return std::string(wording(finnish));
+    };
+    CLI::App app(text(texts::cliAbout), "zarno-cli");
+    app.option_defaults()->group(text(texts::helpOptions));
+    app.set_help_flag();
+    app.get_formatter()->label("Usage", text(texts::helpUsage));
+    app.get_formatter()->label("OPTIONS", text(texts::helpOptionsShort));
+    app.get_formatter()->label("TEXT", text(texts::helpValue));
+    for (const OptionSpec& option : options) {
+        const std::string names = std::string(option.shortName ? option.shortName : "") +
+                                  (option.shortName ? "," : "") + option.name;
+        if (option.takesValue) {
+            app.add_option(names)->description(text(option.help))->type_name("TEXT");
+        } else {
+            app.add_flag(names)->description(text(option.help));
+        }
+    }
+    return app.help();
 }
 
 }  // namespace
 
 Parsed parseCommandLine(int argc, const char* const* argv, const Wording& wording) {
-    CLI::App app(std::string(wording(texts::cliAbout)), "zarno-cli");
-    app.set_version_flag("--version", "zarno-cli " ZARNO_VERSION);
-    std::string level, numbers, rows, seed, threads, format = "text", table, budget;
-    Request request;
-    const auto text = [&wording](std::string_view finnish) {
-        return std::string(wording(finnish));
-    };
-    app.add_option("--level", level, text(texts::optLevel));
-    app.add_option("--numbers", numbers, text(texts::optNumbers));
-    app.add_option("--rows", rows, text(texts::optRows));
-    app.add_option("--seed", seed, text(texts::optSeed));
-    app.add_option("--threads", threads, text(texts::optThreads));
-    app.add_option("--format", format, text(texts::optFormat));
-    app.add_option("--table", table, text(texts::optTable));
-    app.add_option("--budget", budget, text(texts::optBudget));
-    app.add_option("--output,-o", request.output, text(texts::optOutput));
-    app.add_flag("--exact", request.exact, text(texts::optExact));
-    app.add_flag("--quiet,-q", request.quiet, text(texts::optQuiet));
     Parsed parsed;
     try {
-        app.parse(argc, argv);
-        parsed.request =
-            requestOf(level, numbers, rows, seed, threads, format, table, budget, request, wording);
-    } catch (const CLI::CallForHelp&) {
-        parsed.out = app.help();
-    } catch (const CLI::CallForVersion&) {
-        parsed.out = app.version() + "\n";
-    } catch (const CLI::ParseError& error) {
-        parsed.status = 2;
-        parsed.error = error.what();
+        const std::map<std::string, std::string> given = scanned(argc, argv, wording);
+        if (given.contains("--help")) {
+            parsed.out = help(wording);
+        } else if (given.contains("--version")) {
+            parsed.out = "zarno-cli " ZARNO_VERSION "\n";
+        } else {
+            parsed.request = requestOf(given, wording);
+        }
     } catch (const Bad& bad) {
         parsed.status = 2;
         parsed.error = bad.line;

@@ -23,6 +23,7 @@ struct Request {
     Format format = Format::text;
     std::string table;   // the one table CSV holds
     std::string output;  // empty: standard output
+    std::string from;    // a saved run to write instead of drawing; empty: draw
     bool exact = false;
     bool quiet = false;
 };

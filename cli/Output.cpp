@@ -1,6 +1,7 @@
 #include "cli/Output.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "core/chart/TableText.h"
@@ -8,6 +9,7 @@
 #include "core/document/RunDocument.h"
 #include "core/text/ResultsText.h"
 #include "core/text/Texts.h"
+#include "platform/Console.h"
 #include "platform/NumberFormat.h"
 
 namespace zarno::cli {
@@ -44,66 +46,104 @@ void appendTable(std::string& out, std::string_view heading, const Table& table)
 }
 
 // The budget's table, with its observed columns only where there are players, and its line.
-void appendBudget(std::string& out, const SeriesRecord& record, const odds::BudgetLaw& law,
-                  const Wording& wording) {
+void appendBudget(std::string& out, const SeriesRecord& record, const odds::BudgetLaw* law,
+                  int budget, const Wording& wording) {
     const bool observed = record.budget().completed > 0;
     const auto shown = [observed](const tables::DataTable& table) {
         return observed ? table : tables::exactColumns(table);
     };
     const std::string heading = std::string(wording(texts::budgetTab)) + ", " +
-                                std::string(wording(texts::budgetLabel)) +
-                                std::to_string(law.budget);
-    appendTable(out, heading, textOf(shown(tables::budgetData(record, &law)), wording));
-    appendTable(out, "", textOf(shown(tables::budgetSummaryData(record, &law)), wording));
+                                std::string(wording(texts::budgetLabel)) + std::to_string(budget);
+    appendTable(out, heading, textOf(shown(tables::budgetData(record, law)), wording));
+    appendTable(out, "", textOf(shown(tables::budgetSummaryData(record, law)), wording));
 }
 
-std::string runText(const Request& request, const Drawn& drawn, const odds::SessionLaws& laws,
-                    const odds::BudgetLaw& budget, const Wording& wording) {
-    const SeriesRecord& record = drawn.record;
-    const int level = request.play.level;
+// A run, drawn or saved, and the exact figures beside it.
+struct Shown {
+    const Play& play;
+    const SeriesRecord& record;
+    RunFacts facts;
+};
+
+std::string runText(const Shown& run, const Wording& wording) {
+    const SeriesRecord& record = run.record;
+    const int level = run.play.level;
+    const RunFacts& facts = run.facts;
     std::string out = "Zarno " ZARNO_VERSION "\n";
-    out.append(playLine(request.play, wording)).append("\n");
+    out.append(playLine(run.play, wording)).append("\n");
     out.append(rowsLine(record.rows(), wording)).append("\n");
     std::string winnings;
     writeWinningsCaption(winnings, record.winnings(), std::max<std::int64_t>(record.rows(), 1),
                          wording);
     out.append(winnings).append("\n");
-    out.append(repeatabilityLine(request.seed, wording)).append("\n");
-    if (drawn.interrupted) {
+    out.append(repeatabilityLine(facts.seed, wording,
+                                 facts.interrupted ? std::optional(record.rows()) : std::nullopt))
+        .append("\n");
+    if (facts.interrupted) {
         out.append(wording(texts::interruptedLine)).append("\n");
     }
     appendTable(out, wording(texts::payoutTab), textOf(tables::payoutData(record, level), wording));
     appendTable(out, wording(texts::hitsTab), textOf(tables::hitsData(record, level), wording));
     appendTable(out, wording(texts::playersTab),
-                textOf(tables::playersData(record, level, &laws), wording));
-    appendBudget(out, record, budget, wording);
+                textOf(tables::playersData(record, level, facts.laws), wording));
+    appendBudget(out, record, facts.budget, record.budget().budget, wording);
     return out;
 }
 
-std::vector<odds::SessionLaws> lawsOf(const std::vector<int>& levels) {
-    std::vector<odds::SessionLaws> laws;
-    for (const int level : levels) {
-        laws.push_back(odds::sessionLaws(level));
+// The table of the kinds given that the request names, of the data that `made` gives for it.
+template <std::size_t N, class Make>
+std::string csvOfNamed(const std::array<const tables::TableKind*, N>& kinds,
+                       const std::string& name, Make made) {
+    for (const tables::TableKind* kind : kinds) {
+        if (kind->name == name) {
+            return csvOf(made(*kind));
+        }
     }
-    return laws;
+    return csvOf(made(*kinds.front()));
 }
 
-std::vector<const odds::SessionLaws*> pointersTo(const std::vector<odds::SessionLaws>& laws) {
-    std::vector<const odds::SessionLaws*> pointers;
-    for (const odds::SessionLaws& law : laws) {
-        pointers.push_back(&law);
+std::string written(const Request& request, const Shown& run, const Wording& wording) {
+    const int level = run.play.level;
+    const SeriesRecord& record = run.record;
+    const RunFacts& facts = run.facts;
+    switch (request.format) {
+        case Format::json:
+            return runDocument(run.play, record, facts);
+        case Format::csv:
+            return csvOfNamed(
+                tables::runCsvTables, request.table, [&](const tables::TableKind& kind) {
+                    return &kind == &tables::hitsTable ? tables::hitsData(record, level)
+                           : &kind == &tables::playersTable
+                               ? tables::playersData(record, level, facts.laws)
+                           : &kind == &tables::budgetTable
+                               ? tables::budgetData(record, facts.budget)
+                               : tables::payoutData(record, level);
+                });
+        case Format::text:
+            break;
     }
-    return pointers;
+    return runText(run, wording);
+}
+
+// The laws of sessions at a level, unless Ctrl+C came before they were finished.
+std::optional<odds::SessionLaws> sessionLawsUnlessInterrupted(int level) {
+    odds::SessionLaws laws = odds::sessionLaws(level, &interruption());
+    return interrupted() ? std::nullopt : std::optional(std::move(laws));
 }
 
 // The exact figures of the levels for people, as the exact tables give them: a line of the
-// level's own, its hit counts and its players.
-std::string exactText(const std::vector<int>& levels, const std::vector<odds::SessionLaws>& laws,
-                      const std::vector<odds::BudgetLaw>& budgets, const Wording& wording) {
+// level's own, its hit counts, its players and its budget.
+std::string exactText(const std::vector<int>& levels,
+                      const std::vector<const odds::SessionLaws*>& laws,
+                      const std::vector<odds::BudgetLaw>& budgets, int budget,
+                      const Wording& wording) {
     const char separator = wording.separator();
-    const tables::DataTable levelTable = tables::levelsData(levels, pointersTo(laws));
+    const tables::DataTable levelTable = tables::levelsData(levels, laws);
     const tables::DataTable hits = tables::exactHitsData(levels);
     std::string out;
+    if (interrupted()) {
+        out.append(wording(texts::exactInterrupted)).append("\n\n");
+    }
     for (std::size_t l = 0; l < levels.size(); ++l) {
         const int level = levels[l];
         const tables::Line& figures = levelTable.rows[l];
@@ -124,60 +164,53 @@ std::string exactText(const std::vector<int>& levels, const std::vector<odds::Se
                     textOf(tables::linesOfLevel(hits, level), wording));
         appendTable(
             out, wording(texts::playersTab),
-            textOf(tables::exactColumns(tables::playersData(SeriesRecord{}, level, &laws[l])),
+            textOf(tables::exactColumns(tables::playersData(SeriesRecord{}, level, laws[l])),
                    wording));
-        appendBudget(out, SeriesRecord{}, budgets[l], wording);
+        appendBudget(out, SeriesRecord{}, &budgets[l], budget, wording);
     }
     appendTable(out, wording(texts::levelsTab), textOf(levelTable, wording));
     return out;
-}
-
-// The table of the kinds given that the request names, of the data that `made` gives for it.
-template <std::size_t N, class Make>
-std::string csvOfNamed(const std::array<const tables::TableKind*, N>& kinds,
-                       const std::string& name, Make made) {
-    for (const tables::TableKind* kind : kinds) {
-        if (kind->name == name) {
-            return csvOf(made(*kind));
-        }
-    }
-    return csvOf(made(*kinds.front()));
 }
 
 }  // namespace
 
 std::string runOutput(const Request& request, const Drawn& drawn, const Wording& wording) {
     const int level = request.play.level;
-    const SeriesRecord& record = drawn.record;
-    const odds::SessionLaws laws = odds::sessionLaws(level);
-    const odds::BudgetLaw budget = odds::budgetLaw(level, request.budget);
-    switch (request.format) {
-        case Format::json:
-            return runDocument(request.play, request.seed, record, &laws, &budget);
-        case Format::csv:
-            return csvOfNamed(
-                tables::runCsvTables, request.table, [&](const tables::TableKind& kind) {
-                    return &kind == &tables::hitsTable ? tables::hitsData(record, level)
-                           : &kind == &tables::playersTable
-                               ? tables::playersData(record, level, &laws)
-                           : &kind == &tables::budgetTable ? tables::budgetData(record, &budget)
-                                                           : tables::payoutData(record, level);
-                });
-        case Format::text:
-            break;
+    const std::optional<odds::SessionLaws> laws =
+        interrupted() ? std::nullopt : sessionLawsUnlessInterrupted(level);
+    const odds::BudgetLaw budget = odds::budgetLaw(level, request.budget, &interruption());
+    const RunFacts facts{request.seed, drawn.interrupted || interrupted(), laws ? &*laws : nullptr,
+                         &budget};
+    return written(request, {request.play, drawn.record, facts}, wording);
+}
+
+std::string savedRunOutput(const Request& request, const SavedRun& run, const Wording& wording) {
+    const std::optional<odds::SessionLaws> laws =
+        run.withLaws ? sessionLawsUnlessInterrupted(run.play.level) : std::nullopt;
+    if (run.withLaws && !laws) {
+        // Cut short, the saved run is still written as it was saved, bar the laws not at hand.
+        return written(request, {run.play, run.record, {run.seed, true, nullptr, nullptr}},
+                       wording);
     }
-    return runText(request, drawn, laws, budget, wording);
+    const RunFacts facts{run.seed, run.interrupted, laws ? &*laws : nullptr,
+                         run.budget ? &*run.budget : nullptr};
+    return written(request, {run.play, run.record, facts}, wording);
 }
 
 std::string exactOutput(const Request& request, const Wording& wording) {
-    const std::vector<odds::SessionLaws> laws = lawsOf(request.levels);
+    std::vector<odds::SessionLaws> worked;
+    worked.reserve(request.levels.size());
+    std::vector<const odds::SessionLaws*> laws;
     std::vector<odds::BudgetLaw> budgets;
     for (const int level : request.levels) {
-        budgets.push_back(odds::budgetLaw(level, request.budget));
+        const std::optional<odds::SessionLaws> law =
+            interrupted() ? std::nullopt : sessionLawsUnlessInterrupted(level);
+        laws.push_back(law ? &worked.emplace_back(*law) : nullptr);
+        budgets.push_back(odds::budgetLaw(level, request.budget, &interruption()));
     }
     switch (request.format) {
         case Format::json:
-            return exactDocument(request.levels, laws);
+            return exactDocument(request.levels, laws, interrupted());
         case Format::csv:
             return csvOfNamed(
                 tables::exactTables, request.table, [&](const tables::TableKind& kind) {
@@ -186,12 +219,12 @@ std::string exactOutput(const Request& request, const Wording& wording) {
                                ? tables::exactPlayersData(request.levels, laws)
                            : &kind == &tables::exactBudgetTable
                                ? tables::exactBudgetData(budgets)
-                               : tables::levelsData(request.levels, pointersTo(laws));
+                               : tables::levelsData(request.levels, laws);
                 });
         case Format::text:
             break;
     }
-    return exactText(request.levels, laws, budgets, wording);
+    return exactText(request.levels, laws, budgets, request.budget, wording);
 }
 
 }  // namespace zarno::cli

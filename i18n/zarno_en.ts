@@ -603,5 +603,73 @@ The program comes with ABSOLUTELY NO WARRANTY, without even the implied warranty
         <source>Budjetti (€)</source>
         <translation>Budget (€)</translation>
     </message>
+    <message>
+        <source>tallennettu ajo (JSON), joka kirjoitetaan arpomatta</source>
+        <translation>a saved run (JSON) to write without drawing</translation>
+    </message>
+    <message>
+        <source>näyttää tämän ohjeen</source>
+        <translation>shows this help</translation>
+    </message>
+    <message>
+        <source>näyttää ohjelman version</source>
+        <translation>shows the program&apos;s version</translation>
+    </message>
+    <message>
+        <source>Käyttö</source>
+        <translation>Usage</translation>
+    </message>
+    <message>
+        <source>Valitsimet</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>VALITSIMET</source>
+        <translation>OPTIONS</translation>
+    </message>
+    <message>
+        <source>ARVO</source>
+        <translation>VALUE</translation>
+    </message>
+    <message>
+        <source>Tuntematon valitsin %1.</source>
+        <translation>Unknown option %1.</translation>
+    </message>
+    <message>
+        <source>Ylimääräinen argumentti %1.</source>
+        <translation>Unexpected argument %1.</translation>
+    </message>
+    <message>
+        <source>Valitsin %1 on annettu kahdesti.</source>
+        <translation>The option %1 is given twice.</translation>
+    </message>
+    <message>
+        <source>--output ottaa tiedoston nimen.</source>
+        <translation>--output takes a file name.</translation>
+    </message>
+    <message>
+        <source>--from ottaa tallennetun ajon tiedoston.</source>
+        <translation>--from takes the file of a saved run.</translation>
+    </message>
+    <message>
+        <source>--from ei käy yhdessä valitsimen %1 kanssa.</source>
+        <translation>--from does not go with the option %1.</translation>
+    </message>
+    <message>
+        <source>--from: ajoa %1 ei voitu avata: %2</source>
+        <translation>--from: the run %1 could not be opened: %2</translation>
+    </message>
+    <message>
+        <source>Tulostetta ei voitu kirjoittaa: %1</source>
+        <translation>The output could not be written: %1</translation>
+    </message>
+    <message>
+        <source>Ajo keskeytettiin, joten se ei toistu sellaisenaan; siemen %1 ja --rows %2 antavat samat rivit.</source>
+        <translation>The run was interrupted, so it does not repeat as it stands; seed %1 and --rows %2 give the same rows.</translation>
+    </message>
+    <message>
+        <source>Keskeytetty: tyhjiksi jääneitä tarkkoja lukuja ei ehditty laskea.</source>
+        <translation>Interrupted: the exact figures left blank were not worked out in time.</translation>
+    </message>
 </context>
 </TS>

@@ -603,5 +603,73 @@ Programmet levereras UTAN NÅGON GARANTI, inte ens underförstådd garanti om s�
         <source>Budjetti (€)</source>
         <translation>Budget (€)</translation>
     </message>
+    <message>
+        <source>tallennettu ajo (JSON), joka kirjoitetaan arpomatta</source>
+        <translation>en sparad körning (JSON) som skrivs utan dragning</translation>
+    </message>
+    <message>
+        <source>näyttää tämän ohjeen</source>
+        <translation>visar denna hjälp</translation>
+    </message>
+    <message>
+        <source>näyttää ohjelman version</source>
+        <translation>visar programmets version</translation>
+    </message>
+    <message>
+        <source>Käyttö</source>
+        <translation>Användning</translation>
+    </message>
+    <message>
+        <source>Valitsimet</source>
+        <translation>Flaggor</translation>
+    </message>
+    <message>
+        <source>VALITSIMET</source>
+        <translation>FLAGGOR</translation>
+    </message>
+    <message>
+        <source>ARVO</source>
+        <translation>VÄRDE</translation>
+    </message>
+    <message>
+        <source>Tuntematon valitsin %1.</source>
+        <translation>Okänd flagga %1.</translation>
+    </message>
+    <message>
+        <source>Ylimääräinen argumentti %1.</source>
+        <translation>Överflödigt argument %1.</translation>
+    </message>
+    <message>
+        <source>Valitsin %1 on annettu kahdesti.</source>
+        <translation>Flaggan %1 har getts två gånger.</translation>
+    </message>
+    <message>
+        <source>--output ottaa tiedoston nimen.</source>
+        <translation>--output tar ett filnamn.</translation>
+    </message>
+    <message>
+        <source>--from ottaa tallennetun ajon tiedoston.</source>
+        <translation>--from tar filen för en sparad körning.</translation>
+    </message>
+    <message>
+        <source>--from ei käy yhdessä valitsimen %1 kanssa.</source>
+        <translation>--from går inte ihop med flaggan %1.</translation>
+    </message>
+    <message>
+        <source>--from: ajoa %1 ei voitu avata: %2</source>
+        <translation>--from: körningen %1 kunde inte öppnas: %2</translation>
+    </message>
+    <message>
+        <source>Tulostetta ei voitu kirjoittaa: %1</source>
+        <translation>Utdata kunde inte skrivas: %1</translation>
+    </message>
+    <message>
+        <source>Ajo keskeytettiin, joten se ei toistu sellaisenaan; siemen %1 ja --rows %2 antavat samat rivit.</source>
+        <translation>Körningen avbröts och upprepas inte som den är; frö %1 och --rows %2 ger samma rader.</translation>
+    </message>
+    <message>
+        <source>Keskeytetty: tyhjiksi jääneitä tarkkoja lukuja ei ehditty laskea.</source>
+        <translation>Avbruten: de exakta tal som är tomma hann inte räknas ut.</translation>
+    </message>
 </context>
 </TS>

@@ -185,7 +185,7 @@ void ChartWindow::saveRun() {
 void ChartWindow::saveRunTo(const QString& file) {
     const odds::BudgetLaw* budget = laws_->budget({play_.level, record_.budget().budget}).laws;
     const QString reason = saveRunFile(
-        file, runDocument(play_, seed_, record_, laws_->sessionsNow(play_.level), budget));
+        file, runDocument(play_, record_, {seed_, false, laws_->sessionsNow(play_.level), budget}));
     if (!reason.isEmpty()) {
         tell(texts::runNotSaved, reason);
     }
@@ -196,12 +196,26 @@ void ChartWindow::openRun() {
                [this](const QString& file) { openRunFrom(file); });
 }
 
-// The opened window owns its run: a budget set on it cuts players from after its last row.
-ChartWindow* ChartWindow::openRunFrom(const QString& file) {
-    auto read = openRunFile(file, wording_);
-    if (const auto* reason = std::get_if<QString>(&read)) {
+// Read and checked on a thread of its own, and shown on this one.
+void ChartWindow::openRunFrom(const QString& file) {
+    auto bytes = runFileBytes(file);
+    if (const auto* reason = std::get_if<QString>(&bytes)) {
         tell(texts::runNotOpened, *reason);
-        return nullptr;
+        return;
+    }
+    reading_.read(std::move(std::get<std::string>(bytes)), [this, file](RunReading::Read read) {
+        auto shared = std::make_shared<RunReading::Read>(std::move(read));
+        QMetaObject::invokeMethod(
+            this, [this, file, shared] { showOpened(file, std::move(*shared)); },
+            Qt::QueuedConnection);
+    });
+}
+
+// The opened window owns its run: a budget set on it cuts players from after its last row.
+void ChartWindow::showOpened(const QString& file, RunReading::Read read) {
+    if (const auto* error = std::get_if<DocumentError>(&read)) {
+        tell(texts::runNotOpened, whyNotOpened(*error, wording_));
+        return;
     }
     auto run = std::make_shared<SavedRun>(std::move(std::get<SavedRun>(read)));
     auto* opened = new ChartWindow(wording_, {}, this);
@@ -217,7 +231,6 @@ ChartWindow* ChartWindow::openRunFrom(const QString& file) {
     });
     opened->present(run->record, run->play, When::now, run->seed);
     opened->show();
-    return opened;
 }
 
 void ChartWindow::saveReport() {

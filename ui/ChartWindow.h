@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/document/RunReading.h"
 #include "core/engine/Play.h"
 #include "core/engine/StartThread.h"
 #include "core/series/SeriesRecord.h"
@@ -72,10 +73,11 @@ public:
     // The run as the command line writes it, ".json" added to a name without a suffix.
     void saveRun();
     void saveRunTo(const QString& file);
-    // Opens a saved run into a window of its own, titled with the file's name; a file that is not
-    // such a run is refused with a message that says what is wrong.
+    // Opens a saved run into a window of its own, titled with the file's name, once it is read and
+    // checked on a thread of its own; a file that is not such a run is refused with a message that
+    // says what is wrong.
     void openRun();
-    ChartWindow* openRunFrom(const QString& file);
+    void openRunFrom(const QString& file);
     // The report: the play, the rows, the date and the version, and a page a tab. It is made
     // once the exact laws of its pages are worked out on their threads, each one asked for.
     void saveReport();
@@ -88,6 +90,7 @@ signals:
 
 private:
     void draw();
+    void showOpened(const QString& file, RunReading::Read read);
     ChartView view(bool report = false) const;
     bool lawsSettled();
     bool writeReport(QPagedPaintDevice& device);
@@ -108,6 +111,7 @@ private:
     LevelsTab* levels_;
     std::vector<ChartTab*> views_;        // in the order of the tabs
     std::vector<QPushButton*> needRows_;  // of no use before a row
+    RunReading reading_;                  // last, so that its threads end first
 };
 
 }  // namespace zarno

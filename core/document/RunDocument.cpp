@@ -3,9 +3,13 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <map>
+#include <mutex>
 #include <numeric>
+#include <set>
+#include <vector>
 
 #include "core/engine/PrizeTable.h"
 #include "core/series/Tally.h"
@@ -18,6 +22,12 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 constexpr std::string_view format = "zarno-run";
+// More payout points than the record ever keeps: a file with more is not one of its records.
+constexpr std::size_t mostPathPoints = 10'000;
+// The document nests no deeper than the crowd's counts: record, crowd, by_winnings, a row of the
+// grid, a pair; and holds fewer values than the crowd's counts could come to at the row limit.
+constexpr std::size_t deepestNesting = 6;
+constexpr std::size_t mostValues = 4'000'000;
 
 // The document's keys, for its writer and its reader alike.
 namespace key {
@@ -27,6 +37,7 @@ constexpr const char* level = "level";
 constexpr const char* numbers = "numbers";
 constexpr const char* seed = "seed";
 constexpr const char* repeatable = "repeatable";
+constexpr const char* interrupted = "interrupted";
 constexpr const char* rows = "rows";
 constexpr const char* winnings = "winnings";
 constexpr const char* payout = "payout";
@@ -44,6 +55,7 @@ constexpr const char* crowd = "crowd";
 constexpr const char* rowsAt = "rows_at";
 constexpr const char* paths = "paths";
 constexpr const char* budget = "budget";
+constexpr const char* budgetSummary = "budget_summary";
 constexpr const char* fromRow = "from_row";
 constexpr const char* doubled = "doubled";
 constexpr const char* goneAfter = "gone_after";
@@ -53,8 +65,19 @@ constexpr const char* goneAfter = "gone_after";
 std::string in(const char* part) {
     return std::string(key::record) + "." + part;
 }
-// More payout points than the record ever keeps: a file with more is not one of its records.
-constexpr std::size_t mostPathPoints = 10'000;
+
+// The laws of sessions of a level, worked out once for every document of that level read or
+// written; documents may be read on several threads.
+const odds::SessionLaws& lawsOf(int level) {
+    static std::mutex guard;
+    static std::map<int, odds::SessionLaws> worked;
+    const std::lock_guard lock(guard);
+    auto found = worked.find(level);
+    if (found == worked.end()) {
+        found = worked.emplace(level, odds::sessionLaws(level)).first;
+    }
+    return found->second;
+}
 
 Json cellJson(const tables::Cell& cell) {
     if (const auto* whole = std::get_if<std::int64_t>(&cell)) {
@@ -101,7 +124,7 @@ Json exactJson(int level, const odds::SessionLaws* laws) {
     if (!laws) {
         return exact;
     }
-    const tables::DataTable players = tables::exactPlayersData(levels, {laws, 1});
+    const tables::DataTable players = tables::exactPlayersData(levels, lawsOfLevels);
     exact[key::players] = Json::array();
     for (const auto& row : players.rows) {
         exact[key::players].push_back(objectOf(players, row, key::level));
@@ -112,6 +135,73 @@ Json exactJson(int level, const odds::SessionLaws* laws) {
 // A field at fault, found while reading.
 struct Damaged {
     std::string where;
+};
+
+// Reads a text through once, building nothing, and refuses it as soon as it nests deeper than a
+// run, holds a key twice in one object, or is not JSON: the tree is built only of what passes.
+class Screen : public nlohmann::json_sax<Json> {
+public:
+    enum class Verdict { sound, notJson, tooLarge, keyTwice };
+    Verdict verdict = Verdict::sound;
+    std::string twice;  // the key held twice
+
+    bool null() override { return value(); }
+    bool boolean(bool) override { return value(); }
+    bool number_integer(number_integer_t) override { return value(); }
+    bool number_unsigned(number_unsigned_t) override { return value(); }
+    bool number_float(number_float_t, const string_t&) override { return value(); }
+    bool string(string_t&) override { return value(); }
+    bool binary(binary_t&) override { return value(); }
+    bool start_object(std::size_t) override {
+        keys_.emplace_back();
+        return deeper();
+    }
+    bool key(string_t& key) override {
+        if (!keys_.back().insert(key).second) {
+            verdict = Verdict::keyTwice;
+            twice = key;
+            return false;
+        }
+        return true;
+    }
+    bool end_object() override {
+        keys_.pop_back();
+        --depth_;
+        return true;
+    }
+    bool start_array(std::size_t) override {
+        keys_.emplace_back();
+        return deeper();
+    }
+    bool end_array() override {
+        keys_.pop_back();
+        --depth_;
+        return true;
+    }
+    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override {
+        verdict = Verdict::notJson;
+        return false;
+    }
+
+private:
+    bool value() {
+        if (++values_ > mostValues) {
+            verdict = Verdict::tooLarge;
+            return false;
+        }
+        return true;
+    }
+    bool deeper() {
+        if (++depth_ > deepestNesting) {
+            verdict = Verdict::tooLarge;
+            return false;
+        }
+        return value();
+    }
+
+    std::size_t depth_ = 0;
+    std::size_t values_ = 0;
+    std::vector<std::set<std::string>> keys_;
 };
 
 const Json& field(const Json& object, const char* key) {
@@ -145,23 +235,25 @@ const Json& array(const Json& value, const std::string& where, std::size_t size)
     return value;
 }
 
+void require(bool holds, const std::string& where) {
+    if (!holds) {
+        throw Damaged{where};
+    }
+}
+
 // Counts by a key, as [key, count] pairs by rising key, each key in [low, high] and each count at
 // least one; gives them and their sum.
 std::pair<std::map<std::int64_t, std::int64_t>, std::int64_t> countsByKey(const Json& value,
                                                                           const std::string& where,
                                                                           std::int64_t low,
                                                                           std::int64_t high) {
-    if (!value.is_array()) {
-        throw Damaged{where};
-    }
+    require(value.is_array(), where);
     std::map<std::int64_t, std::int64_t> counts;
     std::int64_t sum = 0;
     for (const Json& pair : value) {
         array(pair, where, 2);
         const std::int64_t key = whole(pair[0], where, low, high);
-        if (!counts.empty() && key <= counts.rbegin()->first) {
-            throw Damaged{where};
-        }
+        require(counts.empty() || key > counts.rbegin()->first, where);
         const std::int64_t count =
             whole(pair[1], where, 1, std::numeric_limits<std::int64_t>::max() - sum);
         counts.emplace(key, count);
@@ -178,7 +270,41 @@ Json countsJson(const std::map<std::int64_t, std::int64_t>& counts) {
     return pairs;
 }
 
-// The payout's path, as [rows, winnings] pairs by rising rows.
+// The play and the counts at the document's top.
+Play readPlay(const Json& doc) {
+    Play play;
+    play.level = static_cast<int>(whole(field(doc, key::level), key::level, minLevel, maxLevel));
+    const Json& numbers =
+        array(field(doc, key::numbers), key::numbers, static_cast<std::size_t>(play.level));
+    std::vector<std::int64_t> read;
+    for (const Json& number : numbers) {
+        read.push_back(whole(number, key::numbers, 1, highestNumber));
+    }
+    require(isTicket(std::span<const std::int64_t>(read), play.level), key::numbers);
+    std::copy(read.begin(), read.end(), play.numbers.begin());
+    return play;
+}
+Tally readTally(const Json& doc, int level) {
+    Tally tally;
+    tally.rows = whole(field(doc, key::rows), key::rows, 0, rowLimit + 1);
+    tally.winnings = whole(field(doc, key::winnings), key::winnings, 0,
+                           std::numeric_limits<std::int64_t>::max());
+    const Json& hits = array(field(doc, key::hits), key::hits, static_cast<std::size_t>(level) + 1);
+    std::int64_t won = 0;
+    for (int k = 0; k <= level; ++k) {
+        tally.hits[static_cast<std::size_t>(k)] =
+            whole(hits[static_cast<std::size_t>(k)], key::hits, 0, tally.rows);
+        won += tally.hits[static_cast<std::size_t>(k)] * prize(level, k);
+    }
+    require(std::accumulate(tally.hits.begin(), tally.hits.end(), std::int64_t{0}) == tally.rows,
+            key::hits);
+    require(won == tally.winnings, key::winnings);
+    return tally;
+}
+
+// The payout's path, as [rows, winnings] pairs by rising rows: a point at the first refresh at or
+// past each of the path's rows, up to the rows the record shows, the winnings never falling nor
+// rising faster than the top prize a row.
 Json pathJson(const SeriesRecord& record) {
     Json path = Json::array();
     for (const PayoutPoint& point : record.path()) {
@@ -189,22 +315,28 @@ Json pathJson(const SeriesRecord& record) {
 std::vector<PayoutPoint> readPath(const Json& record, int level, const Tally& tally) {
     const std::string where = in(key::path);
     const Json& path = field(record, key::path);
-    if (!path.is_array() || path.size() > mostPathPoints) {
-        throw Damaged{where};
-    }
+    require(path.is_array() && path.size() <= mostPathPoints, where);
     std::vector<PayoutPoint> points;
+    PayoutPoint last{0, 0};
     for (const Json& point : path) {
         array(point, where, 2);
-        const std::int64_t rows = whole(point[0], where, refreshStride, tally.rows);
-        if (!points.empty() && rows <= points.back().rows) {
-            throw Damaged{where};
-        }
-        points.push_back({rows, whole(point[1], where, 0, rows * prize(level, level))});
+        const std::int64_t rows =
+            whole(point[0], where, SeriesRecord::pathRowAfter(last.rows), tally.rows);
+        const std::int64_t winnings =
+            whole(point[1], where, last.winnings,
+                  last.winnings + (rows - last.rows) * prize(level, level));
+        last = points.emplace_back(PayoutPoint{rows, winnings});
     }
+    require(SeriesRecord::pathRowAfter(last.rows) > tally.rows, where);
+    require(tally.winnings >= last.winnings &&
+                tally.winnings - last.winnings <= (tally.rows - last.rows) * prize(level, level),
+            where);
+    require(last.rows != tally.rows || last.winnings == tally.winnings, where);
     return points;
 }
 
-// The sessions of each length, in sessionLengths' order.
+// The sessions of each length, in sessionLengths' order: every one completed up to the rows
+// shown, those of one row as the hits make them, winning no more than the run did.
 Json sessionsJson(const SeriesRecord& record) {
     Json sessions = Json::array();
     for (std::size_t i = 0; i < sessionLengths.size(); ++i) {
@@ -216,7 +348,7 @@ Json sessionsJson(const SeriesRecord& record) {
     }
     return sessions;
 }
-std::array<SessionTally, sessionLengths.size()> readSessions(const Json& record,
+std::array<SessionTally, sessionLengths.size()> readSessions(const Json& record, int level,
                                                              const Tally& tally) {
     const std::string where = in(key::sessions);
     const Json& sessions = array(field(record, key::sessions), where, sessionLengths.size());
@@ -227,23 +359,27 @@ std::array<SessionTally, sessionLengths.size()> readSessions(const Json& record,
         whole(field(session, key::sessionRows), where, length, length);
         SessionTally& kept = tallies[i];
         kept.length = length;
-        kept.completed = whole(field(session, key::players), where, 0, tally.rows / length);
+        kept.completed =
+            whole(field(session, key::players), where, tally.rows / length, tally.rows / length);
         kept.ahead = whole(field(session, key::ahead), where, 0, kept.completed);
         const Json& byWinnings =
             array(field(session, key::byWinnings), where, static_cast<std::size_t>(length) + 1);
         std::int64_t players = kept.ahead;
+        std::int64_t won = (length + 1) * kept.ahead;  // at the least
         for (const Json& count : byWinnings) {
             kept.byWinnings.push_back(whole(count, where, 0, kept.completed));
             players += kept.byWinnings.back();
+            won += static_cast<std::int64_t>(kept.byWinnings.size() - 1) * kept.byWinnings.back();
         }
-        if (players != kept.completed) {
-            throw Damaged{where};
-        }
+        require(players == kept.completed && won <= tally.winnings, where);
     }
+    require(tallies[0] == sessionsOfOneRow(level, tally.hits), where);
     return tallies;
 }
 
-// The crowd's players, absent from runs saved before there was a crowd.
+// The crowd's players, absent from runs saved before there was a crowd: every player of the
+// longest session completed up to the rows shown, at the last row of the grid those very
+// sessions, and the paths of the first of them among the counts.
 Json crowdJson(const CrowdTally& crowd) {
     Json byWinnings = Json::array();
     for (const auto& counts : crowd.byWinnings) {
@@ -254,7 +390,8 @@ Json crowdJson(const CrowdTally& crowd) {
             {key::byWinnings, std::move(byWinnings)},
             {key::paths, crowd.paths}};
 }
-CrowdTally readCrowd(const Json& record, int level, std::int64_t rows) {
+CrowdTally readCrowd(const Json& record, int level, std::int64_t rows,
+                     const SessionTally& longest) {
     CrowdTally crowd;
     if (!record.contains(key::crowd)) {
         return crowd;
@@ -265,16 +402,25 @@ CrowdTally readCrowd(const Json& record, int level, std::int64_t rows) {
     for (std::size_t i = 0; i < grid.size(); ++i) {
         whole(grid[i], where, odds::crowdGrid[i], odds::crowdGrid[i]);
     }
-    crowd.completed = whole(field(saved, key::players), where, 0, rows / odds::crowdGrid.back());
+    const std::int64_t players = rows / odds::crowdGrid.back();
+    crowd.completed = whole(field(saved, key::players), where, players, players);
     const Json& byWinnings = array(field(saved, key::byWinnings), where, odds::crowdGrid.size());
     for (std::size_t i = 0; i < byWinnings.size(); ++i) {
-        auto [counts, players] =
+        auto [counts, sum] =
             countsByKey(byWinnings[i], where, 0, odds::crowdGrid[i] * prize(level, level));
-        if (players != crowd.completed) {
-            throw Damaged{where};
-        }
+        require(sum == crowd.completed, where);
         crowd.byWinnings[i] = std::move(counts);
     }
+    static_assert(odds::crowdGrid.back() == sessionLengths.back());
+    std::int64_t ahead = 0;
+    for (const auto& [won, count] : crowd.byWinnings.back()) {
+        if (won > longest.length) {
+            ahead += count;
+        } else {
+            require(longest.byWinnings[static_cast<std::size_t>(won)] == count, where);
+        }
+    }
+    require(ahead == longest.ahead, where);
     const Json& paths = array(
         field(saved, key::paths), where,
         static_cast<std::size_t>(std::min<std::int64_t>(crowd.completed, CrowdTally::pathsKept)));
@@ -282,8 +428,11 @@ CrowdTally readCrowd(const Json& record, int level, std::int64_t rows) {
         array(path, where, odds::crowdGrid.size());
         CrowdTally::Path kept{};
         for (std::size_t i = 0; i < kept.size(); ++i) {
-            kept[i] = whole(path[i], where, i == 0 ? 0 : kept[i - 1],
-                            odds::crowdGrid[i] * prize(level, level));
+            const std::int64_t before = i == 0 ? 0 : kept[i - 1];
+            const std::int64_t rowsThere =
+                odds::crowdGrid[i] - (i == 0 ? 0 : odds::crowdGrid[i - 1]);
+            kept[i] = whole(path[i], where, before, before + rowsThere * prize(level, level));
+            require(crowd.byWinnings[i].contains(kept[i]), where);
         }
         crowd.paths.push_back(kept);
     }
@@ -291,7 +440,8 @@ CrowdTally readCrowd(const Json& record, int level, std::int64_t rows) {
 }
 
 // The budget's players, absent from runs saved before there was a budget: then none, from the
-// run's last row on.
+// run's last row on. None is gone before its budget's rows, nor played longer than the longest
+// play or the rows since its first one started.
 Json budgetJson(const BudgetTally& players) {
     return {{key::budget, players.budget},
             {key::fromRow, players.fromRow},
@@ -311,50 +461,117 @@ BudgetTally readBudget(const Json& record, std::int64_t rows) {
     budget.fromRow = whole(field(saved, key::fromRow), where, 0, rows);
     budget.completed = whole(field(saved, key::players), where, 0, rows - budget.fromRow);
     budget.doubled = whole(field(saved, key::doubled), where, 0, budget.completed);
-    auto [gone, players] =
-        countsByKey(field(saved, key::goneAfter), where, 1, odds::longestPlay(budget.budget));
-    if (players > budget.completed) {
-        throw Damaged{where};
+    const std::int64_t longest = odds::longestPlay(budget.budget);
+    auto [gone, players] = countsByKey(field(saved, key::goneAfter), where, budget.budget,
+                                       std::min(longest, rows - budget.fromRow));
+    require(players <= budget.completed, where);
+    // Rows played: those of the players gone, and the longest play of every other one.
+    std::int64_t played = (budget.completed - players) * longest;
+    for (const auto& [after, count] : gone) {
+        played += after * count;
+        require(played <= rows - budget.fromRow, where);
     }
+    require(played <= rows - budget.fromRow, where);
     budget.goneAfter = std::move(gone);
     return budget;
 }
 
-// The play and the counts at the document's top.
-Play readPlay(const Json& doc) {
-    Play play;
-    play.level = static_cast<int>(whole(field(doc, key::level), key::level, minLevel, maxLevel));
-    const Json& numbers =
-        array(field(doc, key::numbers), key::numbers, static_cast<std::size_t>(play.level));
-    std::vector<std::int64_t> read;
-    for (const Json& number : numbers) {
-        read.push_back(whole(number, key::numbers, 1, highestNumber));
+// The budget's exact figures as its tables give them: none, or a chance for every row of its
+// table, each a fraction no lower than the one before and none before its budget's rows, a
+// median within the longest play and a chance to double.
+std::optional<odds::BudgetLaw> readBudgetLaw(const Json& doc, int level, int budget) {
+    const Json& written = field(doc, key::tables);
+    if (!written.contains(key::budget) && !written.contains(key::budgetSummary)) {
+        return std::nullopt;
     }
-    if (!isTicket(std::span<const std::int64_t>(read), play.level)) {
-        throw Damaged{key::numbers};
+    const std::string where = key::tables;
+    const Json& lines = array(field(written, key::budget), where, odds::budgetLengths.size());
+    const Json& summary = array(field(written, key::budgetSummary), where, 1).front();
+    const Json& doubles = field(summary, "doubles_exact");
+    if (doubles.is_null()) {
+        return std::nullopt;  // the law was not at hand: its figures are all blank
     }
-    std::copy(read.begin(), read.end(), play.numbers.begin());
-    return play;
+    odds::BudgetLaw law{level, budget, {}, std::nullopt, 0, true};
+    law.brokeWithin.fill(std::numeric_limits<double>::quiet_NaN());
+    double before = 0;
+    for (std::size_t i = 0; i < odds::budgetLengths.size(); ++i) {
+        const Json& gone = field(lines[i], "gone_exact");
+        require(gone.is_number(), where);
+        const double chance = gone.get<double>();
+        const int rows = odds::budgetLengths[i];
+        require(chance >= before && chance <= 1 && (rows >= budget || chance == 0), where);
+        const auto at = std::find(odds::crowdGrid.begin(), odds::crowdGrid.end(), rows);
+        law.brokeWithin[static_cast<std::size_t>(at - odds::crowdGrid.begin())] = chance;
+        before = chance;
+    }
+    require(doubles.is_number() && doubles.get<double>() >= 0 && doubles.get<double>() <= 1, where);
+    law.doubles = doubles.get<double>();
+    if (const Json& median = field(summary, "median_rows_exact"); !median.is_null()) {
+        law.medianRows = whole(median, where, budget, odds::longestPlay(budget));
+    }
+    return law;
 }
-Tally readTally(const Json& doc, int level) {
-    Tally tally;
-    tally.rows = whole(field(doc, key::rows), key::rows, 0, rowLimit + 1);
-    tally.winnings = whole(field(doc, key::winnings), key::winnings, 0,
-                           std::numeric_limits<std::int64_t>::max());
-    const Json& hits = array(field(doc, key::hits), key::hits, static_cast<std::size_t>(level) + 1);
-    std::int64_t won = 0;
-    for (int k = 0; k <= level; ++k) {
-        tally.hits[static_cast<std::size_t>(k)] =
-            whole(hits[static_cast<std::size_t>(k)], key::hits, 0, tally.rows);
-        won += tally.hits[static_cast<std::size_t>(k)] * prize(level, k);
+
+// The document the program would write for the run, as a tree; of a run saved before the crowd
+// and the budget, without them.
+Json expectedDocument(const SavedRun& run, const Json& record) {
+    Json expected = Json::parse(runDocument(run));
+    if (!record.contains(key::crowd)) {
+        expected[key::record].erase(key::crowd);
     }
-    if (std::accumulate(tally.hits.begin(), tally.hits.end(), std::int64_t{0}) != tally.rows) {
-        throw Damaged{key::hits};
+    if (!record.contains(key::budget)) {
+        expected[key::record].erase(key::budget);
+        expected[key::tables].erase(key::budget);
+        expected[key::tables].erase(key::budgetSummary);
     }
-    if (won != tally.winnings) {
-        throw Damaged{key::winnings};
+    return expected;
+}
+
+// Whether every figure of `given` is in `expected`, the same: a document of an older writer may
+// leave out what this one writes, never change it or add to it.
+bool within(const Json& given, const Json& expected) {
+    if (given.is_object()) {
+        return expected.is_object() &&
+               std::all_of(given.items().begin(), given.items().end(), [&](const auto& item) {
+                   return expected.contains(item.key()) &&
+                          within(item.value(), expected[item.key()]);
+               });
     }
-    return tally;
+    if (given.is_array()) {
+        if (!expected.is_array() || given.size() != expected.size()) {
+            return false;
+        }
+        for (std::size_t i = 0; i < given.size(); ++i) {
+            if (!within(given[i], expected[i])) {
+                return false;
+            }
+        }
+        return true;
+    }
+    return given == expected;
+}
+
+// The first field of the document, and for the record its part, that is not what this program
+// writes for its play and record; every field it writes must be there. None when all are.
+std::optional<std::string> firstDifference(const Json& doc, const Json& expected) {
+    for (auto at = expected.begin(); at != expected.end(); ++at) {
+        if (!doc.contains(at.key())) {
+            return at.key();
+        }
+    }
+    for (auto at = doc.begin(); at != doc.end(); ++at) {
+        if (!expected.contains(at.key())) {
+            return at.key();  // a field this program never writes
+        }
+        if (at.key() == key::record) {
+            if (auto part = firstDifference(at.value(), expected[at.key()])) {
+                return key::record + ("." + *part);
+            }
+        } else if (!within(at.value(), expected[at.key()])) {
+            return at.key();
+        }
+    }
+    return std::nullopt;
 }
 
 SavedRun savedRun(const Json& doc) {
@@ -363,24 +580,32 @@ SavedRun savedRun(const Json& doc) {
     const int level = run.play.level;
     const Json& seed = field(doc, key::seed);
     if (!seed.is_null()) {
-        if (!seed.is_number_unsigned()) {
-            throw Damaged{key::seed};
-        }
+        require(seed.is_number_unsigned(), key::seed);
         run.seed = seed.get<std::uint64_t>();
+    }
+    if (doc.contains(key::interrupted)) {
+        require(doc[key::interrupted] == true, key::interrupted);  // written only when it was
+        run.interrupted = true;
     }
     const Tally tally = readTally(doc, level);
     const Json& record = field(doc, key::record);
-    run.record = SeriesRecord::restored(
-        level, tally, readPath(record, level, tally), readSessions(record, tally),
-        readCrowd(record, level, tally.rows), readBudget(record, tally.rows));
+    require(record.is_object(), key::record);
+    auto sessions = readSessions(record, level, tally);
+    CrowdTally crowd = readCrowd(record, level, tally.rows, sessions.back());
+    BudgetTally budget = readBudget(record, tally.rows);
+    run.budget = readBudgetLaw(doc, level, budget.budget);
+    run.record = SeriesRecord::restored(level, tally, readPath(record, level, tally),
+                                        std::move(sessions), std::move(crowd), std::move(budget));
+    run.withLaws = field(doc, key::exact).contains(key::players);
+    if (const auto where = firstDifference(doc, expectedDocument(run, record))) {
+        throw Damaged{*where};
+    }
     return run;
 }
 
 }  // namespace
 
-std::string runDocument(const Play& play, std::optional<std::uint64_t> seed,
-                        const SeriesRecord& record, const odds::SessionLaws* laws,
-                        const odds::BudgetLaw* budget) {
+std::string runDocument(const Play& play, const SeriesRecord& record, const RunFacts& facts) {
     const int level = play.level;
     Json doc = Json::object();
     doc[key::format] = format;
@@ -388,8 +613,12 @@ std::string runDocument(const Play& play, std::optional<std::uint64_t> seed,
     doc[key::level] = level;
     doc[key::numbers] = std::vector<int>(play.numbers.begin(),
                                          play.numbers.begin() + std::clamp(level, 0, numberBoxes));
-    doc[key::seed] = seed ? Json(*seed) : Json(nullptr);
-    doc[key::repeatable] = seed.has_value();
+    doc[key::seed] = facts.seed ? Json(*facts.seed) : Json(nullptr);
+    // Cut short, its rows are those of the seed only up to where Ctrl+C came.
+    doc[key::repeatable] = facts.seed.has_value() && !facts.interrupted;
+    if (facts.interrupted) {
+        doc[key::interrupted] = true;
+    }
     doc[key::rows] = record.rows();
     doc[key::winnings] = record.winnings();
     doc[key::payout] =
@@ -397,13 +626,13 @@ std::string runDocument(const Play& play, std::optional<std::uint64_t> seed,
     doc[key::hits] = std::vector<std::int64_t>(
         record.hits().begin(), record.hits().begin() + std::clamp(level + 1, 0, maxLevel + 1));
     if (isLevel(level)) {
-        doc[key::exact] = exactJson(level, laws);
+        doc[key::exact] = exactJson(level, facts.laws);
     }
     Json written = Json::object();
     for (const tables::DataTable& table :
          {tables::payoutData(record, level), tables::hitsData(record, level),
-          tables::playersData(record, level, laws), tables::budgetData(record, budget),
-          tables::budgetSummaryData(record, budget)}) {
+          tables::playersData(record, level, facts.laws), tables::budgetData(record, facts.budget),
+          tables::budgetSummaryData(record, facts.budget)}) {
         written[std::string(table.name)] = tableJson(table);
     }
     doc[key::tables] = std::move(written);
@@ -414,7 +643,28 @@ std::string runDocument(const Play& play, std::optional<std::uint64_t> seed,
     return doc.dump(2) + "\n";
 }
 
+std::string runDocument(const SavedRun& run) {
+    return runDocument(run.play, run.record,
+                       {run.seed, run.interrupted, run.withLaws ? &lawsOf(run.play.level) : nullptr,
+                        run.budget ? &*run.budget : nullptr});
+}
+
 std::variant<SavedRun, DocumentError> readRunDocument(std::string_view text) {
+    if (text.size() > largestRunDocument) {
+        return DocumentError{DocumentError::Kind::notARun};
+    }
+    Screen screen;
+    Json::sax_parse(text.begin(), text.end(), &screen);
+    switch (screen.verdict) {
+        case Screen::Verdict::sound:
+            break;
+        case Screen::Verdict::notJson:
+            return DocumentError{DocumentError::Kind::notJson};
+        case Screen::Verdict::tooLarge:
+            return DocumentError{DocumentError::Kind::notARun};
+        case Screen::Verdict::keyTwice:
+            return DocumentError{DocumentError::Kind::damaged, screen.twice};
+    }
     const Json doc = Json::parse(text.begin(), text.end(), nullptr, false);
     if (doc.is_discarded()) {
         return DocumentError{DocumentError::Kind::notJson};
@@ -436,12 +686,16 @@ std::variant<SavedRun, DocumentError> readRunDocument(std::string_view text) {
     }
 }
 
-std::string exactDocument(std::span<const int> levels, std::span<const odds::SessionLaws> laws) {
+std::string exactDocument(std::span<const int> levels,
+                          std::span<const odds::SessionLaws* const> laws, bool interrupted) {
     Json all = Json::array();
     for (std::size_t l = 0; l < levels.size(); ++l) {
-        all.push_back(exactJson(levels[l], &laws[l]));
+        all.push_back(exactJson(levels[l], laws[l]));
     }
     Json doc = Json::object();
+    if (interrupted) {
+        doc[key::interrupted] = true;
+    }
     doc["levels"] = std::move(all);
     return doc.dump(2) + "\n";
 }

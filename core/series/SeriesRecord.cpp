@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "core/engine/PrizeTable.h"
 #include "core/odds/Percentile.h"
@@ -67,6 +68,29 @@ std::optional<double> BudgetTally::doubledShare() const {
         return std::nullopt;
     }
     return shareOf(doubled, completed);
+}
+
+// Every row is one, and its prize tells where it falls.
+SessionTally sessionsOfOneRow(int level, const HitCounts& hits) {
+    SessionTally single{sessionLengths[0], 0, 0, std::vector<std::int64_t>(2)};
+    static_assert(sessionLengths[0] == 1);
+    for (int k = 0; isLevel(level) && k <= level; ++k) {
+        const std::int64_t won = prize(level, k);
+        const std::int64_t rows = hits[static_cast<std::size_t>(k)];
+        single.completed += rows;
+        if (won > single.length) {
+            single.ahead += rows;
+        } else {
+            single.byWinnings[static_cast<std::size_t>(won)] += rows;
+        }
+    }
+    return single;
+}
+
+std::int64_t SeriesRecord::pathRowAfter(std::int64_t rows) {
+    const auto& at = pathRows();
+    const auto next = std::upper_bound(at.begin(), at.end(), rows);
+    return next != at.end() ? *next : std::numeric_limits<std::int64_t>::max();
 }
 
 SeriesRecord::SeriesRecord() {
@@ -205,21 +229,7 @@ void SeriesRecord::refresh(int level, const Tally& tally) {
             ++nextPoint_;
         }
     }
-    // Sessions of one row: every row is one, and its prize tells where it falls.
-    SessionTally& single = tallies_[0];
-    single.completed = 0;
-    single.ahead = 0;
-    std::fill(single.byWinnings.begin(), single.byWinnings.end(), 0);
-    for (int k = 0; isLevel(level) && k <= level; ++k) {
-        const std::int64_t won = prize(level, k);
-        const std::int64_t rows = hits_[static_cast<std::size_t>(k)];
-        single.completed += rows;
-        if (won > single.length) {
-            single.ahead += rows;
-        } else {
-            single.byWinnings[static_cast<std::size_t>(won)] += rows;
-        }
-    }
+    tallies_[0] = sessionsOfOneRow(level, hits_);
     for (std::size_t i = 1; i < sessionLengths.size(); ++i) {
         tallyCompleted(i);
     }

@@ -31,6 +31,9 @@ struct SessionTally {
     bool operator==(const SessionTally&) const = default;
 };
 
+// The sessions of one row that the rows of each hit count make at a level.
+SessionTally sessionsOfOneRow(int level, const HitCounts& hits);
+
 // The players of the crowd's longest session, 5 200 rows, cut from the series one after another
 // as the sessions are, each followed at every row of the crowd's grid: how many had won each sum
 // there, and the paths of the first of them.
@@ -104,6 +107,8 @@ public:
     // Points spaced evenly on a logarithmic scale from 1000 rows, 200 to a decade, each taken at
     // the first refresh at or past it; every power of ten from 1000 on is taken at its own row.
     std::span<const PayoutPoint> path() const { return path_; }
+    // The first row count past `rows` at which the path takes a point.
+    static std::int64_t pathRowAfter(std::int64_t rows);
     const SessionTally& sessions(std::size_t which) const { return tallies_[which]; }
     const CrowdTally& crowd() const { return crowd_; }
     const BudgetTally& budget() const { return budget_; }

@@ -199,20 +199,23 @@ DataTable exactHitsData(std::span<const int> levels) {
     return table;
 }
 
-DataTable exactPlayersData(std::span<const int> levels, std::span<const odds::SessionLaws> laws) {
+DataTable exactPlayersData(std::span<const int> levels,
+                           std::span<const odds::SessionLaws* const> laws) {
     DataTable table(exactPlayersTable);
     for (std::size_t l = 0; l < levels.size(); ++l) {
         for (std::size_t i = 0; i < sessionLengths.size(); ++i) {
-            const odds::SessionLaw& law = laws[l][i];
-            const odds::CrowdPoint* point = crowdAt(laws[l], sessionLengths[i]);
             Line& line = table.addLine();
             line[at(exactPlayersTable, "level")] = std::int64_t{levels[l]};
             line[at(exactPlayersTable, "session_rows")] = std::int64_t{sessionLengths[i]};
-            line[at(exactPlayersTable, "ahead")] = law.ahead;
-            line[at(exactPlayersTable, "median")] = cellOf(law.medianNet());
             line[at(exactPlayersTable, "expected_result")] =
                 odds::expectedNet(levels[l], sessionLengths[i]);
-            if (point) {
+            if (!laws[l]) {
+                continue;
+            }
+            const odds::SessionLaw& law = (*laws[l])[i];
+            line[at(exactPlayersTable, "ahead")] = law.ahead;
+            line[at(exactPlayersTable, "median")] = cellOf(law.medianNet());
+            if (const odds::CrowdPoint* point = crowdAt(*laws[l], sessionLengths[i])) {
                 line[at(exactPlayersTable, "p5")] = point->net.front();
                 line[at(exactPlayersTable, "p95")] = point->net.back();
             }

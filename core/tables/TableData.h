@@ -69,7 +69,9 @@ DataTable levelsData(std::span<const int> levels, std::span<const odds::SessionL
 // Each level's hit counts with their chances and prizes, and the exact figures of its players of
 // each session length.
 DataTable exactHitsData(std::span<const int> levels);
-DataTable exactPlayersData(std::span<const int> levels, std::span<const odds::SessionLaws> laws);
+// A level whose laws are missing has its figures blank.
+DataTable exactPlayersData(std::span<const int> levels,
+                           std::span<const odds::SessionLaws* const> laws);
 // Each level's budget, exactly: the chance to be gone within each of budgetLengths rows, the
 // median rows until gone and the chance to double before, from the levels' laws in order.
 DataTable exactBudgetData(std::span<const odds::BudgetLaw> laws);

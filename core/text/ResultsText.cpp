@@ -99,9 +99,29 @@ std::string rowsLine(std::int64_t rows, const Wording& wording) {
                   {formatNumber(rows, rowCounterPattern, wording.separator())});
 }
 
-std::string repeatabilityLine(std::optional<std::uint64_t> seed, const Wording& wording) {
+std::string repeatabilityLine(std::optional<std::uint64_t> seed, const Wording& wording,
+                              std::optional<std::int64_t> interruptedAt) {
+    if (seed && interruptedAt) {
+        return filled(wording(texts::interruptedRepeatable),
+                      {std::to_string(*seed), std::to_string(*interruptedAt)});
+    }
     return seed ? filled(wording(texts::repeatable), {std::to_string(*seed)})
                 : std::string(wording(texts::notRepeatable));
+}
+
+std::string documentErrorText(const DocumentError& error, const Wording& wording) {
+    switch (error.kind) {
+        case DocumentError::Kind::notJson:
+            return std::string(wording(texts::notJson));
+        case DocumentError::Kind::notARun:
+            return std::string(wording(texts::notARun));
+        case DocumentError::Kind::newer:
+            return filled(wording(texts::newerRun),
+                          {std::to_string(error.version), std::to_string(runDocumentVersion)});
+        case DocumentError::Kind::damaged:
+            break;
+    }
+    return filled(wording(texts::damagedRun), {error.where});
 }
 
 void writeRefusal(std::string& out, const Refusal& refusal, const Wording& wording) {

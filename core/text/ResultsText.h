@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/document/RunDocument.h"
 #include "core/engine/Lottery.h"
 #include "core/engine/Play.h"
 #include "core/rules/Entries.h"
@@ -28,10 +29,15 @@ void writeJackpotMessage(std::string& out, const Row& drawn, const Wording& word
 std::string filled(std::string_view text, std::initializer_list<std::string_view> values);
 
 // The lines that head a run's text and its report: the level and the numbers played, the rows
-// drawn, and whether a seed repeats the run.
+// drawn, and whether a seed repeats the run; one that Ctrl+C cut short after so many rows does not
+// repeat as it stands.
 std::string playLine(const Play& play, const Wording& wording);
 std::string rowsLine(std::int64_t rows, const Wording& wording);
-std::string repeatabilityLine(std::optional<std::uint64_t> seed, const Wording& wording);
+std::string repeatabilityLine(std::optional<std::uint64_t> seed, const Wording& wording,
+                              std::optional<std::int64_t> interruptedAt = std::nullopt);
+
+// Why a saved run cannot be opened.
+std::string documentErrorText(const DocumentError& error, const Wording& wording);
 
 // Why a start is refused, naming the number chosen twice.
 void writeRefusal(std::string& out, const Refusal& refusal, const Wording& wording);

@@ -204,6 +204,43 @@ inline constexpr std::string_view errThreads =
     QT_TRANSLATE_NOOP("Zarno", "--threads ottaa säikeiden määrän 1–%1.");
 inline constexpr std::string_view errOutput =
     QT_TRANSLATE_NOOP("Zarno", "Tiedostoa %1 ei voitu kirjoittaa: %2");
+inline constexpr std::string_view optFrom =
+    QT_TRANSLATE_NOOP("Zarno", "tallennettu ajo (JSON), joka kirjoitetaan arpomatta");
+inline constexpr std::string_view optHelp = QT_TRANSLATE_NOOP("Zarno", "näyttää tämän ohjeen");
+inline constexpr std::string_view optVersion =
+    QT_TRANSLATE_NOOP("Zarno", "näyttää ohjelman version");
+// The help's headings: "Käyttö: zarno-cli [VALITSIMET]", the options under "Valitsimet", and
+// what an option takes.
+inline constexpr std::string_view helpUsage = QT_TRANSLATE_NOOP("Zarno", "Käyttö");
+inline constexpr std::string_view helpOptions = QT_TRANSLATE_NOOP("Zarno", "Valitsimet");
+inline constexpr std::string_view helpOptionsShort = QT_TRANSLATE_NOOP("Zarno", "VALITSIMET");
+inline constexpr std::string_view helpValue = QT_TRANSLATE_NOOP("Zarno", "ARVO");
+// %1 stands for an argument or an option as given.
+inline constexpr std::string_view errUnknown =
+    QT_TRANSLATE_NOOP("Zarno", "Tuntematon valitsin %1.");
+inline constexpr std::string_view errExtra =
+    QT_TRANSLATE_NOOP("Zarno", "Ylimääräinen argumentti %1.");
+inline constexpr std::string_view errTwice =
+    QT_TRANSLATE_NOOP("Zarno", "Valitsin %1 on annettu kahdesti.");
+inline constexpr std::string_view errOutputName =
+    QT_TRANSLATE_NOOP("Zarno", "--output ottaa tiedoston nimen.");
+inline constexpr std::string_view errFromName =
+    QT_TRANSLATE_NOOP("Zarno", "--from ottaa tallennetun ajon tiedoston.");
+inline constexpr std::string_view errFromAlone =
+    QT_TRANSLATE_NOOP("Zarno", "--from ei käy yhdessä valitsimen %1 kanssa.");
+// %1 is the file, %2 what is wrong with it.
+inline constexpr std::string_view errFromRead =
+    QT_TRANSLATE_NOOP("Zarno", "--from: ajoa %1 ei voitu avata: %2");
+// %1 is the system's reason.
+inline constexpr std::string_view errStandardOutput =
+    QT_TRANSLATE_NOOP("Zarno", "Tulostetta ei voitu kirjoittaa: %1");
+// A seeded run that Ctrl+C cut short: %1 is its seed, %2 the rows drawn.
+inline constexpr std::string_view interruptedRepeatable = QT_TRANSLATE_NOOP(
+    "Zarno",
+    "Ajo keskeytettiin, joten se ei toistu sellaisenaan; siemen %1 ja --rows %2 antavat samat "
+    "rivit.");
+inline constexpr std::string_view exactInterrupted =
+    QT_TRANSLATE_NOOP("Zarno", "Keskeytetty: tyhjiksi jääneitä tarkkoja lukuja ei ehditty laskea.");
 inline constexpr std::string_view progressRows = QT_TRANSLATE_NOOP("Zarno", "riviä");
 inline constexpr std::string_view progressSpeed = QT_TRANSLATE_NOOP("Zarno", "riviä/s");
 inline constexpr std::string_view progressLeft = QT_TRANSLATE_NOOP("Zarno", "jäljellä");
@@ -314,6 +351,23 @@ inline constexpr auto all = [] {
                                            errSeed,
                                            errThreads,
                                            errOutput,
+                                           optFrom,
+                                           optHelp,
+                                           optVersion,
+                                           helpUsage,
+                                           helpOptions,
+                                           helpOptionsShort,
+                                           helpValue,
+                                           errUnknown,
+                                           errExtra,
+                                           errTwice,
+                                           errOutputName,
+                                           errFromName,
+                                           errFromAlone,
+                                           errFromRead,
+                                           errStandardOutput,
+                                           interruptedRepeatable,
+                                           exactInterrupted,
                                            progressRows,
                                            progressSpeed,
                                            progressLeft};

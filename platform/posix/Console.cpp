@@ -7,13 +7,14 @@
 namespace zarno {
 namespace {
 
-volatile std::sig_atomic_t interrupts = 0;
+// Lock-free, so that the signal's handler may set it.
+std::atomic<bool> interrupts{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
 
 extern "C" void onInterrupt(int) {
-    if (interrupts > 0) {
+    if (interrupts.exchange(true)) {
         _exit(130);
     }
-    interrupts = 1;
 }
 
 }  // namespace
@@ -26,7 +27,11 @@ void watchInterrupts() noexcept {
 }
 
 bool interrupted() noexcept {
-    return interrupts > 0;
+    return interrupts.load();
+}
+
+const std::atomic<bool>& interruption() noexcept {
+    return interrupts;
 }
 
 bool standardErrorIsTerminal() noexcept {

@@ -11,13 +11,13 @@
 namespace zarno {
 namespace {
 
-std::atomic<int> interrupts{0};
+std::atomic<bool> interrupts{false};
 
 BOOL WINAPI onControl(DWORD type) {
     if (type != CTRL_C_EVENT && type != CTRL_BREAK_EVENT) {
         return FALSE;
     }
-    if (interrupts.fetch_add(1) > 0) {
+    if (interrupts.exchange(true)) {
         std::_Exit(130);
     }
     return TRUE;
@@ -30,7 +30,11 @@ void watchInterrupts() noexcept {
 }
 
 bool interrupted() noexcept {
-    return interrupts.load() > 0;
+    return interrupts.load();
+}
+
+const std::atomic<bool>& interruption() noexcept {
+    return interrupts;
 }
 
 bool standardErrorIsTerminal() noexcept {

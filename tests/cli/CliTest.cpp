@@ -5,9 +5,12 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -15,6 +18,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -188,20 +192,35 @@ TEST(Cli, ABadOptionIsRefusedWithOneLineAndNoFile) {
         {{"--level", "3", "--numbers", "1,2,3", "--rows", "5", "--seed", "x"}, "--seed"},
         {{"--level", "3", "--numbers", "1,2,3", "--rows", "5", "--threads", "0"}, "--threads"},
         {{"--level", "3", "--numbers", "1,2,3", "--rows", "5", "--colour"}, "--colour"},
+        {{"--level", "3", "--numbers", "1,2,3", "--rows", "5", "--seed", ""}, "--seed"},
+        {{"--level", "3", "--numbers", "1,2,3", "--rows", "5", "--threads", ""}, "--threads"},
+        {{"--level", "3", "--numbers", "1,2,3", "--rows", "5", "--budget", ""}, "--budget"},
+        {{"--level", "3", "--numbers", "1,2,3", "--rows", "5", "--output", ""}, "--output"},
+        {{"--level", "3", "--level", "3", "--numbers", "1,2,3", "--rows", "5"}, "--level"},
+        {{"--level=", "--numbers", "1,2", "--rows", "5"}, "--level"},
+        {{"--level", "3", "--numbers", "1,2,3", "--rows", "5", "3"}, " 3"},
+        {{"--from", "ajo.json", "--rows", "5"}, "--rows"},
+        {{"--from", ""}, "--from"},
+        // The folder is checked before a row is drawn: four billion rows would take minutes.
+        {{"--level", "3", "--numbers", "1,2,3", "--rows", "4e9", "--output", "/ei-ole/ajo.json"},
+         "/ei-ole/ajo.json"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.named);
-        const Ran ran = runCli(with(c.args, {"--output", output}));
+        const bool ownOutput = std::find(c.args.begin(), c.args.end(), "--output") != c.args.end();
+        const Ran ran = runCli(ownOutput ? c.args : with(c.args, {"--output", output}));
         EXPECT_EQ(ran.status, 2);
         EXPECT_EQ(ran.err.rfind("zarno-cli: ", 0), 0u) << ran.err;
         EXPECT_EQ(std::count(ran.err.begin(), ran.err.end(), '\n'), 1) << ran.err;
         EXPECT_NE(ran.err.find(c.named), std::string::npos) << ran.err;
+        EXPECT_EQ(ran.err.find("required"), std::string::npos) << "the program's own words";
         EXPECT_TRUE(ran.out.empty());
         EXPECT_EQ(slurp(output), "an earlier file");
     }
     const Ran help = runCli({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("--numbers"), std::string::npos);
+    EXPECT_NE(help.out.find("Käyttö: zarno-cli"), std::string::npos) << help.out;
     EXPECT_EQ(runCli({"--version"}).out, "zarno-cli " ZARNO_VERSION "\n");
 }
 
@@ -220,6 +239,58 @@ TEST(Cli, CtrlCStillWritesTheTablesOfTheRowsDrawn) {
     EXPECT_LT(run["rows"].get<std::int64_t>(), 4'000'000'000);
     expectWhole(run);
     EXPECT_EQ(run["record"]["sessions"][0]["players"], run["rows"]);
+    EXPECT_EQ(run["interrupted"], true);
+    EXPECT_EQ(run["repeatable"], false) << "not as it stands";
+    // The exact figures give way too: a budget's law of ten thousand euros takes a second.
+    const Ran exact = runCli(
+        {"--exact", "--level", "all", "--budget", "10000", "--format", "csv", "--table", "budget"},
+        [](pid_t child) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(500));
+            kill(child, SIGINT);
+        });
+    EXPECT_EQ(exact.status, 130) << exact.err;
+    EXPECT_NE(exact.out.find("10,10000,5200,,"), std::string::npos) << "not finished, missing";
+}
+
+// Standard output and a stream that -o names are written into and never replaced; a write that
+// fails says why, with status 1.
+TEST(Cli, StreamsAreWrittenIntoAndAFailedWriteSaysWhy) {
+    const auto run = with(level10, {"--rows", "20000", "--seed", "3", "--format", "json"});
+    const std::string expected = runCli(run).out;
+    const std::string fifo = scratch("fifo");
+    unlink(fifo.c_str());
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::string read;
+    std::thread reader([&] { read = slurp(fifo); });
+    EXPECT_EQ(runCli(with(run, {"--output", fifo})).status, 0);
+    reader.join();
+    EXPECT_EQ(read, expected);
+    struct stat about {};
+    ASSERT_EQ(stat(fifo.c_str(), &about), 0);
+    EXPECT_TRUE(S_ISFIFO(about.st_mode)) << "still the FIFO";
+    unlink(fifo.c_str());
+    EXPECT_EQ(runCli(with(run, {"--output", "/dev/null"})).status, 0);
+    const Ran full = runCli(with(run, {"--output", "/dev/full"}));
+    EXPECT_EQ(full.status, 1);
+    EXPECT_NE(full.err.find(std::strerror(ENOSPC)), std::string::npos) << full.err;
+}
+
+// A saved run read back is written as from the run itself: as JSON the very bytes, in every other
+// format the same; a document that contradicts itself is refused, naming the field.
+TEST(Cli, ASavedRunIsWrittenAsItWasDrawn) {
+    const auto run = with(level10, {"--rows", "50000", "--seed", "4"});
+    const std::string saved = scratch("saved.json");
+    ASSERT_EQ(runCli(with(run, {"--format", "json", "--output", saved})).status, 0);
+    EXPECT_EQ(runCli({"--from", saved, "--format", "json"}).out, slurp(saved));
+    EXPECT_EQ(runCli({"--from", saved}).out, runCli(run).out);
+    EXPECT_EQ(runCli({"--from", saved, "--format", "csv", "--table", "players"}).out,
+              runCli(with(run, {"--format", "csv", "--table", "players"})).out);
+    Json changed = Json::parse(slurp(saved));
+    changed["winnings"] = changed["winnings"].get<std::int64_t>() + 1;
+    std::ofstream(saved) << changed.dump();
+    const Ran refused = runCli({"--from", saved});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("winnings"), std::string::npos) << refused.err;
 }
 
 }  // namespace

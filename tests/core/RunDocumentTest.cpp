@@ -25,7 +25,7 @@ struct Run {
         laws = odds::sessionLaws(7);
     }
     std::string document(std::optional<std::uint64_t> seed = 77) const {
-        return runDocument(test::playOfFirst(7), seed, rig.series.record(), &laws);
+        return runDocument(test::playOfFirst(7), rig.series.record(), {seed, false, &laws});
     }
 
     test::SeriesRig rig{2, 77};
@@ -61,8 +61,7 @@ TEST(RunDocument, AWrittenRunReadsBackAsItWas) {
         const Wording wording(',');
         EXPECT_EQ(textOf(tables::playersData(after, 7, &run().laws), wording).rows,
                   textOf(tables::playersData(before, 7, &run().laws), wording).rows);
-        EXPECT_EQ(runDocument(saved.play, saved.seed, after, &run().laws), text)
-            << "written again, the same bytes";
+        EXPECT_EQ(runDocument(saved), text) << "written again, the same bytes";
     }
 }
 
@@ -72,6 +71,8 @@ TEST(RunDocument, ARunWithoutCrowdOrBudgetReadsWithNone) {
     auto doc = nlohmann::ordered_json::parse(run().document());
     doc["record"].erase("crowd");
     doc["record"].erase("budget");
+    doc["tables"].erase("budget");
+    doc["tables"].erase("budget_summary");
     const auto read = readRunDocument(doc.dump());
     ASSERT_TRUE(std::holds_alternative<SavedRun>(read));
     SeriesRecord record = std::get<SavedRun>(read).record;
@@ -151,6 +152,70 @@ TEST(RunDocument, WhatIsNoRunOrIsDamagedIsRefused) {
              std::swap(gone[0], gone[1]);
          }),
          {Kind::damaged, "record.budget"}},
+        {"a budget's player gone before its budget's rows",
+         changed([](Json& d) { d["record"]["budget"]["gone_after"][0][0] = 99; }),
+         {Kind::damaged, "record.budget"}},
+        {"budget's players who played more rows than the run drew",
+         changed([](Json& d) { d["record"]["budget"]["players"] = 1200; }),
+         {Kind::damaged, "record.budget"}},
+        {"a path whose winnings fall",
+         changed([](Json& d) { d["record"]["path"][1][1] = 0; }),
+         {Kind::damaged, "record.path"}},
+        {"a path without its last point",
+         changed([](Json& d) { d["record"]["path"].erase(d["record"]["path"].size() - 1); }),
+         {Kind::damaged, "record.path"}},
+        {"sessions of one row that are not the hits",
+         changed([](Json& d) {
+             auto& single = d["record"]["sessions"][0];
+             single["ahead"] = single["ahead"].get<int>() - 1;
+             single["by_winnings"][0] = single["by_winnings"][0].get<int>() + 1;
+         }),
+         {Kind::damaged, "record.sessions"}},
+        {"fewer sessions than the rows make",
+         changed([](Json& d) {
+             auto& tens = d["record"]["sessions"][1];
+             tens["players"] = tens["players"].get<int>() - 1;
+             tens["by_winnings"][0] = tens["by_winnings"][0].get<int>() - 1;
+         }),
+         {Kind::damaged, "record.sessions"}},
+        {"a crowd that is not the players of its sessions",
+         changed([](Json& d) {
+             auto& last = d["record"]["crowd"]["by_winnings"][24];
+             last[0][0] = last[0][0].get<int>() + 1;  // still by rising winnings, but not theirs
+         }),
+         {Kind::damaged, "record.crowd"}},
+        {"a payout that is not the winnings over the rows",
+         changed([](Json& d) { d["payout"] = 0.6571; }),
+         {Kind::damaged, "payout"}},
+        {"exact figures of another level",
+         changed([](Json& d) { d["exact"]["payout"] = 0.5507; }),
+         {Kind::damaged, "exact"}},
+        {"a table that is not the record's",
+         changed([](Json& d) { d["tables"]["payout"][0]["payout"] = 0.6571; }),
+         {Kind::damaged, "tables"}},
+        {"repeatable without a seed",
+         changed([](Json& d) { d["seed"] = nullptr; }),
+         {Kind::damaged, "repeatable"}},
+        {"interrupted, said to be not",
+         changed([](Json& d) { d["interrupted"] = false; }),
+         {Kind::damaged, "interrupted"}},
+        {"a field of no run",
+         changed([](Json& d) { d["colour"] = "red"; }),
+         {Kind::damaged, "colour"}},
+        {"a key twice",
+         "{\"format\": \"zarno-run\", \"format\": \"zarno-run\"}",
+         {Kind::damaged, "format"}},
+        {"nested deeper than a run", std::string(7, '[') + std::string(7, ']'), {Kind::notARun}},
+        {"more values than a run has",
+         [] {
+             std::string zeros = "[0";
+             for (int i = 0; i < 4'000'000; ++i) {
+                 zeros += ",0";
+             }
+             return zeros + "]";
+         }(),
+         {Kind::notARun}},
+        {"larger than a run can be", std::string(largestRunDocument + 1, ' '), {Kind::notARun}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -178,8 +243,8 @@ TEST(RunDocument, EveryTableIsWrittenAsItsDefinitionHasIt) {
     const SeriesRecord& record = run().rig.series.record();
     const odds::BudgetLaw budget = odds::budgetLaw(7, 20);
     const int levels[] = {2, 7};
-    const std::vector<odds::SessionLaws> laws = {odds::sessionLaws(2), run().laws};
-    const odds::SessionLaws* const lawsOf[] = {&laws[0], &laws[1]};
+    const odds::SessionLaws levelTwo = odds::sessionLaws(2);
+    const odds::SessionLaws* const lawsOf[] = {&levelTwo, &run().laws};
     const tables::DataTable all[] = {tables::payoutData(record, 7),
                                      tables::hitsData(record, 7),
                                      tables::playersData(record, 7, &run().laws),
@@ -187,11 +252,11 @@ TEST(RunDocument, EveryTableIsWrittenAsItsDefinitionHasIt) {
                                      tables::budgetSummaryData(record, &budget),
                                      tables::levelsData(levels, lawsOf),
                                      tables::exactHitsData(levels),
-                                     tables::exactPlayersData(levels, laws),
+                                     tables::exactPlayersData(levels, lawsOf),
                                      tables::exactBudgetData({&budget, 1})};
     ASSERT_EQ(std::size(all), tables::all.size());
     const auto doc = nlohmann::ordered_json::parse(
-        runDocument(test::playOfFirst(7), 77, record, &run().laws, &budget));
+        runDocument(test::playOfFirst(7), record, {77, false, &run().laws, &budget}));
     const Wording translated(
         '.', [](std::string_view finnish) { return "[" + std::string(finnish) + "]"; });
     for (std::size_t t = 0; t < std::size(all); ++t) {

@@ -14,7 +14,10 @@ namespace zarno {
 // system's reason when it cannot.
 QString saveRunFile(const QString& file, const std::string& document);
 
-// Reads a saved run; or gives what is wrong with the file, in the user's language.
-std::variant<SavedRun, QString> openRunFile(const QString& file, const Wording& wording);
+// The bytes of a file that may be a saved run, no more than a run can be; or why it cannot be
+// read, in the system's words.
+std::variant<std::string, QString> runFileBytes(const QString& file);
+// What is wrong with a document that is no saved run, in the user's language.
+QString whyNotOpened(const DocumentError& error, const Wording& wording);
 
 }  // namespace zarno
