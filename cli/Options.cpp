@@ -169,7 +169,9 @@ Request requestOf(const std::map<std::string, std::string>& given, const Wording
     } else {
         throw Bad{std::string(wording(texts::errFormat))};
     }
-    const auto& kinds = request.exact ? tables::exactTables : tables::runCsvTables;
+    const std::span<const tables::TableKind* const> kinds =
+        request.exact ? std::span<const tables::TableKind* const>(tables::exactTables)
+                      : tables::runCsvTables;
     request.table = given.contains("--table") ? value("--table") : std::string(kinds.front()->name);
     if (std::none_of(kinds.begin(), kinds.end(),
                      [&](const tables::TableKind* kind) { return kind->name == request.table; })) {

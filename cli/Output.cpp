@@ -84,41 +84,41 @@ std::string runText(const Shown& run, const Wording& wording) {
     }
     appendTable(out, wording(texts::payoutTab), textOf(tables::payoutData(record, level), wording));
     appendTable(out, wording(texts::hitsTab), textOf(tables::hitsData(record, level), wording));
+    if (level == maxLevel) {
+        appendTable(out, wording(texts::jackpotsHeading),
+                    textOf(tables::jackpotsData(record), wording));
+    }
     appendTable(out, wording(texts::playersTab),
                 textOf(tables::playersData(record, level, facts.laws), wording));
     appendBudget(out, record, facts.budget, record.budget().budget, wording);
     return out;
 }
 
-// The table of the kinds given that the request names, of the data that `made` gives for it.
-template <std::size_t N, class Make>
-std::string csvOfNamed(const std::array<const tables::TableKind*, N>& kinds,
-                       const std::string& name, Make made) {
-    for (const tables::TableKind* kind : kinds) {
-        if (kind->name == name) {
-            return csvOf(made(*kind));
-        }
+// The run's table that the command line names.
+tables::DataTable runTable(std::string_view name, const Shown& run) {
+    const int level = run.play.level;
+    const SeriesRecord& record = run.record;
+    if (name == tables::hitsTable.name) {
+        return tables::hitsData(record, level);
     }
-    return csvOf(made(*kinds.front()));
+    if (name == tables::playersTable.name) {
+        return tables::playersData(record, level, run.facts.laws);
+    }
+    if (name == tables::budgetTable.name) {
+        return tables::budgetData(record, run.facts.budget);
+    }
+    if (name == tables::jackpotsTable.name) {
+        return tables::jackpotsData(record);
+    }
+    return tables::payoutData(record, level);
 }
 
 std::string written(const Request& request, const Shown& run, const Wording& wording) {
-    const int level = run.play.level;
-    const SeriesRecord& record = run.record;
-    const RunFacts& facts = run.facts;
     switch (request.format) {
         case Format::json:
-            return runDocument(run.play, record, facts);
+            return runDocument(run.play, run.record, run.facts);
         case Format::csv:
-            return csvOfNamed(
-                tables::runCsvTables, request.table, [&](const tables::TableKind& kind) {
-                    return &kind == &tables::hitsTable ? tables::hitsData(record, level)
-                           : &kind == &tables::playersTable
-                               ? tables::playersData(record, level, facts.laws)
-                           : &kind == &tables::budgetTable
-                               ? tables::budgetData(record, facts.budget)
-                               : tables::payoutData(record, level);
-                });
+            return csvOf(runTable(request.table, run));
         case Format::text:
             break;
     }
@@ -212,15 +212,16 @@ std::string exactOutput(const Request& request, const Wording& wording) {
         case Format::json:
             return exactDocument(request.levels, laws, interrupted());
         case Format::csv:
-            return csvOfNamed(
-                tables::exactTables, request.table, [&](const tables::TableKind& kind) {
-                    return &kind == &tables::exactHitsTable ? tables::exactHitsData(request.levels)
-                           : &kind == &tables::exactPlayersTable
-                               ? tables::exactPlayersData(request.levels, laws)
-                           : &kind == &tables::exactBudgetTable
-                               ? tables::exactBudgetData(budgets)
-                               : tables::levelsData(request.levels, laws);
-                });
+            if (request.table == tables::exactHitsTable.name) {
+                return csvOf(tables::exactHitsData(request.levels));
+            }
+            if (request.table == tables::exactPlayersTable.name) {
+                return csvOf(tables::exactPlayersData(request.levels, laws));
+            }
+            if (request.table == tables::exactBudgetTable.name) {
+                return csvOf(tables::exactBudgetData(budgets));
+            }
+            return csvOf(tables::levelsData(request.levels, laws));
         case Format::text:
             break;
     }

@@ -412,10 +412,6 @@ The program comes with ABSOLUTELY NO WARRANTY, without even the implied warranty
         <translation>the output&apos;s format: text, csv or json</translation>
     </message>
     <message>
-        <source>CSV:n taulukko: payout, hits, players tai budget; --exact-valitsimen kanssa levels, hits, players tai budget</source>
-        <translation>the CSV table: payout, hits, players or budget; with --exact levels, hits, players or budget</translation>
-    </message>
-    <message>
         <source>tiedosto, johon tuloste kirjoitetaan (oletus: vakiotuloste)</source>
         <translation>the file to write to (default: standard output)</translation>
     </message>
@@ -670,6 +666,26 @@ The program comes with ABSOLUTELY NO WARRANTY, without even the implied warranty
     <message>
         <source>Keskeytetty: tyhjiksi jääneitä tarkkoja lukuja ei ehditty laskea.</source>
         <translation>Interrupted: the exact figures left blank were not worked out in time.</translation>
+    </message>
+    <message>
+        <source>Rivi</source>
+        <translation>Row</translation>
+    </message>
+    <message>
+        <source>Arvotut numerot</source>
+        <translation>Numbers drawn</translation>
+    </message>
+    <message>
+        <source>Älä pysäytä arvontaa seuraavista</source>
+        <translation>Do not stop the drawing for the next ones</translation>
+    </message>
+    <message>
+        <source>Päävoitot</source>
+        <translation>Jackpots</translation>
+    </message>
+    <message>
+        <source>CSV:n taulukko: payout, hits, players, budget tai jackpots; --exact-valitsimen kanssa levels, hits, players tai budget</source>
+        <translation>the CSV table: payout, hits, players, budget or jackpots; with --exact levels, hits, players or budget</translation>
     </message>
 </context>
 </TS>

@@ -412,10 +412,6 @@ Programmet levereras UTAN NÅGON GARANTI, inte ens underförstådd garanti om s�
         <translation>utdatans format: text, csv eller json</translation>
     </message>
     <message>
-        <source>CSV:n taulukko: payout, hits, players tai budget; --exact-valitsimen kanssa levels, hits, players tai budget</source>
-        <translation>CSV-tabellen: payout, hits, players eller budget; med --exact levels, hits, players eller budget</translation>
-    </message>
-    <message>
         <source>tiedosto, johon tuloste kirjoitetaan (oletus: vakiotuloste)</source>
         <translation>fil som utdatan skrivs till (standard: standard ut)</translation>
     </message>
@@ -670,6 +666,26 @@ Programmet levereras UTAN NÅGON GARANTI, inte ens underförstådd garanti om s�
     <message>
         <source>Keskeytetty: tyhjiksi jääneitä tarkkoja lukuja ei ehditty laskea.</source>
         <translation>Avbruten: de exakta tal som är tomma hann inte räknas ut.</translation>
+    </message>
+    <message>
+        <source>Rivi</source>
+        <translation>Rad</translation>
+    </message>
+    <message>
+        <source>Arvotut numerot</source>
+        <translation>Dragna nummer</translation>
+    </message>
+    <message>
+        <source>Älä pysäytä arvontaa seuraavista</source>
+        <translation>Stoppa inte dragningen för de följande</translation>
+    </message>
+    <message>
+        <source>Päävoitot</source>
+        <translation>Storvinster</translation>
+    </message>
+    <message>
+        <source>CSV:n taulukko: payout, hits, players, budget tai jackpots; --exact-valitsimen kanssa levels, hits, players tai budget</source>
+        <translation>CSV-tabellen: payout, hits, players, budget eller jackpots; med --exact levels, hits, players eller budget</translation>
     </message>
 </context>
 </TS>

@@ -131,20 +131,26 @@ void ChartWindow::draw() {
     views_[static_cast<std::size_t>(tabs_->currentIndex())]->draw(view());
 }
 
+// The tables apart by an empty line.
 void ChartWindow::copyTable() {
-    const QTableWidget* table = views_[static_cast<std::size_t>(tabs_->currentIndex())]->table();
     QStringList lines;
-    QStringList cells;
-    for (int c = 0; c < table->columnCount(); ++c) {
-        cells << table->horizontalHeaderItem(c)->text();
-    }
-    lines << cells.join('\t');
-    for (int r = 0; r < table->rowCount(); ++r) {
-        cells.clear();
+    for (const QTableWidget* table :
+         views_[static_cast<std::size_t>(tabs_->currentIndex())]->copied()) {
+        if (!lines.isEmpty()) {
+            lines << QString();
+        }
+        QStringList cells;
         for (int c = 0; c < table->columnCount(); ++c) {
-            cells << (table->item(r, c) ? table->item(r, c)->text() : QString());
+            cells << table->horizontalHeaderItem(c)->text();
         }
         lines << cells.join('\t');
+        for (int r = 0; r < table->rowCount(); ++r) {
+            cells.clear();
+            for (int c = 0; c < table->columnCount(); ++c) {
+                cells << (table->item(r, c) ? table->item(r, c)->text() : QString());
+            }
+            lines << cells.join('\t');
+        }
     }
     QGuiApplication::clipboard()->setText(lines.join('\n') + '\n');
 }

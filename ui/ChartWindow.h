@@ -62,8 +62,8 @@ public:
     BudgetTab* budget() const { return budget_; }
     LevelsTab* levels() const { return levels_; }
 
-    // The visible tab's table, a line a row with the columns apart by tabs, as a spreadsheet
-    // takes it.
+    // The visible tab's tables, a line a row with the columns apart by tabs, as a spreadsheet
+    // takes them.
     void copyTable();
     // Asks where to save the chart, in a dialog that returns to the event loop.
     void saveImage();

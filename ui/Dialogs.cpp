@@ -1,5 +1,6 @@
 #include "ui/Dialogs.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -11,7 +12,7 @@
 
 namespace zarno {
 
-QMessageBox* openMessage(QWidget* window, const QString& text) {
+QMessageBox* openMessage(QWidget* window, const QString& text, const QString& choice) {
     // The texts break lines with CR LF; a Qt label breaks on the LF alone.
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -19,6 +20,9 @@ QMessageBox* openMessage(QWidget* window, const QString& text) {
                                 QMessageBox::Ok, window);
     box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    if (!choice.isEmpty()) {
+        box->setCheckBox(new QCheckBox(choice, box));
+    }
     box->open();
     return box;
 }

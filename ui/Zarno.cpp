@@ -265,8 +265,13 @@ Tick Zarno::tick(Series::Deadline deadline, bool frame) {
         applyRunState();
     }
     if (progress.announcement == Announcement::jackpot) {
+        if (!run_.jackpotsStop()) {
+            presentCaptions();  // the 10-hit label counts it at once, as its message would show
+            wake();
+            return Tick::more;
+        }
         writeJackpotMessage(caption_, series_.snapshot().drawn, wording_);
-        showMessage(qtext(caption_));
+        showMessage(qtext(caption_), qtext(wording_(texts::keepDrawing)));
         return Tick::waiting;
     }
     if (progress.announcement == Announcement::limit) {
@@ -297,11 +302,14 @@ Tick Zarno::tick(Series::Deadline deadline, bool frame) {
 }
 
 // The window behind a message shows what led to it.
-void Zarno::showMessage(const QString& text) {
+void Zarno::showMessage(const QString& text, const QString& choice) {
     presentCaptions();
     frame_.stop();
-    message_ = openMessage(this, text);
+    message_ = openMessage(this, text, choice);
     connect(message_, &QMessageBox::finished, this, [this] {
+        if (message_->checkBox() && message_->checkBox()->isChecked()) {
+            run_.letJackpotsPass();
+        }
         message_.clear();
         wake();
     });

@@ -94,7 +94,8 @@ private:
     void transitioned(std::optional<Refusal> refusal = std::nullopt);
     void applyRunState();
     void presentCaptions();
-    void showMessage(const QString& text);
+    // A message, with a check box of `choice` under its text where one is given.
+    void showMessage(const QString& text, const QString& choice = {});
     void quit();
     // From a worker thread: rows are ready. At most one wake waits in the event queue.
     void wake();

@@ -33,6 +33,9 @@ public:
         if (const auto* beyond = std::get_if<tables::Beyond>(&cell)) {
             return filled(wording_(texts::beyondRows), {rows(beyond->rows)});
         }
+        if (const auto* numbers = std::get_if<tables::Numbers>(&cell)) {
+            return spaced(*numbers);
+        }
         const auto* real = std::get_if<double>(&cell);
         if (!real || !std::isfinite(*real)) {
             return {};
@@ -54,6 +57,7 @@ public:
             case Format::significant:
             case Format::whole:
             case Format::rows:
+            case Format::numbers:
                 break;
         }
         appendSignificant(text, *real, separator());
@@ -79,6 +83,14 @@ private:
 };
 
 }  // namespace
+
+std::string spaced(const tables::Numbers& numbers) {
+    std::string text;
+    for (const std::int16_t number : numbers.drawn) {
+        text.append(text.empty() ? "" : " ").append(std::to_string(number));
+    }
+    return text;
+}
 
 void appendSignificant(std::string& out, double value, char separator) {
     if (!std::isfinite(value)) {

@@ -25,6 +25,9 @@ std::string budgetFromText(const SeriesRecord& record, const Wording& wording);
 // What the game keeps of the stakes at the level, exactly, and in the record once it has rows.
 std::string keptText(const SeriesRecord& record, int level, const Wording& wording);
 
+// A row's numbers in the order drawn, apart by spaces.
+std::string spaced(const tables::Numbers& numbers);
+
 // Four significant digits; below 10^-4 a mantissa and a power of ten ("6.218e-53").
 void appendSignificant(std::string& out, double value, char separator);
 

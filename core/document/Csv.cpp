@@ -12,6 +12,10 @@ void appendCell(std::string& out, const tables::Cell& cell) {
         written = std::to_chars(text, text + sizeof text, *whole);
     } else if (const auto* real = std::get_if<double>(&cell)) {
         written = std::to_chars(text, text + sizeof text, *real);
+    } else if (const auto* numbers = std::get_if<tables::Numbers>(&cell)) {
+        for (std::size_t i = 0; i < numbers->drawn.size(); ++i) {
+            out.append(i > 0 ? " " : "").append(std::to_string(numbers->drawn[i]));
+        }
     }
     out.append(text, written.ptr);
 }

@@ -42,6 +42,7 @@ constexpr const char* rows = "rows";
 constexpr const char* winnings = "winnings";
 constexpr const char* payout = "payout";
 constexpr const char* hits = "hits";
+constexpr const char* jackpots = "jackpots";
 constexpr const char* exact = "exact";
 constexpr const char* players = "players";
 constexpr const char* tables = "tables";
@@ -85,6 +86,9 @@ Json cellJson(const tables::Cell& cell) {
     }
     if (const auto* real = std::get_if<double>(&cell)) {
         return *real;
+    }
+    if (const auto* numbers = std::get_if<tables::Numbers>(&cell)) {
+        return numbers->drawn;
     }
     return nullptr;
 }
@@ -302,6 +306,34 @@ Tally readTally(const Json& doc, int level) {
     return tally;
 }
 
+// Every jackpot, absent from runs saved before they were kept: as many as the rows of ten hits at
+// level 10, none at another, at rising rows within the run, each of 20 numbers 1..70, none twice,
+// the ten played among them.
+std::vector<JackpotRow> readJackpots(const Json& doc, const Play& play, const Tally& tally) {
+    const std::string where = key::jackpots;
+    const std::int64_t count = play.level == maxLevel ? tally.hits[maxLevel] : 0;
+    const Json& jackpots = array(field(doc, key::jackpots), where, static_cast<std::size_t>(count));
+    std::vector<JackpotRow> rows;
+    for (const Json& jackpot : jackpots) {
+        JackpotRow kept;
+        kept.row =
+            whole(field(jackpot, "row"), where, rows.empty() ? 1 : rows.back().row + 1, tally.rows);
+        const Json& drawn = array(field(jackpot, "drawn"), where, rowSize);
+        std::vector<std::int64_t> numbers;
+        for (std::size_t i = 0; i < drawn.size(); ++i) {
+            numbers.push_back(whole(drawn[i], where, 1, highestNumber));
+            kept.drawn[i] = static_cast<std::int16_t>(numbers.back());
+        }
+        require(areDistinctNumbers(std::span<const std::int64_t>(numbers)), where);
+        for (int i = 0; i < play.level; ++i) {
+            const int number = play.numbers[static_cast<std::size_t>(i)];
+            require(std::find(numbers.begin(), numbers.end(), number) != numbers.end(), where);
+        }
+        rows.push_back(kept);
+    }
+    return rows;
+}
+
 // The payout's path, as [rows, winnings] pairs by rising rows: a point at the first refresh at or
 // past each of the path's rows, up to the rows the record shows, the winnings never falling nor
 // rising faster than the top prize a row.
@@ -512,21 +544,6 @@ std::optional<odds::BudgetLaw> readBudgetLaw(const Json& doc, int level, int bud
     return law;
 }
 
-// The document the program would write for the run, as a tree; of a run saved before the crowd
-// and the budget, without them.
-Json expectedDocument(const SavedRun& run, const Json& record) {
-    Json expected = Json::parse(runDocument(run));
-    if (!record.contains(key::crowd)) {
-        expected[key::record].erase(key::crowd);
-    }
-    if (!record.contains(key::budget)) {
-        expected[key::record].erase(key::budget);
-        expected[key::tables].erase(key::budget);
-        expected[key::tables].erase(key::budgetSummary);
-    }
-    return expected;
-}
-
 // Whether every figure of `given` is in `expected`, the same: a document of an older writer may
 // leave out what this one writes, never change it or add to it.
 bool within(const Json& given, const Json& expected) {
@@ -588,16 +605,23 @@ SavedRun savedRun(const Json& doc) {
         run.interrupted = true;
     }
     const Tally tally = readTally(doc, level);
+    RecordParts parts;
+    parts.jackpots = doc.contains(key::jackpots);
+    std::vector<JackpotRow> jackpots =
+        parts.jackpots ? readJackpots(doc, run.play, tally) : std::vector<JackpotRow>{};
     const Json& record = field(doc, key::record);
     require(record.is_object(), key::record);
+    parts.crowd = record.contains(key::crowd);
+    parts.budget = record.contains(key::budget);
     auto sessions = readSessions(record, level, tally);
     CrowdTally crowd = readCrowd(record, level, tally.rows, sessions.back());
     BudgetTally budget = readBudget(record, tally.rows);
     run.budget = readBudgetLaw(doc, level, budget.budget);
-    run.record = SeriesRecord::restored(level, tally, readPath(record, level, tally),
-                                        std::move(sessions), std::move(crowd), std::move(budget));
+    run.record =
+        SeriesRecord::restored(level, tally, readPath(record, level, tally), std::move(sessions),
+                               std::move(crowd), std::move(budget), std::move(jackpots), parts);
     run.withLaws = field(doc, key::exact).contains(key::players);
-    if (const auto where = firstDifference(doc, expectedDocument(run, record))) {
+    if (const auto where = firstDifference(doc, Json::parse(runDocument(run)))) {
         throw Damaged{*where};
     }
     return run;
@@ -625,21 +649,32 @@ std::string runDocument(const Play& play, const SeriesRecord& record, const RunF
         record.rows() > 0 ? Json(shareOf(record.winnings(), record.rows())) : Json(nullptr);
     doc[key::hits] = std::vector<std::int64_t>(
         record.hits().begin(), record.hits().begin() + std::clamp(level + 1, 0, maxLevel + 1));
+    if (record.parts().jackpots) {
+        doc[key::jackpots] = tableJson(tables::jackpotsData(record));
+    }
     if (isLevel(level)) {
         doc[key::exact] = exactJson(level, facts.laws);
     }
     Json written = Json::object();
-    for (const tables::DataTable& table :
-         {tables::payoutData(record, level), tables::hitsData(record, level),
-          tables::playersData(record, level, facts.laws), tables::budgetData(record, facts.budget),
-          tables::budgetSummaryData(record, facts.budget)}) {
+    std::vector<tables::DataTable> shown = {tables::payoutData(record, level),
+                                            tables::hitsData(record, level),
+                                            tables::playersData(record, level, facts.laws)};
+    if (record.parts().budget) {
+        shown.push_back(tables::budgetData(record, facts.budget));
+        shown.push_back(tables::budgetSummaryData(record, facts.budget));
+    }
+    for (const tables::DataTable& table : shown) {
         written[std::string(table.name)] = tableJson(table);
     }
     doc[key::tables] = std::move(written);
-    doc[key::record] = {{key::path, pathJson(record)},
-                        {key::sessions, sessionsJson(record)},
-                        {key::crowd, crowdJson(record.crowd())},
-                        {key::budget, budgetJson(record.budget())}};
+    Json parts = {{key::path, pathJson(record)}, {key::sessions, sessionsJson(record)}};
+    if (record.parts().crowd) {
+        parts[key::crowd] = crowdJson(record.crowd());
+    }
+    if (record.parts().budget) {
+        parts[key::budget] = budgetJson(record.budget());
+    }
+    doc[key::record] = std::move(parts);
     return doc.dump(2) + "\n";
 }
 

@@ -23,20 +23,24 @@ struct Play {
     bool operator==(const Play&) const = default;
 };
 
-// Whether numbers make a ticket of the level: as many as the level, each 1..70, none twice.
+// Whether each number is one of 1..70, none twice, as on a ticket or in a row.
 template <class Number>
-constexpr bool isTicket(std::span<const Number> numbers, int level) {
-    if (!isLevel(level) || numbers.size() != static_cast<std::size_t>(level)) {
-        return false;
-    }
+constexpr bool areDistinctNumbers(std::span<const Number> numbers) {
     for (std::size_t i = 0; i < numbers.size(); ++i) {
+        const auto before = numbers.begin() + static_cast<std::ptrdiff_t>(i);
         if (numbers[i] < 1 || numbers[i] > highestNumber ||
-            std::find(numbers.begin(), numbers.begin() + static_cast<std::ptrdiff_t>(i),
-                      numbers[i]) != numbers.begin() + static_cast<std::ptrdiff_t>(i)) {
+            std::find(numbers.begin(), before, numbers[i]) != before) {
             return false;
         }
     }
     return true;
+}
+
+// Whether numbers make a ticket of the level: as many as the level, each 1..70, none twice.
+template <class Number>
+constexpr bool isTicket(std::span<const Number> numbers, int level) {
+    return isLevel(level) && numbers.size() == static_cast<std::size_t>(level) &&
+           areDistinctNumbers(numbers);
 }
 
 // Whether two plays score every row alike: the same level and numbers, whatever the fast mode.

@@ -29,9 +29,13 @@ std::optional<Refusal> RunControl::apply(RunEvent event, const Entries& entries)
             series_.startOver();
             frame_ = 0;
             boxes_ = boxesFor(entries.level);
+            jackpotsStop_ = true;
+            break;
+        case RunEvent::close:
+            jackpotsStop_ = true;
+            series_.stop();
             break;
         case RunEvent::pause:
-        case RunEvent::close:
         case RunEvent::end:
             series_.stop();
             break;

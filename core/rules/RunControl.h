@@ -79,6 +79,12 @@ public:
     // start or a continue whose entries make no play is refused, and nothing changes.
     std::optional<Refusal> apply(RunEvent event, const Entries& entries = {});
 
+    // Whether a jackpot stops the drawing with its message. The player may let the series' later
+    // jackpots pass, counted but not announced; pausing and continuing keep that choice, and
+    // starting over or closing ends it.
+    bool jackpotsStop() const { return jackpotsStop_; }
+    void letJackpotsPass() { jackpotsStop_ = false; }
+
     // While running, commits the rows that are ready (see Series::commit); a series that ends by
     // itself ends the run.
     Progress tick(Series::Deadline deadline);
@@ -88,6 +94,7 @@ private:
     RunState state_ = RunState::ready;
     int boxes_ = minLevel;  // the level box starts at the first level
     int frame_ = 0;
+    bool jackpotsStop_ = true;
 };
 
 }  // namespace zarno

@@ -105,6 +105,7 @@ Series::Taken Series::takeRows(std::int64_t until, bool lastRow) {
     engine_.commit(hits.size(), drawn_);
     if (jackpot) {
         jackpot_ = JackpotFigure{tally_.hits[maxLevel], tally_.rows};
+        record_.addJackpot({tally_.rows, drawn_});
         return Taken::jackpot;
     }
     return Taken::rows;

@@ -176,6 +176,7 @@ void SeriesRecord::commit(std::span<const std::uint32_t> prizeSums) {
 }
 
 void SeriesRecord::setBudget(int budget) {
+    parts_.budget = true;  // a record saved before the budget has one from now on
     budget_ = BudgetTally{budget, committed_, 0, 0, {}};
     budgetCutter_ = BudgetCutter{{budget, 0, false}, {}};
 }
@@ -230,6 +231,8 @@ void SeriesRecord::refresh(int level, const Tally& tally) {
         }
     }
     tallies_[0] = sessionsOfOneRow(level, hits_);
+    jackpots_.insert(jackpots_.end(), heldJackpots_.begin(), heldJackpots_.end());
+    heldJackpots_.clear();
     for (std::size_t i = 1; i < sessionLengths.size(); ++i) {
         tallyCompleted(i);
     }
@@ -246,7 +249,8 @@ void SeriesRecord::clear() {
 
 SeriesRecord SeriesRecord::restored(int level, const Tally& tally, std::vector<PayoutPoint> path,
                                     std::array<SessionTally, sessionLengths.size()> sessions,
-                                    CrowdTally crowd, BudgetTally budget) {
+                                    CrowdTally crowd, BudgetTally budget,
+                                    std::vector<JackpotRow> jackpots, RecordParts parts) {
     SeriesRecord record;
     record.setBudget(budget.budget);
     record.crowd_ = std::move(crowd);
@@ -259,6 +263,8 @@ SeriesRecord SeriesRecord::restored(int level, const Tally& tally, std::vector<P
     record.path_ = std::move(path);
     record.nextPoint_ = pathRows().size();  // nothing more is taken
     record.tallies_ = std::move(sessions);
+    record.jackpots_ = std::move(jackpots);
+    record.parts_ = parts;
     return record;
 }
 

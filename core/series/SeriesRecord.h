@@ -69,6 +69,24 @@ struct BudgetTally {
     bool operator==(const BudgetTally&) const = default;
 };
 
+// A row that hit all ten numbers at level 10: where it fell in the series, from 1, and its numbers
+// in the order drawn.
+struct JackpotRow {
+    std::int64_t row = 0;
+    Row drawn{};
+
+    bool operator==(const JackpotRow&) const = default;
+};
+
+// The parts a record keeps; one restored from a run saved by an older version lacks some.
+struct RecordParts {
+    bool crowd = true;
+    bool budget = true;
+    bool jackpots = true;
+
+    bool operator==(const RecordParts&) const = default;
+};
+
 // The payout percentage as a series went on.
 struct PayoutPoint {
     std::int64_t rows = 0;
@@ -90,13 +108,16 @@ public:
     void commit(std::span<const std::uint32_t> prizeSums);
     // The captions were refreshed with these figures of the series, played at `level`.
     void refresh(int level, const Tally& tally);
+    // A jackpot was committed: shown from the next refresh on, as the rest of the record.
+    void addJackpot(const JackpotRow& jackpot) { heldJackpots_.push_back(jackpot); }
     void clear();
     // A record as a saved run gives it back, to be shown only: the figures of its last refresh,
-    // its payout path, its sessions of each length in `sessionLengths`' order, its crowd and its
-    // budget's players.
+    // its payout path, its sessions of each length in `sessionLengths`' order, its crowd, its
+    // budget's players and its jackpots, of the parts it has.
     static SeriesRecord restored(int level, const Tally& tally, std::vector<PayoutPoint> path,
                                  std::array<SessionTally, sessionLengths.size()> sessions,
-                                 CrowdTally crowd, BudgetTally budget);
+                                 CrowdTally crowd, BudgetTally budget,
+                                 std::vector<JackpotRow> jackpots, RecordParts parts = {});
 
     bool operator==(const SeriesRecord&) const = default;
 
@@ -112,6 +133,9 @@ public:
     const SessionTally& sessions(std::size_t which) const { return tallies_[which]; }
     const CrowdTally& crowd() const { return crowd_; }
     const BudgetTally& budget() const { return budget_; }
+    // Every jackpot of the series, in the order drawn.
+    std::span<const JackpotRow> jackpots() const { return jackpots_; }
+    const RecordParts& parts() const { return parts_; }
     // Cuts the players of a new budget from the next row on; those of the old one are forgotten.
     void setBudget(int budget);
 
@@ -161,6 +185,9 @@ private:
     CrowdCutter crowdCutter_;
     BudgetTally budget_;
     BudgetCutter budgetCutter_;
+    std::vector<JackpotRow> jackpots_;
+    std::vector<JackpotRow> heldJackpots_;  // committed since the last refresh
+    RecordParts parts_;
     std::int64_t committed_ = 0;  // rows committed, refreshed or not
 };
 

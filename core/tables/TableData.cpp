@@ -116,6 +116,16 @@ DataTable playersData(const SeriesRecord& record, int level, const odds::Session
     return table;
 }
 
+DataTable jackpotsData(const SeriesRecord& record) {
+    DataTable table(jackpotsTable);
+    for (const JackpotRow& jackpot : record.jackpots()) {
+        Line& line = table.addLine();
+        line[at(jackpotsTable, "row")] = jackpot.row;
+        line[at(jackpotsTable, "drawn")] = Numbers{jackpot.drawn};
+    }
+    return table;
+}
+
 DataTable budgetData(const SeriesRecord& record, const odds::BudgetLaw* law) {
     DataTable table(budgetTable);
     const BudgetTally& played = record.budget();

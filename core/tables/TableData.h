@@ -22,9 +22,16 @@ struct Beyond {
     bool operator==(const Beyond&) const = default;
 };
 
-// One figure: a whole number, a real number, one beyond a count of rows, or none where there is
-// nothing to show yet.
-using Cell = std::variant<std::monostate, std::int64_t, double, Beyond>;
+// The numbers of a row, in the order drawn.
+struct Numbers {
+    Row drawn{};
+
+    bool operator==(const Numbers&) const = default;
+};
+
+// One figure: a whole number, a real number, one beyond a count of rows, a row's numbers, or none
+// where there is nothing to show yet.
+using Cell = std::variant<std::monostate, std::int64_t, double, Beyond, Numbers>;
 using Line = std::vector<Cell>;
 
 // A table of figures by its columns, shares and chances as fractions, money in euros.
@@ -53,6 +60,8 @@ DataTable hitsData(const SeriesRecord& record, int level);
 // Each session length: the players, the share of them ahead and their median net result, beside
 // the exact figures; `laws` may be missing while they are being worked out.
 DataTable playersData(const SeriesRecord& record, int level, const odds::SessionLaws* laws);
+// Every jackpot of the series, in the order drawn: its row and its numbers.
+DataTable jackpotsData(const SeriesRecord& record);
 // The budget's players: at each of budgetLengths, the exact chance to be gone within that many
 // rows, the share of the run's players gone within them, and how many players there are.
 DataTable budgetData(const SeriesRecord& record, const odds::BudgetLaw* law);

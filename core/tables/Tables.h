@@ -24,6 +24,7 @@ enum class Format : std::uint8_t {
     significant,         // four significant digits: 1.885, 3.274e-05
     significantPercent,  // a fraction in percent, four significant digits
     roundRows,           // a real number of rows, to the nearest row, in groups of three
+    numbers,             // a row's numbers in the order drawn, apart by spaces
 };
 
 // Where a column's figures come from.
@@ -84,6 +85,10 @@ inline constexpr Column players[] = {
     {"p5_exact", QT_TRANSLATE_NOOP("Zarno", "5 % tarkka (€)"), whole, exact},
     {"p95_exact", QT_TRANSLATE_NOOP("Zarno", "95 % tarkka (€)"), whole, exact},
 };
+inline constexpr Column jackpots[] = {
+    {"row", QT_TRANSLATE_NOOP("Zarno", "Rivi"), rows, key},
+    {"drawn", QT_TRANSLATE_NOOP("Zarno", "Arvotut numerot"), numbers, observed},
+};
 inline constexpr Column budget[] = {
     {"rows", QT_TRANSLATE_NOOP("Zarno", "Rivejä"), rows, key},
     {"gone_exact", QT_TRANSLATE_NOOP("Zarno", "Rahat loppu tarkka (%)"), significantPercent, exact},
@@ -143,6 +148,7 @@ inline constexpr Column exactBudget[] = {
 inline constexpr TableKind payoutTable{"payout", columns::payout};
 inline constexpr TableKind hitsTable{"hits", columns::hits};
 inline constexpr TableKind playersTable{"players", columns::players};
+inline constexpr TableKind jackpotsTable{"jackpots", columns::jackpots};
 inline constexpr TableKind budgetTable{"budget", columns::budget};
 inline constexpr TableKind budgetSummaryTable{"budget_summary", columns::budgetSummary};
 // The exact tables, without a row drawn: the levels side by side, and each level's hit counts,
@@ -154,12 +160,12 @@ inline constexpr TableKind exactBudgetTable{"budget", columns::exactBudget};
 
 // The tables of the command line's CSV of a run and of the exact figures, the first of each its
 // default; and every table there is.
-inline constexpr std::array<const TableKind*, 4> runCsvTables = {&payoutTable, &hitsTable,
-                                                                 &playersTable, &budgetTable};
+inline constexpr std::array<const TableKind*, 5> runCsvTables = {
+    &payoutTable, &hitsTable, &playersTable, &budgetTable, &jackpotsTable};
 inline constexpr std::array<const TableKind*, 4> exactTables = {
     &levelsTable, &exactHitsTable, &exactPlayersTable, &exactBudgetTable};
-inline constexpr std::array<const TableKind*, 9> all = {
-    &payoutTable, &hitsTable,      &playersTable,      &budgetTable,     &budgetSummaryTable,
-    &levelsTable, &exactHitsTable, &exactPlayersTable, &exactBudgetTable};
+inline constexpr std::array<const TableKind*, 10> all = {
+    &payoutTable,   &hitsTable,   &playersTable,   &budgetTable,       &budgetSummaryTable,
+    &jackpotsTable, &levelsTable, &exactHitsTable, &exactPlayersTable, &exactBudgetTable};
 
 }  // namespace zarno::tables

@@ -21,6 +21,11 @@ inline constexpr std::string_view numbersMissing =
 inline constexpr std::string_view rowLimitReached =
     QT_TRANSLATE_NOOP("Zarno", "Arvonta lopetettu (alkaa jo riittämään)");
 inline constexpr std::string_view jackpot = QT_TRANSLATE_NOOP("Zarno", "Iso potti, 10/10 oikein!");
+// Under the jackpot's message: ticked, the series' later jackpots do not stop the drawing.
+inline constexpr std::string_view keepDrawing =
+    QT_TRANSLATE_NOOP("Zarno", "Älä pysäytä arvontaa seuraavista");
+// The jackpots' table in the chart window and the command line's text.
+inline constexpr std::string_view jackpotsHeading = QT_TRANSLATE_NOOP("Zarno", "Päävoitot");
 // %1 stands for the number.
 inline constexpr std::string_view numberRepeated =
     QT_TRANSLATE_NOOP("Zarno", "Numero %1 on valittu kahdesti.");
@@ -176,8 +181,8 @@ inline constexpr std::string_view optFormat =
     QT_TRANSLATE_NOOP("Zarno", "tulosteen muoto: text, csv tai json");
 inline constexpr std::string_view optTable = QT_TRANSLATE_NOOP(
     "Zarno",
-    "CSV:n taulukko: payout, hits, players tai budget; --exact-valitsimen kanssa levels, hits, "
-    "players tai budget");
+    "CSV:n taulukko: payout, hits, players, budget tai jackpots; --exact-valitsimen kanssa levels, "
+    "hits, players tai budget");
 inline constexpr std::string_view optBudget =
     QT_TRANSLATE_NOOP("Zarno", "budjetti euroina Kassa-taulukolle, 1–100000 (oletus: 100)");
 inline constexpr std::string_view errBudget =
@@ -251,6 +256,8 @@ inline constexpr auto all = [] {
     constexpr std::string_view single[] = {numbersMissing,
                                            rowLimitReached,
                                            jackpot,
+                                           keepDrawing,
+                                           jackpotsHeading,
                                            numberRepeated,
                                            fastMode,
                                            quit,

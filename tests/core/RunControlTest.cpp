@@ -161,6 +161,24 @@ TEST(RunControl, TheBoxesFollowTheLevelAndTheFrameTheSeries) {
     EXPECT_EQ(run.frame(), 0);
 }
 
+// Letting the jackpots pass lasts through pauses and continues, until the series starts over or
+// the program ends.
+TEST(RunControl, LettingJackpotsPassLastsUntilStartOverOrClose) {
+    for (const RunEvent ending : {RunEvent::startOver, RunEvent::close}) {
+        SeriesRig rig;
+        RunControl run(rig.series);
+        run.apply(RunEvent::start, entered(2, {1, 2}));
+        EXPECT_TRUE(run.jackpotsStop());
+        run.letJackpotsPass();
+        run.apply(RunEvent::pause);
+        run.apply(RunEvent::resume, entered(2, {1, 2}));
+        run.apply(RunEvent::pause);
+        EXPECT_FALSE(run.jackpotsStop());
+        run.apply(ending, entered(2, {}));
+        EXPECT_TRUE(run.jackpotsStop());
+    }
+}
+
 // A refused start changes nothing at all.
 TEST(RunControl, ARefusedStartChangesNothing) {
     for (const Entries& entries : {entered(3, {1, 2}), entered(2, {8, 8})}) {

@@ -37,6 +37,18 @@ const Run& run() {
     return shared;
 }
 
+// A run of level 10 whose first jackpot falls at row 18 954.
+const std::string& jackpotDocument() {
+    static const std::string document = [] {
+        test::SeriesRig rig(2, 58);
+        rig.series.begin(test::playOfFirst(10));
+        test::drawTo(rig.series, 20'000);
+        rig.series.stop();
+        return runDocument(test::playOfFirst(10), rig.series.record(), {});
+    }();
+    return document;
+}
+
 TEST(RunDocument, AWrittenRunReadsBackAsItWas) {
     for (const std::optional<std::uint64_t> seed :
          {std::optional<std::uint64_t>(77), std::optional<std::uint64_t>()}) {
@@ -65,16 +77,18 @@ TEST(RunDocument, AWrittenRunReadsBackAsItWas) {
     }
 }
 
-// A run saved before there were a crowd and a budget: none of either, and a budget set on it
-// starts its players after the run's last row.
+// A run saved before there were a crowd, a budget and jackpots' rows: none of them, and a budget
+// set on it starts its players after the run's last row. Written again, it is as it was.
 TEST(RunDocument, ARunWithoutCrowdOrBudgetReadsWithNone) {
     auto doc = nlohmann::ordered_json::parse(run().document());
     doc["record"].erase("crowd");
     doc["record"].erase("budget");
     doc["tables"].erase("budget");
     doc["tables"].erase("budget_summary");
+    doc.erase("jackpots");
     const auto read = readRunDocument(doc.dump());
     ASSERT_TRUE(std::holds_alternative<SavedRun>(read));
+    EXPECT_EQ(runDocument(std::get<SavedRun>(read)), doc.dump(2) + "\n") << "written as it was";
     SeriesRecord record = std::get<SavedRun>(read).record;
     EXPECT_EQ(record.crowd(), CrowdTally{});
     EXPECT_EQ(record.budget().completed, 0);
@@ -89,6 +103,12 @@ TEST(RunDocument, WhatIsNoRunOrIsDamagedIsRefused) {
     // The good document, changed in one place.
     const auto changed = [&good](const std::function<void(Json&)>& change) {
         Json doc = Json::parse(good);
+        change(doc);
+        return doc.dump();
+    };
+    // The jackpot's run, changed in one place.
+    const auto jackpotChanged = [](const std::function<void(Json&)>& change) {
+        Json doc = Json::parse(jackpotDocument());
         change(doc);
         return doc.dump();
     };
@@ -216,6 +236,29 @@ TEST(RunDocument, WhatIsNoRunOrIsDamagedIsRefused) {
          }(),
          {Kind::notARun}},
         {"larger than a run can be", std::string(largestRunDocument + 1, ' '), {Kind::notARun}},
+        {"a jackpot at level 7",
+         changed([](Json& d) {
+             d["jackpots"].push_back({{"row", 5}, {"drawn", std::vector<int>(20, 1)}});
+         }),
+         {Kind::damaged, "jackpots"}},
+        {"fewer jackpots than rows of ten hits",
+         jackpotChanged([](Json& d) { d["jackpots"].clear(); }),
+         {Kind::damaged, "jackpots"}},
+        {"a jackpot past the rows drawn",
+         jackpotChanged([](Json& d) { d["jackpots"][0]["row"] = 20'001; }),
+         {Kind::damaged, "jackpots"}},
+        {"a jackpot without a number played",
+         jackpotChanged([](Json& d) {
+             auto& drawn = d["jackpots"][0]["drawn"];
+             for (auto& number : drawn) {
+                 number = number == 1 ? 70 : number == 70 ? 1 : number.get<int>();
+             }
+         }),
+         {Kind::damaged, "jackpots"}},
+        {"a jackpot with a number twice",
+         jackpotChanged(
+             [](Json& d) { d["jackpots"][0]["drawn"][1] = d["jackpots"][0]["drawn"][0]; }),
+         {Kind::damaged, "jackpots"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -240,7 +283,10 @@ TEST(RunDocument, ATableAsCsv) {
 // keys are its columns' keys, once each; the text has a translated header and a cell under it
 // for every column; its exact view keeps the keys' and the exact columns.
 TEST(RunDocument, EveryTableIsWrittenAsItsDefinitionHasIt) {
-    const SeriesRecord& record = run().rig.series.record();
+    SeriesRecord record = run().rig.series.record();
+    record.addJackpot(
+        {77, Row{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20}});
+    record.refresh(7, {record.rows(), record.winnings(), record.hits()});
     const odds::BudgetLaw budget = odds::budgetLaw(7, 20);
     const int levels[] = {2, 7};
     const odds::SessionLaws levelTwo = odds::sessionLaws(2);
@@ -250,6 +296,7 @@ TEST(RunDocument, EveryTableIsWrittenAsItsDefinitionHasIt) {
                                      tables::playersData(record, 7, &run().laws),
                                      tables::budgetData(record, &budget),
                                      tables::budgetSummaryData(record, &budget),
+                                     tables::jackpotsData(record),
                                      tables::levelsData(levels, lawsOf),
                                      tables::exactHitsData(levels),
                                      tables::exactPlayersData(levels, lawsOf),
@@ -278,8 +325,11 @@ TEST(RunDocument, EveryTableIsWrittenAsItsDefinitionHasIt) {
         const std::string csv = csvOf(table);
         EXPECT_EQ(csv.substr(0, csv.find("\r\n")), line);
         EXPECT_FALSE(table.rows.empty());
-        if (t < 5) {  // the run's own tables go into its document
-            for (const auto& object : doc["tables"][std::string(table.name)]) {
+        if (t < 6) {  // the run's own tables go into its document, the jackpots at its top
+            const auto& objects =
+                t < 5 ? doc["tables"][std::string(table.name)] : doc[std::string(table.name)];
+            ASSERT_EQ(objects.size(), table.rows.size());
+            for (const auto& object : objects) {
                 std::vector<std::string> written;
                 for (const auto& [key, value] : object.items()) {
                     written.push_back(key);

@@ -129,6 +129,11 @@ TEST(Series, StretchesEndAtThousandthRowsAndAtJackpots) {
     // The refresh at the next 1000th row takes the 10-hit label back into the level's figures.
     EXPECT_FALSE(outcome.last.jackpot);
     EXPECT_EQ(outcome.last.shown, outcome.last.tally);
+    // The record keeps each jackpot's row and numbers, as its message showed them.
+    const std::vector<JackpotRow> kept(outcome.record.jackpots().begin(),
+                                       outcome.record.jackpots().end());
+    EXPECT_EQ(kept, (std::vector<JackpotRow>{{18'954, first.drawn},
+                                             {336'185, outcome.jackpots[1].drawn}}));
 }
 
 // One table, checked on every system the tests run on (Linux, and Windows under wine): a fixed

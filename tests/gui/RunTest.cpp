@@ -4,6 +4,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
 
 #include <QApplication>
@@ -14,6 +16,8 @@
 
 #include "gui/Captions.h"
 #include "gui/GuiHarness.h"
+#include "ui/ChartWindow.h"
+#include "ui/chart/HitsTab.h"
 
 namespace zarno::test {
 namespace {
@@ -355,10 +359,33 @@ void RunTest::aJackpotWaitsForOkWithoutALoopOfItsOwn() {
     QTest::qWait(100);
     QCOMPARE(h.window.tick(Series::Deadline::max()), Tick::waiting);
     QCOMPARE(h.now(), atMessage);
+    // Ticked, the box lets the series go on through its later jackpots, each counted and kept.
+    QVERIFY(box->checkBox() && !box->checkBox()->isChecked());
+    QCOMPARE(box->checkBox()->text(), QString::fromUtf8("Älä pysäytä arvontaa seuraavista"));
+    box->checkBox()->setChecked(true);
     h.acknowledge();
-    QTRY_VERIFY(h.rows() >= 30'000);
+    QTRY_VERIFY_WITH_TIMEOUT(h.rows() >= 340'000, 30'000);  // past the second at 336 185
     QCOMPARE(h.messages.size(), 1);
     QCOMPARE(h.state(), RunState::running);
+    h.click(Control::cmdTauko);
+    QCOMPARE(h.now().tally.hits[10], 2);
+    QVERIFY(h.window.label(LabelId::hits(10, 10))->text().startsWith("10 oikein (kpl): 2 "));
+    QTest::mouseClick(h.window.findChild<QPushButton*>("cmdKaavio"), Qt::LeftButton);
+    ChartWindow* chart = h.window.chartWindow();
+    chart->tabs()->setCurrentIndex(ChartWindow::hitsTab);
+    const QTableWidget* jackpots =
+        static_cast<HitsTab*>(chart->tab(ChartWindow::hitsTab))->jackpots();
+    QCOMPARE(jackpots->rowCount(), 2);
+    QCOMPARE(jackpots->item(0, 0)->text(), QStringLiteral("18 954"));
+    for (int r = 0; r < 2; ++r) {
+        const QStringList drawn = jackpots->item(r, 1)->text().split(' ');
+        for (int n = 1; n <= 10; ++n) {
+            QVERIFY(drawn.contains(QString::number(n)));
+        }
+    }
+    h.click(Control::cmdReset);
+    QVERIFY(h.window.run().jackpotsStop());  // the next series' first jackpot stops it again
+    QCOMPARE(jackpots->rowCount(), 0);
 }
 
 // The same seed, play and stretches give the same series through the window as through the model

@@ -42,8 +42,10 @@ public:
     virtual std::vector<Table> draw(const ChartView& view) = 0;
     // The chart that the image and the report take.
     QCustomPlot* plot() const { return plot_; }
-    // The table that "Kopioi" copies.
+    // Its table, under the chart.
     QTableWidget* table() const { return table_; }
+    // The tables that "Kopioi" copies, one after another.
+    virtual std::vector<QTableWidget*> copied() const { return {table_}; }
     // How often it is drawn, at most, while rows are drawn.
     virtual std::chrono::milliseconds interval() const { return std::chrono::milliseconds(200); }
     // Whether every exact law its drawing of the view shows is worked out, or cannot be; asking

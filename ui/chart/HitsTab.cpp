@@ -1,5 +1,6 @@
 #include "ui/chart/HitsTab.h"
 
+#include <QLabel>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -19,8 +20,17 @@ constexpr double smallestShare = 1e-5;  // percent
 }  // namespace
 
 HitsTab::HitsTab(const Wording& wording, ChartLaws& laws, QWidget* parent)
-    : ChartTab(wording, laws, parent) {
-    chartOverTable();
+    : ChartTab(wording, laws, parent),
+      jackpotsHeading_(new QLabel(text(texts::jackpotsHeading))),
+      jackpots_(style::createTable(this)) {
+    QVBoxLayout* layout = chartOverTable();
+    jackpotsHeading_->setBuddy(jackpots_);
+    jackpots_->setObjectName("jackpots");
+    jackpots_->setAccessibleName(jackpotsHeading_->text());
+    layout->addWidget(jackpotsHeading_);
+    layout->addWidget(jackpots_, 1);
+    jackpotsHeading_->hide();
+    jackpots_->hide();
 
     const style::ChartColours& c = style::coloursFor(palette());
     plot()->xAxis->setLabel(text(texts::hitsAxis));
@@ -56,6 +66,15 @@ std::vector<Table> HitsTab::draw(const ChartView& view) {
     const int level = view.play.level;
     Table shown = textOf(tables::hitsData(view.record, level), wording());
     fill(table(), shown);
+    const bool jackpotsShown = level == maxLevel;
+    jackpotsHeading_->setVisible(jackpotsShown);
+    jackpots_->setVisible(jackpotsShown);
+    std::vector<Table> drawn = {shown};
+    if (jackpotsShown) {
+        drawn.push_back(textOf(tables::jackpotsData(view.record), wording()));
+        fill(jackpots_, drawn.back());
+        jackpots_->scrollToBottom();
+    }
     auto* exact = qobject_cast<QCPBars*>(plot()->plottable(0));
     exact->data()->clear();
     plot()->graph(observedShares)->data()->clear();
@@ -72,7 +91,14 @@ std::vector<Table> HitsTab::draw(const ChartView& view) {
         }
     }
     plot()->replot(QCustomPlot::rpQueuedReplot);
-    return {shown};
+    return drawn;
+}
+
+std::vector<QTableWidget*> HitsTab::copied() const {
+    if (jackpots_->isHidden()) {
+        return {table()};
+    }
+    return {table(), jackpots_};
 }
 
 }  // namespace zarno
