@@ -14,6 +14,7 @@
 #include "core/engine/DrawGenerator.h"
 #include "core/engine/Play.h"
 #include "core/odds/BudgetOdds.h"
+#include "core/odds/LessonOdds.h"
 #include "core/odds/SessionOdds.h"
 #include "platform/RandomNumbers.h"
 
@@ -155,11 +156,14 @@ void exactFigures() {
         return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
             .count();
     };
-    double sessions = 0, crowd = 0, budget100 = 0, budget1000 = 0, budget10000 = 0;
+    double sessions = 0, crowd = 0, budget100 = 0, budget1000 = 0, budget10000 = 0, lesson = 0;
     for (int level = minLevel; level <= maxLevel; ++level) {
         sessions = std::max(sessions, timed([&] { odds::sessionLaws(level); }));
         crowd = std::max(crowd, timed([&] { odds::crowdLaw(level, odds::crowdGrid); }));
         budget100 = std::max(budget100, timed([&] { odds::budgetLaw(level, 100); }));
+        // The lesson's longest: 20 rows a week for 50 years, 52 000 rows a player.
+        lesson = std::max(
+            lesson, timed([&] { odds::lessonLaw(level, odds::mostRowsAWeek, odds::mostYears); }));
     }
     for (const int level : {2, 8, 10}) {
         budget1000 = std::max(budget1000, timed([&] { odds::budgetLaw(level, 1000); }));
@@ -170,6 +174,7 @@ void exactFigures() {
     printFigure("exact_ms_budget_100", budget100, "ms");
     printFigure("exact_ms_budget_1000", budget1000, "ms");
     printFigure("exact_ms_budget_10000", budget10000, "ms");
+    printFigure("exact_ms_lesson_52000_rows", lesson, "ms");
 }
 
 }  // namespace

@@ -30,13 +30,21 @@ struct OptionSpec {
     bool takesValue = true;
 };
 constexpr OptionSpec options[] = {
-    {"--level", nullptr, texts::optLevel},        {"--numbers", nullptr, texts::optNumbers},
-    {"--rows", nullptr, texts::optRows},          {"--seed", nullptr, texts::optSeed},
-    {"--threads", nullptr, texts::optThreads},    {"--format", nullptr, texts::optFormat},
-    {"--table", nullptr, texts::optTable},        {"--budget", nullptr, texts::optBudget},
-    {"--output", "-o", texts::optOutput},         {"--from", nullptr, texts::optFrom},
-    {"--exact", nullptr, texts::optExact, false}, {"--quiet", "-q", texts::optQuiet, false},
-    {"--help", "-h", texts::optHelp, false},      {"--version", nullptr, texts::optVersion, false},
+    {"--level", nullptr, texts::optLevel},
+    {"--numbers", nullptr, texts::optNumbers},
+    {"--rows", nullptr, texts::optRows},
+    {"--seed", nullptr, texts::optSeed},
+    {"--threads", nullptr, texts::optThreads},
+    {"--format", nullptr, texts::optFormat},
+    {"--table", nullptr, texts::optTable},
+    {"--budget", nullptr, texts::optBudget},
+    {"--output", "-o", texts::optOutput},
+    {"--from", nullptr, texts::optFrom},
+    {"--lessons", nullptr, texts::optLessons},
+    {"--exact", nullptr, texts::optExact, false},
+    {"--quiet", "-q", texts::optQuiet, false},
+    {"--help", "-h", texts::optHelp, false},
+    {"--version", nullptr, texts::optVersion, false},
 };
 // What the options that draw rows ask for, which a saved run already has.
 constexpr const char* drawingOptions[] = {"--level",   "--numbers", "--rows", "--seed",
@@ -80,6 +88,11 @@ std::map<std::string, std::string> scanned(int argc, const char* const* argv,
             value = argument.substr(equals + 1);
         } else if (option->takesValue && i + 1 < argc && !isOption(argv[i + 1])) {
             value = argv[++i];
+        }
+        // The lessons are every file that follows, each a value of their own, apart by a NUL.
+        while (std::string_view(option->name) == "--lessons" && i + 1 < argc &&
+               !isOption(argv[i + 1])) {
+            value.append(1, '\0').append(argv[++i]);
         }
         given.emplace(option->name, std::move(value));
     }
@@ -170,8 +183,10 @@ Request requestOf(const std::map<std::string, std::string>& given, const Wording
         throw Bad{std::string(wording(texts::errFormat))};
     }
     const std::span<const tables::TableKind* const> kinds =
-        request.exact ? std::span<const tables::TableKind* const>(tables::exactTables)
-                      : tables::runCsvTables;
+        given.contains("--lessons")
+            ? std::span<const tables::TableKind* const>(tables::lessonsTables)
+        : request.exact ? std::span<const tables::TableKind* const>(tables::exactTables)
+                        : tables::runCsvTables;
     request.table = given.contains("--table") ? value("--table") : std::string(kinds.front()->name);
     if (std::none_of(kinds.begin(), kinds.end(),
                      [&](const tables::TableKind* kind) { return kind->name == request.table; })) {
@@ -181,11 +196,31 @@ Request requestOf(const std::map<std::string, std::string>& given, const Wording
         }
         throw Bad{filled(wording(texts::errTable), {names})};
     }
-    if (!request.from.empty()) {
+    if (given.contains("--lessons")) {
+        const std::string files = value("--lessons");
+        for (std::size_t from = 0; from <= files.size();) {
+            const std::size_t end = std::min(files.find('\0', from), files.size());
+            request.lessons.emplace_back(files.substr(from, end - from));
+            from = end + 1;
+        }
+        if (std::any_of(request.lessons.begin(), request.lessons.end(),
+                        [](const std::string& file) { return file.empty(); }) ||
+            request.lessons.empty()) {
+            throw Bad{std::string(wording(texts::errLessons))};
+        }
+        if (request.format == Format::json) {
+            throw Bad{std::string(wording(texts::errLessonsFormat))};
+        }
+    }
+    if (!request.from.empty() || !request.lessons.empty()) {
+        const char* alone = request.from.empty() ? "--lessons" : "--from";
         for (const char* drawing : drawingOptions) {
             if (given.contains(drawing)) {
-                throw Bad{filled(wording(texts::errFromAlone), {drawing})};
+                throw Bad{filled(wording(texts::errFromAlone), {alone, drawing})};
             }
+        }
+        if (!request.from.empty() && !request.lessons.empty()) {
+            throw Bad{filled(wording(texts::errFromAlone), {"--from", "--lessons"})};
         }
         return request;
     }

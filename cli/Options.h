@@ -21,9 +21,10 @@ struct Request {
     unsigned threads = 0;               // 0: one per processor the program may use
     int budget = 100;                   // the budget whose players the budget's table follows
     Format format = Format::text;
-    std::string table;   // the one table CSV holds
-    std::string output;  // empty: standard output
-    std::string from;    // a saved run to write instead of drawing; empty: draw
+    std::string table;                 // the one table CSV holds
+    std::string output;                // empty: standard output
+    std::string from;                  // a saved run to write instead of drawing; empty: draw
+    std::vector<std::string> lessons;  // a class's saved lessons to sum up instead of drawing
     bool exact = false;
     bool quiet = false;
 };

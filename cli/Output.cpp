@@ -197,6 +197,18 @@ std::string savedRunOutput(const Request& request, const SavedRun& run, const Wo
     return written(request, {run.play, run.record, facts}, wording);
 }
 
+std::string lessonsOutput(const Request& request, std::span<const NamedLesson> lessons,
+                          const Wording& wording) {
+    if (request.format == Format::csv) {
+        return csvOf(request.table == tables::lessonSummaryTable.name ? classSummaryData(lessons)
+                                                                      : pupilsData(lessons));
+    }
+    std::string out = "Zarno " ZARNO_VERSION "\n";
+    appendTable(out, wording(texts::pupilsHeading), textOf(pupilsData(lessons), wording));
+    appendTable(out, wording(texts::summaryHeading), textOf(classSummaryData(lessons), wording));
+    return out;
+}
+
 std::string exactOutput(const Request& request, const Wording& wording) {
     std::vector<odds::SessionLaws> worked;
     worked.reserve(request.levels.size());

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "cli/Drawing.h"
 #include "cli/Options.h"
+#include "core/document/LessonDocument.h"
 #include "core/document/RunDocument.h"
 #include "core/text/Wording.h"
 
@@ -15,6 +17,10 @@ namespace zarno::cli {
 std::string runOutput(const Request& request, const Drawn& drawn, const Wording& wording);
 // A saved run, as it was drawn; as JSON the very document it was read from.
 std::string savedRunOutput(const Request& request, const SavedRun& run, const Wording& wording);
+
+// A class's lessons, a line a pupil and their summary, as text or as the CSV table asked for.
+std::string lessonsOutput(const Request& request, std::span<const NamedLesson> lessons,
+                          const Wording& wording);
 
 // The exact figures of the levels asked for, in the format asked for; as above, Ctrl+C leaves
 // those not finished missing.

@@ -2,6 +2,7 @@
 // or for programs.
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include "cli/Options.h"
 #include "cli/Output.h"
 #include "cli/ProgressLine.h"
+#include "core/document/LessonDocument.h"
 #include "core/document/RunDocument.h"
 #include "core/text/ResultsText.h"
 #include "core/text/Texts.h"
@@ -41,6 +43,32 @@ std::variant<SavedRun, std::string> readSaved(const std::string& path, const Wor
         return documentErrorText(*error, wording);
     }
     return std::move(std::get<SavedRun>(read));
+}
+
+// The class's lessons the request names, each by its file's name; or the line that says which one
+// cannot be read, and why: then none is summed up.
+std::variant<std::vector<NamedLesson>, std::string> readLessons(
+    const std::vector<std::string>& files, const Wording& wording) {
+    std::vector<NamedLesson> lessons;
+    for (const std::string& path : files) {
+        QFile file(QString::fromLocal8Bit(path.c_str()));
+        std::string reason;
+        if (!file.open(QIODevice::ReadOnly)) {
+            reason = file.errorString().toStdString();
+        } else {
+            const QByteArray bytes = file.read(256 * 1024 + 1);
+            auto read = readLessonDocument(
+                std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+            if (auto* lesson = std::get_if<Lesson>(&read)) {
+                lessons.push_back(
+                    {QFileInfo(file.fileName()).fileName().toStdString(), std::move(*lesson)});
+                continue;
+            }
+            reason = lessonErrorText(std::get<DocumentError>(read), wording);
+        }
+        return filled(wording(texts::errLessonRead), {path, reason});
+    }
+    return lessons;
 }
 
 // Writes the output where the request asks: standard output or a stream as it comes, a file
@@ -85,7 +113,13 @@ int main(int argc, char** argv) {
         return refused(filled(wording(texts::errOutput), {request.output, target.reason}));
     }
     std::string output;
-    if (!request.from.empty()) {
+    if (!request.lessons.empty()) {
+        auto lessons = readLessons(request.lessons, wording);
+        if (const auto* line = std::get_if<std::string>(&lessons)) {
+            return refused(*line);
+        }
+        output = cli::lessonsOutput(request, std::get<std::vector<NamedLesson>>(lessons), wording);
+    } else if (!request.from.empty()) {
         auto saved = readSaved(request.from, wording);
         if (const auto* reason = std::get_if<std::string>(&saved)) {
             return refused(filled(wording(texts::errFromRead), {request.from, *reason}));

@@ -648,8 +648,8 @@ The program comes with ABSOLUTELY NO WARRANTY, without even the implied warranty
         <translation>--from takes the file of a saved run.</translation>
     </message>
     <message>
-        <source>--from ei käy yhdessä valitsimen %1 kanssa.</source>
-        <translation>--from does not go with the option %1.</translation>
+        <source>%1 ei käy yhdessä valitsimen %2 kanssa.</source>
+        <translation>%1 does not go with the option %2.</translation>
     </message>
     <message>
         <source>--from: ajoa %1 ei voitu avata: %2</source>
@@ -686,6 +686,258 @@ The program comes with ABSOLUTELY NO WARRANTY, without even the implied warranty
     <message>
         <source>CSV:n taulukko: payout, hits, players, budget tai jackpots; --exact-valitsimen kanssa levels, hits, players tai budget</source>
         <translation>the CSV table: payout, hits, players, budget or jackpots; with --exact levels, hits, players or budget</translation>
+    </message>
+    <message>
+        <source>Voitti jotain (%)</source>
+        <translation>Won something (%)</translation>
+    </message>
+    <message>
+        <source>Vain panos takaisin (%)</source>
+        <translation>Only the stake back (%)</translation>
+    </message>
+    <message>
+        <source>Enemmän kuin panos (%)</source>
+        <translation>More than the stake (%)</translation>
+    </message>
+    <message>
+        <source>Oppilas</source>
+        <translation>Pupil</translation>
+    </message>
+    <message>
+        <source>Voitolla: arvaus</source>
+        <translation>Ahead: guess</translation>
+    </message>
+    <message>
+        <source>Voitolla: toteutui</source>
+        <translation>Ahead: happened</translation>
+    </message>
+    <message>
+        <source>Voitolla: tarkka</source>
+        <translation>Ahead: exact</translation>
+    </message>
+    <message>
+        <source>Palautus: arvaus (%)</source>
+        <translation>Payout: guess (%)</translation>
+    </message>
+    <message>
+        <source>Palautus: toteutui (%)</source>
+        <translation>Payout: happened (%)</translation>
+    </message>
+    <message>
+        <source>Palautus: tarkka (%)</source>
+        <translation>Payout: exact (%)</translation>
+    </message>
+    <message>
+        <source>Mediaani: arvaus (€)</source>
+        <translation>Median: guess (€)</translation>
+    </message>
+    <message>
+        <source>Mediaani: toteutui (€)</source>
+        <translation>Median: happened (€)</translation>
+    </message>
+    <message>
+        <source>Mediaani: tarkka (€)</source>
+        <translation>Median: exact (€)</translation>
+    </message>
+    <message>
+        <source>Oppilaita</source>
+        <translation>Pupils</translation>
+    </message>
+    <message>
+        <source>Yliarvioi voitolla olevat</source>
+        <translation>Overestimated those ahead</translation>
+    </message>
+    <message>
+        <source>Yliarvioi palautuksen</source>
+        <translation>Overestimated the payout</translation>
+    </message>
+    <message>
+        <source>Voitolla: arvaus keskimäärin</source>
+        <translation>Ahead: mean guess</translation>
+    </message>
+    <message>
+        <source>Voitolla: tarkka keskimäärin</source>
+        <translation>Ahead: mean exact</translation>
+    </message>
+    <message>
+        <source>Palautus: arvaus keskimäärin (%)</source>
+        <translation>Payout: mean guess (%)</translation>
+    </message>
+    <message>
+        <source>Palautus: tarkka keskimäärin (%)</source>
+        <translation>Payout: mean exact (%)</translation>
+    </message>
+    <message>
+        <source>Mediaani: arvaus keskimäärin (€)</source>
+        <translation>Median: mean guess (€)</translation>
+    </message>
+    <message>
+        <source>Mediaani: tarkka keskimäärin (€)</source>
+        <translation>Median: mean exact (€)</translation>
+    </message>
+    <message>
+        <source>Oppitunti</source>
+        <translation>Lesson</translation>
+    </message>
+    <message>
+        <source>Zarno – oppitunti</source>
+        <translation>Zarno – lesson</translation>
+    </message>
+    <message>
+        <source>Miten pelaat?</source>
+        <translation>How do you play?</translation>
+    </message>
+    <message>
+        <source>Arvaa ensin</source>
+        <translation>Guess first</translation>
+    </message>
+    <message>
+        <source>Elä se</source>
+        <translation>Live it</translation>
+    </message>
+    <message>
+        <source>Totuus</source>
+        <translation>The truth</translation>
+    </message>
+    <message>
+        <source>Edellinen</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>Seuraava</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Rivejä viikossa</source>
+        <translation>Rows a week</translation>
+    </message>
+    <message>
+        <source>Vuosia</source>
+        <translation>Years</translation>
+    </message>
+    <message>
+        <source>%1 riviä, %2 €</source>
+        <translation>%1 rows, %2 €</translation>
+    </message>
+    <message>
+        <source>Numerot: %1</source>
+        <translation>Numbers: %1</translation>
+    </message>
+    <message>
+        <source>Numerot (oppitunti valitsi ne): %1</source>
+        <translation>Numbers (chosen by the lesson): %1</translation>
+    </message>
+    <message>
+        <source>Arvaa, ennen kuin pelaat: tuhat pelaajaa pelaa näin, kukin omilla riveillään.</source>
+        <translation>Guess before you play: a thousand players play like this, each on rows of their own.</translation>
+    </message>
+    <message>
+        <source>Voitolla 1000 pelaajasta</source>
+        <translation>Ahead of 1000 players</translation>
+    </message>
+    <message>
+        <source>Keskimmäinen pelaaja (€)</source>
+        <translation>The middle player (€)</translation>
+    </message>
+    <message>
+        <source>Pelaa vuodet</source>
+        <translation>Play the years</translation>
+    </message>
+    <message>
+        <source>Näytä heti</source>
+        <translation>Show at once</translation>
+    </message>
+    <message>
+        <source>Pelaa uudestaan</source>
+        <translation>Play again</translation>
+    </message>
+    <message>
+        <source>Siemen: %1</source>
+        <translation>Seed: %1</translation>
+    </message>
+    <message>
+        <source>Vuosi %1/%2</source>
+        <translation>Year %1/%2</translation>
+    </message>
+    <message>
+        <source>Sinä</source>
+        <translation>You</translation>
+    </message>
+    <message>
+        <source>tappiolla alle puolet maksamastaan</source>
+        <translation>behind by less than half of what was paid</translation>
+    </message>
+    <message>
+        <source>tappiolla yli puolet maksamastaan</source>
+        <translation>behind by more than half of what was paid</translation>
+    </message>
+    <message>
+        <source>%1 pelaajaa 1000:sta voitolla</source>
+        <translation>%1 players of 1000 ahead</translation>
+    </message>
+    <message>
+        <source>Voitolla (1000:sta)</source>
+        <translation>Ahead (of 1000)</translation>
+    </message>
+    <message>
+        <source>Arvauksesi</source>
+        <translation>Your guess</translation>
+    </message>
+    <message>
+        <source>Toteutui</source>
+        <translation>Happened</translation>
+    </message>
+    <message>
+        <source>Tarkka</source>
+        <translation>Exact</translation>
+    </message>
+    <message>
+        <source>Rivit</source>
+        <translation>Rows</translation>
+    </message>
+    <message>
+        <source>Kaikki pelaajat</source>
+        <translation>All players</translation>
+    </message>
+    <message>
+        <source>Tallenna vastaukset…</source>
+        <translation>Save the answers…</translation>
+    </message>
+    <message>
+        <source>Zarnon oppitunnit (*.json)</source>
+        <translation>Zarno lessons (*.json)</translation>
+    </message>
+    <message>
+        <source>Vastausten tallennus ei onnistunut.</source>
+        <translation>The answers could not be saved.</translation>
+    </message>
+    <message>
+        <source>Tiedosto ei ole Zarnon oppitunti.</source>
+        <translation>The file is not a Zarno lesson.</translation>
+    </message>
+    <message>
+        <source>luokan tallennetut oppitunnit, oppilas riville ja yhteenveto (text tai csv)</source>
+        <translation>a class&apos;s saved lessons, a pupil a line and a summary (text or csv)</translation>
+    </message>
+    <message>
+        <source>--lessons ottaa yhden tai useamman tallennetun oppitunnin.</source>
+        <translation>--lessons takes one or more saved lessons.</translation>
+    </message>
+    <message>
+        <source>--lessons kirjoittaa tekstinä tai CSV:nä (--format text tai csv).</source>
+        <translation>--lessons writes text or CSV (--format text or csv).</translation>
+    </message>
+    <message>
+        <source>--lessons: oppituntia %1 ei voitu lukea: %2</source>
+        <translation>--lessons: the lesson %1 could not be read: %2</translation>
+    </message>
+    <message>
+        <source>Oppilaat</source>
+        <translation>Pupils</translation>
+    </message>
+    <message>
+        <source>Yhteenveto</source>
+        <translation>Summary</translation>
     </message>
 </context>
 </TS>

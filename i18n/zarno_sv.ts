@@ -648,8 +648,8 @@ Programmet levereras UTAN NÅGON GARANTI, inte ens underförstådd garanti om s�
         <translation>--from tar filen för en sparad körning.</translation>
     </message>
     <message>
-        <source>--from ei käy yhdessä valitsimen %1 kanssa.</source>
-        <translation>--from går inte ihop med flaggan %1.</translation>
+        <source>%1 ei käy yhdessä valitsimen %2 kanssa.</source>
+        <translation>%1 går inte ihop med flaggan %2.</translation>
     </message>
     <message>
         <source>--from: ajoa %1 ei voitu avata: %2</source>
@@ -686,6 +686,258 @@ Programmet levereras UTAN NÅGON GARANTI, inte ens underförstådd garanti om s�
     <message>
         <source>CSV:n taulukko: payout, hits, players, budget tai jackpots; --exact-valitsimen kanssa levels, hits, players tai budget</source>
         <translation>CSV-tabellen: payout, hits, players, budget eller jackpots; med --exact levels, hits, players eller budget</translation>
+    </message>
+    <message>
+        <source>Voitti jotain (%)</source>
+        <translation>Vann något (%)</translation>
+    </message>
+    <message>
+        <source>Vain panos takaisin (%)</source>
+        <translation>Bara insatsen tillbaka (%)</translation>
+    </message>
+    <message>
+        <source>Enemmän kuin panos (%)</source>
+        <translation>Mer än insatsen (%)</translation>
+    </message>
+    <message>
+        <source>Oppilas</source>
+        <translation>Elev</translation>
+    </message>
+    <message>
+        <source>Voitolla: arvaus</source>
+        <translation>På plus: gissning</translation>
+    </message>
+    <message>
+        <source>Voitolla: toteutui</source>
+        <translation>På plus: utfall</translation>
+    </message>
+    <message>
+        <source>Voitolla: tarkka</source>
+        <translation>På plus: exakt</translation>
+    </message>
+    <message>
+        <source>Palautus: arvaus (%)</source>
+        <translation>Återbetalning: gissning (%)</translation>
+    </message>
+    <message>
+        <source>Palautus: toteutui (%)</source>
+        <translation>Återbetalning: utfall (%)</translation>
+    </message>
+    <message>
+        <source>Palautus: tarkka (%)</source>
+        <translation>Återbetalning: exakt (%)</translation>
+    </message>
+    <message>
+        <source>Mediaani: arvaus (€)</source>
+        <translation>Median: gissning (€)</translation>
+    </message>
+    <message>
+        <source>Mediaani: toteutui (€)</source>
+        <translation>Median: utfall (€)</translation>
+    </message>
+    <message>
+        <source>Mediaani: tarkka (€)</source>
+        <translation>Median: exakt (€)</translation>
+    </message>
+    <message>
+        <source>Oppilaita</source>
+        <translation>Elever</translation>
+    </message>
+    <message>
+        <source>Yliarvioi voitolla olevat</source>
+        <translation>Överskattade dem på plus</translation>
+    </message>
+    <message>
+        <source>Yliarvioi palautuksen</source>
+        <translation>Överskattade återbetalningen</translation>
+    </message>
+    <message>
+        <source>Voitolla: arvaus keskimäärin</source>
+        <translation>På plus: gissning i medeltal</translation>
+    </message>
+    <message>
+        <source>Voitolla: tarkka keskimäärin</source>
+        <translation>På plus: exakt i medeltal</translation>
+    </message>
+    <message>
+        <source>Palautus: arvaus keskimäärin (%)</source>
+        <translation>Återbetalning: gissning i medeltal (%)</translation>
+    </message>
+    <message>
+        <source>Palautus: tarkka keskimäärin (%)</source>
+        <translation>Återbetalning: exakt i medeltal (%)</translation>
+    </message>
+    <message>
+        <source>Mediaani: arvaus keskimäärin (€)</source>
+        <translation>Median: gissning i medeltal (€)</translation>
+    </message>
+    <message>
+        <source>Mediaani: tarkka keskimäärin (€)</source>
+        <translation>Median: exakt i medeltal (€)</translation>
+    </message>
+    <message>
+        <source>Oppitunti</source>
+        <translation>Lektion</translation>
+    </message>
+    <message>
+        <source>Zarno – oppitunti</source>
+        <translation>Zarno – lektion</translation>
+    </message>
+    <message>
+        <source>Miten pelaat?</source>
+        <translation>Hur spelar du?</translation>
+    </message>
+    <message>
+        <source>Arvaa ensin</source>
+        <translation>Gissa först</translation>
+    </message>
+    <message>
+        <source>Elä se</source>
+        <translation>Lev det</translation>
+    </message>
+    <message>
+        <source>Totuus</source>
+        <translation>Sanningen</translation>
+    </message>
+    <message>
+        <source>Edellinen</source>
+        <translation>Föregående</translation>
+    </message>
+    <message>
+        <source>Seuraava</source>
+        <translation>Nästa</translation>
+    </message>
+    <message>
+        <source>Rivejä viikossa</source>
+        <translation>Rader i veckan</translation>
+    </message>
+    <message>
+        <source>Vuosia</source>
+        <translation>År</translation>
+    </message>
+    <message>
+        <source>%1 riviä, %2 €</source>
+        <translation>%1 rader, %2 €</translation>
+    </message>
+    <message>
+        <source>Numerot: %1</source>
+        <translation>Nummer: %1</translation>
+    </message>
+    <message>
+        <source>Numerot (oppitunti valitsi ne): %1</source>
+        <translation>Nummer (valda av lektionen): %1</translation>
+    </message>
+    <message>
+        <source>Arvaa, ennen kuin pelaat: tuhat pelaajaa pelaa näin, kukin omilla riveillään.</source>
+        <translation>Gissa innan du spelar: tusen spelare spelar så, var och en med egna rader.</translation>
+    </message>
+    <message>
+        <source>Voitolla 1000 pelaajasta</source>
+        <translation>På plus av 1000 spelare</translation>
+    </message>
+    <message>
+        <source>Keskimmäinen pelaaja (€)</source>
+        <translation>Spelaren i mitten (€)</translation>
+    </message>
+    <message>
+        <source>Pelaa vuodet</source>
+        <translation>Spela åren</translation>
+    </message>
+    <message>
+        <source>Näytä heti</source>
+        <translation>Visa genast</translation>
+    </message>
+    <message>
+        <source>Pelaa uudestaan</source>
+        <translation>Spela igen</translation>
+    </message>
+    <message>
+        <source>Siemen: %1</source>
+        <translation>Frö: %1</translation>
+    </message>
+    <message>
+        <source>Vuosi %1/%2</source>
+        <translation>År %1/%2</translation>
+    </message>
+    <message>
+        <source>Sinä</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>tappiolla alle puolet maksamastaan</source>
+        <translation>förlust under hälften av insatsen</translation>
+    </message>
+    <message>
+        <source>tappiolla yli puolet maksamastaan</source>
+        <translation>förlust över hälften av insatsen</translation>
+    </message>
+    <message>
+        <source>%1 pelaajaa 1000:sta voitolla</source>
+        <translation>%1 spelare av 1000 på plus</translation>
+    </message>
+    <message>
+        <source>Voitolla (1000:sta)</source>
+        <translation>På plus (av 1000)</translation>
+    </message>
+    <message>
+        <source>Arvauksesi</source>
+        <translation>Din gissning</translation>
+    </message>
+    <message>
+        <source>Toteutui</source>
+        <translation>Utfall</translation>
+    </message>
+    <message>
+        <source>Tarkka</source>
+        <translation>Exakt</translation>
+    </message>
+    <message>
+        <source>Rivit</source>
+        <translation>Rader</translation>
+    </message>
+    <message>
+        <source>Kaikki pelaajat</source>
+        <translation>Alla spelare</translation>
+    </message>
+    <message>
+        <source>Tallenna vastaukset…</source>
+        <translation>Spara svaren…</translation>
+    </message>
+    <message>
+        <source>Zarnon oppitunnit (*.json)</source>
+        <translation>Zarnos lektioner (*.json)</translation>
+    </message>
+    <message>
+        <source>Vastausten tallennus ei onnistunut.</source>
+        <translation>Svaren kunde inte sparas.</translation>
+    </message>
+    <message>
+        <source>Tiedosto ei ole Zarnon oppitunti.</source>
+        <translation>Filen är inte en lektion i Zarno.</translation>
+    </message>
+    <message>
+        <source>luokan tallennetut oppitunnit, oppilas riville ja yhteenveto (text tai csv)</source>
+        <translation>klassens sparade lektioner, en elev per rad och en sammanfattning (text eller csv)</translation>
+    </message>
+    <message>
+        <source>--lessons ottaa yhden tai useamman tallennetun oppitunnin.</source>
+        <translation>--lessons tar en eller flera sparade lektioner.</translation>
+    </message>
+    <message>
+        <source>--lessons kirjoittaa tekstinä tai CSV:nä (--format text tai csv).</source>
+        <translation>--lessons skriver text eller CSV (--format text eller csv).</translation>
+    </message>
+    <message>
+        <source>--lessons: oppituntia %1 ei voitu lukea: %2</source>
+        <translation>--lessons: lektionen %1 kunde inte läsas: %2</translation>
+    </message>
+    <message>
+        <source>Oppilaat</source>
+        <translation>Elever</translation>
+    </message>
+    <message>
+        <source>Yhteenveto</source>
+        <translation>Sammanfattning</translation>
     </message>
 </context>
 </TS>

@@ -45,7 +45,8 @@ ChartWindow::ChartWindow(const Wording& wording, StartThread lawsThread, QWidget
       players_(new PlayersTab(wording, *laws_)),
       budget_(new BudgetTab(wording, *laws_)),
       levels_(new LevelsTab(wording, *laws_)),
-      views_{payout_, new HitsTab(wording, *laws_), players_, budget_, levels_} {
+      views_{payout_, new HitsTab(wording, *laws_), players_, budget_, levels_},
+      reading_([this] { emit runRead(); }) {
     setWindowTitle(text(texts::chartTitle));
     setObjectName("Kaavio");
     resize(900, 700);
@@ -97,6 +98,7 @@ ChartWindow::ChartWindow(const Wording& wording, StartThread lawsThread, QWidget
     // A law worked out is shown, and may be the last one a report waits for.
     connect(laws_, &ChartLaws::ready, this, &ChartWindow::draw);
     connect(laws_, &ChartLaws::ready, reports_, &ReportQueue::lawsReady);
+    connect(this, &ChartWindow::runRead, this, &ChartWindow::showRead, Qt::QueuedConnection);
 }
 
 ChartWindow::~ChartWindow() = default;
@@ -209,12 +211,14 @@ void ChartWindow::openRunFrom(const QString& file) {
         tell(texts::runNotOpened, *reason);
         return;
     }
-    reading_.read(std::move(std::get<std::string>(bytes)), [this, file](RunReading::Read read) {
-        auto shared = std::make_shared<RunReading::Read>(std::move(read));
-        QMetaObject::invokeMethod(
-            this, [this, file, shared] { showOpened(file, std::move(*shared)); },
-            Qt::QueuedConnection);
-    });
+    opening_[reading_.read(std::move(std::get<std::string>(bytes)))] = file;
+}
+
+void ChartWindow::showRead() {
+    for (auto& [number, read] : reading_.take()) {
+        showOpened(opening_[number], std::move(read));
+        opening_.erase(number);
+    }
 }
 
 // The opened window owns its run: a budget set on it cuts players from after its last row.

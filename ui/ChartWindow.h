@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -87,9 +88,12 @@ public:
 signals:
     // The player set a budget: the owner of the record cuts its players from the next row on.
     void budgetChanged(int budget);
+    // From a reading thread: a saved run is read.
+    void runRead();
 
 private:
     void draw();
+    void showRead();
     void showOpened(const QString& file, RunReading::Read read);
     ChartView view(bool report = false) const;
     bool lawsSettled();
@@ -111,6 +115,7 @@ private:
     LevelsTab* levels_;
     std::vector<ChartTab*> views_;        // in the order of the tabs
     std::vector<QPushButton*> needRows_;  // of no use before a row
+    std::map<int, QString> opening_;      // the files being read, by their readings' numbers
     RunReading reading_;                  // last, so that its threads end first
 };
 

@@ -163,6 +163,13 @@ std::vector<ControlSpec> buildLayout() {
          .rect = {5520, 1440, 735, 375},
          .tab = tabAfterBoxes + 8,
          .onClick = &Zarno::cmdKaavio_Click},
+        // Under the number boxes, which end above it at every level.
+        {.name = "cmdOppitunti",
+         .kind = K::button,
+         .caption = std::string(texts::lessonButton),
+         .rect = {360, 6540, 1215, 375},
+         .tab = tabAfterBoxes + 9,
+         .onClick = &Zarno::cmdOppitunti_Click},
     };
     layout.insert(layout.end(), std::begin(buttons), std::end(buttons));
     return layout;

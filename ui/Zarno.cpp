@@ -27,6 +27,7 @@
 #include "ui/Icon.h"
 #include "ui/Layout.h"
 #include "ui/RunLooks.h"
+#include "ui/lesson/LessonWindow.h"
 
 namespace zarno {
 namespace {
@@ -226,6 +227,29 @@ void Zarno::cmdKaavio_Click() {
     chart_->raise();
     chart_->activateWindow();
     chart_->present(series_.record(), chartPlay());
+}
+
+void Zarno::cmdOppitunti_Click() {
+    if (!lesson_) {
+        lesson_ = std::make_unique<LessonWindow>(wording_);
+        lesson_->setWindowIcon(windowIcon());
+        const Entries entered = entries();
+        const std::optional<double> level = entered.level;
+        const int floored = level ? floorToInt16(*level) : 0;
+        std::optional<std::array<int, numberBoxes>> numbers;
+        const auto made = playOf(entered);
+        if (const auto* play = std::get_if<Play>(&made);
+            play &&
+            isTicket(std::span(play->numbers)
+                         .first(static_cast<std::size_t>(std::clamp(play->level, 0, numberBoxes))),
+                     play->level)) {
+            numbers = play->numbers;
+        }
+        lesson_->setPlay(isLevel(floored) ? floored : minLevel, numbers);
+    }
+    lesson_->show();
+    lesson_->raise();
+    lesson_->activateWindow();
 }
 
 void Zarno::transitioned(std::optional<Refusal> refusal) {

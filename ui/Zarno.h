@@ -26,6 +26,7 @@ class QPushButton;
 namespace zarno {
 
 class ChartWindow;
+class LessonWindow;
 
 // The program's main window: a view of a series and the controls that drive it. It creates its
 // controls from the layout table, and each click runs one transition of the run's rules, whose
@@ -50,6 +51,8 @@ public:
     void cmbTaso_Click();
     // Opens the chart window, or raises it when it is open.
     void cmdKaavio_Click();
+    // Opens the lesson, or raises it, its play the level and the numbers the window holds.
+    void cmdOppitunti_Click();
 
     // Commits the rows that are ready until the deadline, as the event loop's ticks do; presents
     // the captions on a frame, or when the run has stopped. Commits nothing while a message shows.
@@ -59,6 +62,7 @@ public:
     // The message the window shows, if one is open.
     QMessageBox* message() const { return message_; }
     ChartWindow* chartWindow() const { return chart_.get(); }
+    LessonWindow* lessonWindow() const { return lesson_.get(); }
 
     QWidget* widget(Control control) const { return controls_[static_cast<std::size_t>(control)]; }
     QPushButton* button(Control control) const;
@@ -111,6 +115,7 @@ private:
     std::atomic<bool> wakePosted_{false};
     QPointer<QMessageBox> message_;
     std::unique_ptr<ChartWindow> chart_;
+    std::unique_ptr<LessonWindow> lesson_;
     SeriesSnapshot presented_;  // what the captions show
     std::string caption_;       // reused for every caption
     bool shown_ = false;

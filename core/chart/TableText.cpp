@@ -36,6 +36,9 @@ public:
         if (const auto* numbers = std::get_if<tables::Numbers>(&cell)) {
             return spaced(*numbers);
         }
+        if (const auto* text = std::get_if<tables::Text>(&cell)) {
+            return text->text;
+        }
         const auto* real = std::get_if<double>(&cell);
         if (!real || !std::isfinite(*real)) {
             return {};
@@ -58,6 +61,7 @@ public:
             case Format::whole:
             case Format::rows:
             case Format::numbers:
+            case Format::text:
                 break;
         }
         appendSignificant(text, *real, separator());

@@ -12,6 +12,17 @@ void appendCell(std::string& out, const tables::Cell& cell) {
         written = std::to_chars(text, text + sizeof text, *whole);
     } else if (const auto* real = std::get_if<double>(&cell)) {
         written = std::to_chars(text, text + sizeof text, *real);
+    } else if (const auto* words = std::get_if<tables::Text>(&cell)) {
+        // Quoted where a comma, a quote or a line end would else end the field.
+        if (words->text.find_first_of(",\"\r\n") == std::string::npos) {
+            out.append(words->text);
+        } else {
+            out.push_back('"');
+            for (const char c : words->text) {
+                out.append(c == '"' ? "\"\"" : std::string(1, c));
+            }
+            out.push_back('"');
+        }
     } else if (const auto* numbers = std::get_if<tables::Numbers>(&cell)) {
         for (std::size_t i = 0; i < numbers->drawn.size(); ++i) {
             out.append(i > 0 ? " " : "").append(std::to_string(numbers->drawn[i]));

@@ -1,7 +1,5 @@
 #include "core/document/RunDocument.h"
 
-#include <nlohmann/json.hpp>
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -11,6 +9,7 @@
 #include <set>
 #include <vector>
 
+#include "core/document/JsonReading.h"
 #include "core/engine/PrizeTable.h"
 #include "core/series/Tally.h"
 #include "core/tables/TableData.h"
@@ -18,8 +17,7 @@
 namespace zarno {
 namespace {
 
-// Keys stay in the order written, so that the same run gives the same bytes.
-using Json = nlohmann::ordered_json;
+using namespace document;
 
 constexpr std::string_view format = "zarno-run";
 // More payout points than the record ever keeps: a file with more is not one of its records.
@@ -134,115 +132,6 @@ Json exactJson(int level, const odds::SessionLaws* laws) {
         exact[key::players].push_back(objectOf(players, row, key::level));
     }
     return exact;
-}
-
-// A field at fault, found while reading.
-struct Damaged {
-    std::string where;
-};
-
-// Reads a text through once, building nothing, and refuses it as soon as it nests deeper than a
-// run, holds a key twice in one object, or is not JSON: the tree is built only of what passes.
-class Screen : public nlohmann::json_sax<Json> {
-public:
-    enum class Verdict { sound, notJson, tooLarge, keyTwice };
-    Verdict verdict = Verdict::sound;
-    std::string twice;  // the key held twice
-
-    bool null() override { return value(); }
-    bool boolean(bool) override { return value(); }
-    bool number_integer(number_integer_t) override { return value(); }
-    bool number_unsigned(number_unsigned_t) override { return value(); }
-    bool number_float(number_float_t, const string_t&) override { return value(); }
-    bool string(string_t&) override { return value(); }
-    bool binary(binary_t&) override { return value(); }
-    bool start_object(std::size_t) override {
-        keys_.emplace_back();
-        return deeper();
-    }
-    bool key(string_t& key) override {
-        if (!keys_.back().insert(key).second) {
-            verdict = Verdict::keyTwice;
-            twice = key;
-            return false;
-        }
-        return true;
-    }
-    bool end_object() override {
-        keys_.pop_back();
-        --depth_;
-        return true;
-    }
-    bool start_array(std::size_t) override {
-        keys_.emplace_back();
-        return deeper();
-    }
-    bool end_array() override {
-        keys_.pop_back();
-        --depth_;
-        return true;
-    }
-    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override {
-        verdict = Verdict::notJson;
-        return false;
-    }
-
-private:
-    bool value() {
-        if (++values_ > mostValues) {
-            verdict = Verdict::tooLarge;
-            return false;
-        }
-        return true;
-    }
-    bool deeper() {
-        if (++depth_ > deepestNesting) {
-            verdict = Verdict::tooLarge;
-            return false;
-        }
-        return value();
-    }
-
-    std::size_t depth_ = 0;
-    std::size_t values_ = 0;
-    std::vector<std::set<std::string>> keys_;
-};
-
-const Json& field(const Json& object, const char* key) {
-    if (!object.is_object() || !object.contains(key)) {
-        throw Damaged{key};
-    }
-    return object.at(key);
-}
-
-std::int64_t whole(const Json& value, const std::string& where, std::int64_t low,
-                   std::int64_t high) {
-    if (!value.is_number_integer()) {
-        throw Damaged{where};
-    }
-    // A number above what 64 bits hold is read as an unsigned one.
-    if (value.is_number_unsigned() &&
-        value.get<std::uint64_t>() > static_cast<std::uint64_t>(high)) {
-        throw Damaged{where};
-    }
-    const auto number = value.get<std::int64_t>();
-    if (number < low || number > high) {
-        throw Damaged{where};
-    }
-    return number;
-}
-
-const Json& array(const Json& value, const std::string& where, std::size_t size) {
-    if (!value.is_array() || value.size() != size) {
-        throw Damaged{where};
-    }
-    return value;
-}
-
-void require(bool holds, const std::string& where) {
-    if (!holds) {
-        throw Damaged{where};
-    }
 }
 
 // Counts by a key, as [key, count] pairs by rising key, each key in [low, high] and each count at
@@ -688,22 +577,11 @@ std::variant<SavedRun, DocumentError> readRunDocument(std::string_view text) {
     if (text.size() > largestRunDocument) {
         return DocumentError{DocumentError::Kind::notARun};
     }
-    Screen screen;
-    Json::sax_parse(text.begin(), text.end(), &screen);
-    switch (screen.verdict) {
-        case Screen::Verdict::sound:
-            break;
-        case Screen::Verdict::notJson:
-            return DocumentError{DocumentError::Kind::notJson};
-        case Screen::Verdict::tooLarge:
-            return DocumentError{DocumentError::Kind::notARun};
-        case Screen::Verdict::keyTwice:
-            return DocumentError{DocumentError::Kind::damaged, screen.twice};
+    const auto screened = screen(text, deepestNesting, mostValues);
+    if (const auto* error = std::get_if<DocumentError>(&screened)) {
+        return *error;
     }
-    const Json doc = Json::parse(text.begin(), text.end(), nullptr, false);
-    if (doc.is_discarded()) {
-        return DocumentError{DocumentError::Kind::notJson};
-    }
+    const Json& doc = std::get<Json>(screened);
     if (!doc.is_object() || !doc.contains(key::format) || doc[key::format] != format ||
         !doc.contains(key::version) || !doc[key::version].is_number_unsigned() ||
         doc[key::version].get<std::uint64_t>() < 1) {

@@ -101,7 +101,11 @@ Series::Taken Series::takeRows(std::int64_t until, bool lastRow) {
         counted = engine_.countHits(hits.size());
     }
     tally_.add(play_.level, counted, static_cast<std::int64_t>(hits.size()));
-    record_.commit(engine_.prizeSums(hits.size()));
+    const std::span<const std::uint32_t> sums = engine_.prizeSums(hits.size());
+    record_.commit(sums);
+    if (committed_) {
+        committed_(sums);
+    }
     engine_.commit(hits.size(), drawn_);
     if (jackpot) {
         jackpot_ = JackpotFigure{tally_.hits[maxLevel], tally_.rows};

@@ -97,6 +97,10 @@ public:
     const SeriesRecord& record() const { return record_; }
     // The budget whose players the record cuts from the next row on.
     void setBudget(int budget) { record_.setBudget(budget); }
+    // Hands every stretch's rows, as they are committed, to `committed` as well: the prizes won
+    // before each row and after the last.
+    using Committed = std::function<void(std::span<const std::uint32_t> prizeSums)>;
+    void setCommitted(Committed committed) { committed_ = std::move(committed); }
 
 private:
     // Where the series stands in its pass. The pass that meets the row limit draws one row more,
@@ -124,6 +128,7 @@ private:
     std::optional<JackpotFigure> jackpot_;
     std::int64_t counter_ = 0;
     SeriesRecord record_;
+    Committed committed_;
     Step step_ = Step::stopped;
 };
 

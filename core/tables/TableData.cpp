@@ -3,12 +3,11 @@
 #include <algorithm>
 
 #include "core/engine/PrizeTable.h"
+#include "core/odds/LessonOdds.h"
 #include "core/odds/Odds.h"
 
 namespace zarno::tables {
 namespace {
-
-constexpr double weeksAYear = 52;
 
 bool isPowerOfTen(std::int64_t rows) {
     while (rows >= 10 && rows % 10 == 0) {
@@ -184,7 +183,11 @@ DataTable levelsData(std::span<const int> levels, std::span<const odds::SessionL
         line[at(levelsTable, "rows_to_settle")] = odds::rowsToSettle(level);
         line[at(levelsTable, "top_prize")] = prize(level, level);
         line[at(levelsTable, "top_prize_one_in")] = oneIn;
-        line[at(levelsTable, "top_prize_years_weekly")] = oneIn / weeksAYear;
+        line[at(levelsTable, "top_prize_years_weekly")] = oneIn / odds::weeksAYear;
+        const odds::RowShares shares = odds::rowShares(level);
+        line[at(levelsTable, "wins_something")] = shares.wins;
+        line[at(levelsTable, "stake_back")] = shares.stakeBack;
+        line[at(levelsTable, "more_than_stake")] = shares.more;
         if (const odds::SessionLaws* law = l < laws.size() ? laws[l] : nullptr) {
             line[at(levelsTable, "ahead_52")] = (*law)[year].ahead;
             line[at(levelsTable, "median_52")] = cellOf((*law)[year].medianNet());

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <variant>
 #include <vector>
 
@@ -29,9 +30,16 @@ struct Numbers {
     bool operator==(const Numbers&) const = default;
 };
 
-// One figure: a whole number, a real number, one beyond a count of rows, a row's numbers, or none
-// where there is nothing to show yet.
-using Cell = std::variant<std::monostate, std::int64_t, double, Beyond, Numbers>;
+// A text, such as the name of a pupil's file.
+struct Text {
+    std::string text;
+
+    bool operator==(const Text&) const = default;
+};
+
+// One figure: a whole number, a real number, one beyond a count of rows, a row's numbers, a text,
+// or none where there is nothing to show yet.
+using Cell = std::variant<std::monostate, std::int64_t, double, Beyond, Numbers, Text>;
 using Line = std::vector<Cell>;
 
 // A table of figures by its columns, shares and chances as fractions, money in euros.
@@ -72,7 +80,8 @@ DataTable budgetSummaryData(const SeriesRecord& record, const odds::BudgetLaw* l
 // The exact figures of levels, without a row drawn. Each level side by side with the others: its
 // payout and the share of the stakes the game keeps, its standard deviation, the rows it takes to
 // settle within half a point, the players of 52 and of 520 rows ahead and their median, and the
-// top prize with one in how many rows it falls, and in how many years at a row a week. The
+// top prize with one in how many rows it falls, and in how many years at a row a week, and what one
+// row wins: anything, only its stake back, more than its stake. The
 // players' figures come from the levels' laws, in the same order; a missing law leaves them blank.
 DataTable levelsData(std::span<const int> levels, std::span<const odds::SessionLaws* const> laws);
 // Each level's hit counts with their chances and prizes, and the exact figures of its players of

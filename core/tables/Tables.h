@@ -25,6 +25,7 @@ enum class Format : std::uint8_t {
     significantPercent,  // a fraction in percent, four significant digits
     roundRows,           // a real number of rows, to the nearest row, in groups of three
     numbers,             // a row's numbers in the order drawn, apart by spaces
+    text,                // a text as it is
 };
 
 // Where a column's figures come from.
@@ -116,6 +117,11 @@ inline constexpr Column levels[] = {
     {"top_prize_one_in", QT_TRANSLATE_NOOP("Zarno", "Päävoitto 1:"), roundRows, exact},
     {"top_prize_years_weekly", QT_TRANSLATE_NOOP("Zarno", "Vuosia, rivi viikossa"), significant,
      exact},
+    {"wins_something", QT_TRANSLATE_NOOP("Zarno", "Voitti jotain (%)"), significantPercent, exact},
+    {"stake_back", QT_TRANSLATE_NOOP("Zarno", "Vain panos takaisin (%)"), significantPercent,
+     exact},
+    {"more_than_stake", QT_TRANSLATE_NOOP("Zarno", "Enemmän kuin panos (%)"), significantPercent,
+     exact},
 };
 inline constexpr Column exactHits[] = {
     {"level", QT_TRANSLATE_NOOP("Zarno", "Taso"), whole, key},
@@ -142,6 +148,38 @@ inline constexpr Column exactBudget[] = {
      exact},
 };
 
+// A class's saved lessons: a line a pupil, the guesses beside what happened and the exact figures;
+// and what they come to together.
+inline constexpr Column lessonPupils[] = {
+    {"file", QT_TRANSLATE_NOOP("Zarno", "Oppilas"), text, key},
+    {"ahead_guess", QT_TRANSLATE_NOOP("Zarno", "Voitolla: arvaus"), whole, observed},
+    {"ahead_happened", QT_TRANSLATE_NOOP("Zarno", "Voitolla: toteutui"), whole, observed},
+    {"ahead_exact", QT_TRANSLATE_NOOP("Zarno", "Voitolla: tarkka"), number, exact},
+    {"payout_guess", QT_TRANSLATE_NOOP("Zarno", "Palautus: arvaus (%)"), percent, observed},
+    {"payout_happened", QT_TRANSLATE_NOOP("Zarno", "Palautus: toteutui (%)"), percent, observed},
+    {"payout_exact", QT_TRANSLATE_NOOP("Zarno", "Palautus: tarkka (%)"), percent, exact},
+    {"median_guess", QT_TRANSLATE_NOOP("Zarno", "Mediaani: arvaus (€)"), whole, observed},
+    {"median_happened", QT_TRANSLATE_NOOP("Zarno", "Mediaani: toteutui (€)"), whole, observed},
+    {"median_exact", QT_TRANSLATE_NOOP("Zarno", "Mediaani: tarkka (€)"), whole, exact},
+};
+inline constexpr Column lessonSummary[] = {
+    {"pupils", QT_TRANSLATE_NOOP("Zarno", "Oppilaita"), whole, key},
+    {"ahead_overestimated", QT_TRANSLATE_NOOP("Zarno", "Yliarvioi voitolla olevat"), whole,
+     observed},
+    {"payout_overestimated", QT_TRANSLATE_NOOP("Zarno", "Yliarvioi palautuksen"), whole, observed},
+    {"ahead_guess_mean", QT_TRANSLATE_NOOP("Zarno", "Voitolla: arvaus keskimäärin"), number,
+     observed},
+    {"ahead_exact_mean", QT_TRANSLATE_NOOP("Zarno", "Voitolla: tarkka keskimäärin"), number, exact},
+    {"payout_guess_mean", QT_TRANSLATE_NOOP("Zarno", "Palautus: arvaus keskimäärin (%)"), percent,
+     observed},
+    {"payout_exact_mean", QT_TRANSLATE_NOOP("Zarno", "Palautus: tarkka keskimäärin (%)"), percent,
+     exact},
+    {"median_guess_mean", QT_TRANSLATE_NOOP("Zarno", "Mediaani: arvaus keskimäärin (€)"), number,
+     observed},
+    {"median_exact_mean", QT_TRANSLATE_NOOP("Zarno", "Mediaani: tarkka keskimäärin (€)"), number,
+     exact},
+};
+
 }  // namespace columns
 
 // The tables of a run: observed beside exact.
@@ -157,15 +195,21 @@ inline constexpr TableKind levelsTable{"levels", columns::levels};
 inline constexpr TableKind exactHitsTable{"hits", columns::exactHits};
 inline constexpr TableKind exactPlayersTable{"players", columns::exactPlayers};
 inline constexpr TableKind exactBudgetTable{"budget", columns::exactBudget};
+// A class's lessons.
+inline constexpr TableKind lessonPupilsTable{"pupils", columns::lessonPupils};
+inline constexpr TableKind lessonSummaryTable{"summary", columns::lessonSummary};
 
-// The tables of the command line's CSV of a run and of the exact figures, the first of each its
-// default; and every table there is.
+// The tables of the command line's CSV of a run, of the exact figures and of a class's lessons,
+// the first of each its default; and every table there is.
 inline constexpr std::array<const TableKind*, 5> runCsvTables = {
     &payoutTable, &hitsTable, &playersTable, &budgetTable, &jackpotsTable};
 inline constexpr std::array<const TableKind*, 4> exactTables = {
     &levelsTable, &exactHitsTable, &exactPlayersTable, &exactBudgetTable};
-inline constexpr std::array<const TableKind*, 10> all = {
-    &payoutTable,   &hitsTable,   &playersTable,   &budgetTable,       &budgetSummaryTable,
-    &jackpotsTable, &levelsTable, &exactHitsTable, &exactPlayersTable, &exactBudgetTable};
+inline constexpr std::array<const TableKind*, 2> lessonsTables = {&lessonPupilsTable,
+                                                                  &lessonSummaryTable};
+inline constexpr std::array<const TableKind*, 12> all = {
+    &payoutTable,        &hitsTable,        &playersTable,      &budgetTable,
+    &budgetSummaryTable, &jackpotsTable,    &levelsTable,       &exactHitsTable,
+    &exactPlayersTable,  &exactBudgetTable, &lessonPupilsTable, &lessonSummaryTable};
 
 }  // namespace zarno::tables

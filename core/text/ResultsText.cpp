@@ -124,6 +124,11 @@ std::string documentErrorText(const DocumentError& error, const Wording& wording
     return filled(wording(texts::damagedRun), {error.where});
 }
 
+std::string lessonErrorText(const DocumentError& error, const Wording& wording) {
+    return error.kind == DocumentError::Kind::notARun ? std::string(wording(texts::notALesson))
+                                                      : documentErrorText(error, wording);
+}
+
 void writeRefusal(std::string& out, const Refusal& refusal, const Wording& wording) {
     if (refusal.kind == Refusal::Kind::numbersMissing) {
         out.assign(wording(texts::numbersMissing));

@@ -36,8 +36,9 @@ std::string rowsLine(std::int64_t rows, const Wording& wording);
 std::string repeatabilityLine(std::optional<std::uint64_t> seed, const Wording& wording,
                               std::optional<std::int64_t> interruptedAt = std::nullopt);
 
-// Why a saved run cannot be opened.
+// Why a saved run, or a saved lesson, cannot be opened.
 std::string documentErrorText(const DocumentError& error, const Wording& wording);
+std::string lessonErrorText(const DocumentError& error, const Wording& wording);
 
 // Why a start is refused, naming the number chosen twice.
 void writeRefusal(std::string& out, const Refusal& refusal, const Wording& wording);

@@ -116,6 +116,59 @@ inline constexpr std::string_view crowd50 = QT_TRANSLATE_NOOP("Zarno", "25–75 
 inline constexpr std::string_view crowdMedian = QT_TRANSLATE_NOOP("Zarno", "Mediaani");
 inline constexpr std::string_view crowdPaths =
     QT_TRANSLATE_NOOP("Zarno", "Ensimmäiset 20 pelaajaa");
+// The lesson: guess first, live the years among a thousand players, then see the truth.
+inline constexpr std::string_view lessonButton = QT_TRANSLATE_NOOP("Zarno", "Oppitunti");
+inline constexpr std::string_view lessonTitle = QT_TRANSLATE_NOOP("Zarno", "Zarno – oppitunti");
+inline constexpr std::string_view lessonPlayStep = QT_TRANSLATE_NOOP("Zarno", "Miten pelaat?");
+inline constexpr std::string_view lessonGuessStep = QT_TRANSLATE_NOOP("Zarno", "Arvaa ensin");
+inline constexpr std::string_view lessonLiveStep = QT_TRANSLATE_NOOP("Zarno", "Elä se");
+inline constexpr std::string_view lessonTruthStep = QT_TRANSLATE_NOOP("Zarno", "Totuus");
+inline constexpr std::string_view previousStep = QT_TRANSLATE_NOOP("Zarno", "Edellinen");
+inline constexpr std::string_view nextStep = QT_TRANSLATE_NOOP("Zarno", "Seuraava");
+inline constexpr std::string_view rowsPerWeek = QT_TRANSLATE_NOOP("Zarno", "Rivejä viikossa");
+inline constexpr std::string_view yearsPlayed = QT_TRANSLATE_NOOP("Zarno", "Vuosia");
+// %1 rows, and as many euros, %2.
+inline constexpr std::string_view lessonStake = QT_TRANSLATE_NOOP("Zarno", "%1 riviä, %2 €");
+// The numbers every player plays: the main window's, or, where they make no ticket, the lesson's.
+inline constexpr std::string_view lessonNumbers = QT_TRANSLATE_NOOP("Zarno", "Numerot: %1");
+inline constexpr std::string_view lessonPickedNumbers =
+    QT_TRANSLATE_NOOP("Zarno", "Numerot (oppitunti valitsi ne): %1");
+inline constexpr std::string_view guessIntro = QT_TRANSLATE_NOOP(
+    "Zarno", "Arvaa, ennen kuin pelaat: tuhat pelaajaa pelaa näin, kukin omilla riveillään.");
+inline constexpr std::string_view guessAhead =
+    QT_TRANSLATE_NOOP("Zarno", "Voitolla 1000 pelaajasta");
+inline constexpr std::string_view guessPayout = QT_TRANSLATE_NOOP("Zarno", "Palautus (%)");
+inline constexpr std::string_view guessMedian =
+    QT_TRANSLATE_NOOP("Zarno", "Keskimmäinen pelaaja (€)");
+inline constexpr std::string_view playYears = QT_TRANSLATE_NOOP("Zarno", "Pelaa vuodet");
+inline constexpr std::string_view showAtOnce = QT_TRANSLATE_NOOP("Zarno", "Näytä heti");
+inline constexpr std::string_view playAgain = QT_TRANSLATE_NOOP("Zarno", "Pelaa uudestaan");
+inline constexpr std::string_view lessonSeed = QT_TRANSLATE_NOOP("Zarno", "Siemen: %1");
+// %1 the year shown, %2 the years in all.
+inline constexpr std::string_view lessonYear = QT_TRANSLATE_NOOP("Zarno", "Vuosi %1/%2");
+inline constexpr std::string_view you = QT_TRANSLATE_NOOP("Zarno", "Sinä");
+inline constexpr std::string_view standingAhead = QT_TRANSLATE_NOOP("Zarno", "voitolla");
+inline constexpr std::string_view standingBehind =
+    QT_TRANSLATE_NOOP("Zarno", "tappiolla alle puolet maksamastaan");
+inline constexpr std::string_view standingFarBehind =
+    QT_TRANSLATE_NOOP("Zarno", "tappiolla yli puolet maksamastaan");
+// What a screen reader reads of the thousand figures: %1 players of 1000 ahead.
+inline constexpr std::string_view playersAhead =
+    QT_TRANSLATE_NOOP("Zarno", "%1 pelaajaa 1000:sta voitolla");
+inline constexpr std::string_view truthAhead = QT_TRANSLATE_NOOP("Zarno", "Voitolla (1000:sta)");
+inline constexpr std::string_view yourGuess = QT_TRANSLATE_NOOP("Zarno", "Arvauksesi");
+inline constexpr std::string_view happenedColumn = QT_TRANSLATE_NOOP("Zarno", "Toteutui");
+inline constexpr std::string_view exactColumn = QT_TRANSLATE_NOOP("Zarno", "Tarkka");
+inline constexpr std::string_view rowsTable = QT_TRANSLATE_NOOP("Zarno", "Rivit");
+inline constexpr std::string_view allPlayers = QT_TRANSLATE_NOOP("Zarno", "Kaikki pelaajat");
+inline constexpr std::string_view saveAnswers = QT_TRANSLATE_NOOP("Zarno", "Tallenna vastaukset…");
+inline constexpr std::string_view lessonFiles =
+    QT_TRANSLATE_NOOP("Zarno", "Zarnon oppitunnit (*.json)");
+inline constexpr std::string_view answersNotSaved =
+    QT_TRANSLATE_NOOP("Zarno", "Vastausten tallennus ei onnistunut.");
+inline constexpr std::string_view notALesson =
+    QT_TRANSLATE_NOOP("Zarno", "Tiedosto ei ole Zarnon oppitunti.");
+
 // The about box: the version follows the first line.
 inline constexpr std::string_view aboutVersion = QT_TRANSLATE_NOOP("Zarno", "Zarno, versio ");
 inline constexpr std::string_view aboutText = QT_TRANSLATE_NOOP(
@@ -231,8 +284,9 @@ inline constexpr std::string_view errOutputName =
     QT_TRANSLATE_NOOP("Zarno", "--output ottaa tiedoston nimen.");
 inline constexpr std::string_view errFromName =
     QT_TRANSLATE_NOOP("Zarno", "--from ottaa tallennetun ajon tiedoston.");
+// %1 is --from or --lessons, %2 the option that does not go with it.
 inline constexpr std::string_view errFromAlone =
-    QT_TRANSLATE_NOOP("Zarno", "--from ei käy yhdessä valitsimen %1 kanssa.");
+    QT_TRANSLATE_NOOP("Zarno", "%1 ei käy yhdessä valitsimen %2 kanssa.");
 // %1 is the file, %2 what is wrong with it.
 inline constexpr std::string_view errFromRead =
     QT_TRANSLATE_NOOP("Zarno", "--from: ajoa %1 ei voitu avata: %2");
@@ -246,6 +300,17 @@ inline constexpr std::string_view interruptedRepeatable = QT_TRANSLATE_NOOP(
     "rivit.");
 inline constexpr std::string_view exactInterrupted =
     QT_TRANSLATE_NOOP("Zarno", "Keskeytetty: tyhjiksi jääneitä tarkkoja lukuja ei ehditty laskea.");
+inline constexpr std::string_view optLessons = QT_TRANSLATE_NOOP(
+    "Zarno", "luokan tallennetut oppitunnit, oppilas riville ja yhteenveto (text tai csv)");
+inline constexpr std::string_view errLessons =
+    QT_TRANSLATE_NOOP("Zarno", "--lessons ottaa yhden tai useamman tallennetun oppitunnin.");
+inline constexpr std::string_view errLessonsFormat =
+    QT_TRANSLATE_NOOP("Zarno", "--lessons kirjoittaa tekstinä tai CSV:nä (--format text tai csv).");
+// %1 is the file, %2 what is wrong with it.
+inline constexpr std::string_view errLessonRead =
+    QT_TRANSLATE_NOOP("Zarno", "--lessons: oppituntia %1 ei voitu lukea: %2");
+inline constexpr std::string_view pupilsHeading = QT_TRANSLATE_NOOP("Zarno", "Oppilaat");
+inline constexpr std::string_view summaryHeading = QT_TRANSLATE_NOOP("Zarno", "Yhteenveto");
 inline constexpr std::string_view progressRows = QT_TRANSLATE_NOOP("Zarno", "riviä");
 inline constexpr std::string_view progressSpeed = QT_TRANSLATE_NOOP("Zarno", "riviä/s");
 inline constexpr std::string_view progressLeft = QT_TRANSLATE_NOOP("Zarno", "jäljellä");
@@ -375,6 +440,49 @@ inline constexpr auto all = [] {
                                            errStandardOutput,
                                            interruptedRepeatable,
                                            exactInterrupted,
+                                           lessonButton,
+                                           lessonTitle,
+                                           lessonPlayStep,
+                                           lessonGuessStep,
+                                           lessonLiveStep,
+                                           lessonTruthStep,
+                                           previousStep,
+                                           nextStep,
+                                           rowsPerWeek,
+                                           yearsPlayed,
+                                           lessonStake,
+                                           lessonNumbers,
+                                           lessonPickedNumbers,
+                                           guessIntro,
+                                           guessAhead,
+                                           guessPayout,
+                                           guessMedian,
+                                           playYears,
+                                           showAtOnce,
+                                           playAgain,
+                                           lessonSeed,
+                                           lessonYear,
+                                           you,
+                                           standingAhead,
+                                           standingBehind,
+                                           standingFarBehind,
+                                           playersAhead,
+                                           truthAhead,
+                                           yourGuess,
+                                           happenedColumn,
+                                           exactColumn,
+                                           rowsTable,
+                                           allPlayers,
+                                           saveAnswers,
+                                           lessonFiles,
+                                           answersNotSaved,
+                                           notALesson,
+                                           optLessons,
+                                           errLessons,
+                                           errLessonsFormat,
+                                           errLessonRead,
+                                           pupilsHeading,
+                                           summaryHeading,
                                            progressRows,
                                            progressSpeed,
                                            progressLeft};

@@ -22,6 +22,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "core/document/LessonDocument.h"
 #include "core/engine/PrizeTable.h"
 
 namespace {
@@ -291,6 +292,37 @@ TEST(Cli, ASavedRunIsWrittenAsItWasDrawn) {
     const Ran refused = runCli({"--from", saved});
     EXPECT_EQ(refused.status, 2);
     EXPECT_NE(refused.err.find("winnings"), std::string::npos) << refused.err;
+}
+
+// A class's lessons: a line a pupil and the summary; one file that is no lesson, and nothing is
+// summed up.
+TEST(Cli, AClassOfLessonsIsSummedUp) {
+    zarno::Lesson lesson;
+    lesson.play.level = 7;
+    lesson.play.numbers = {1, 2, 3, 4, 5, 6, 7};
+    lesson.rowsPerWeek = 1;
+    lesson.years = 1;
+    lesson.net.assign(zarno::lessonPlayers, -30);
+    lesson.yourRows.rows = 52;
+    lesson.allRows.rows = 52 * zarno::lessonPlayers;
+    std::vector<std::string> files;
+    for (const std::int64_t guess : {100, 0, 900}) {
+        lesson.guesses.ahead = guess;
+        files.push_back(scratch("lesson" + std::to_string(guess) + ".json"));
+        std::ofstream(files.back()) << zarno::lessonDocument(lesson, zarno::lessonLawOf(7, 1, 1));
+    }
+    const Ran text = runCli(with({"--lessons"}, files));
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_NE(text.out.find("Yhteenveto"), std::string::npos);
+    const Ran summary =
+        runCli(with(with({"--lessons"}, files), {"--format", "csv", "--table", "summary"}));
+    ASSERT_EQ(summary.status, 0) << summary.err;
+    EXPECT_NE(summary.out.find("\r\n3,2,0,333.33"), std::string::npos) << summary.out;
+    std::ofstream(files[1]) << "{}";
+    const Ran refused = runCli(with({"--lessons"}, files));
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_TRUE(refused.out.empty());
+    EXPECT_NE(refused.err.find(files[1]), std::string::npos) << refused.err;
 }
 
 }  // namespace

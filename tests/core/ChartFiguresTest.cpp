@@ -6,6 +6,7 @@
 
 #include <numeric>
 
+#include "core/odds/LessonOdds.h"
 #include "core/odds/Odds.h"
 
 namespace zarno {
@@ -134,7 +135,8 @@ TEST(ChartFigures, TheLevelsChartShowsOneColumnOfItsTable) {
         {5, {{10, 100 * laws10[2].ahead}}},  // the players of 52 rows ahead
         {9, {{2, 7}, {10, 200'000}}},        // the top prize
         {10, {{2, 1 / odds::hitChance(2, 2)}, {10, 1 / odds::hitChance(10, 10)}}},
-        {12, {}},
+        {14, {{2, 100 * odds::rowShares(2).more}, {10, 100 * odds::rowShares(10).more}}},
+        {15, {}},
     };
     for (const auto& c : cases) {
         const std::vector<chart::LevelBar> bars = chart::levelsFigure(levels, laws, c.column);

@@ -10,6 +10,7 @@
 
 #include "core/chart/TableText.h"
 #include "core/document/Csv.h"
+#include "core/document/LessonDocument.h"
 #include "core/text/Texts.h"
 #include "doubles/SeriesRig.h"
 
@@ -291,6 +292,12 @@ TEST(RunDocument, EveryTableIsWrittenAsItsDefinitionHasIt) {
     const int levels[] = {2, 7};
     const odds::SessionLaws levelTwo = odds::sessionLaws(2);
     const odds::SessionLaws* const lawsOf[] = {&levelTwo, &run().laws};
+    Lesson lesson;
+    lesson.play = test::playOfFirst(7);
+    lesson.rowsPerWeek = 1;
+    lesson.years = 1;
+    lesson.net.assign(lessonPlayers, -30);
+    const NamedLesson lessons[] = {{"a, \"b\".json", lesson}};
     const tables::DataTable all[] = {tables::payoutData(record, 7),
                                      tables::hitsData(record, 7),
                                      tables::playersData(record, 7, &run().laws),
@@ -300,7 +307,9 @@ TEST(RunDocument, EveryTableIsWrittenAsItsDefinitionHasIt) {
                                      tables::levelsData(levels, lawsOf),
                                      tables::exactHitsData(levels),
                                      tables::exactPlayersData(levels, lawsOf),
-                                     tables::exactBudgetData({&budget, 1})};
+                                     tables::exactBudgetData({&budget, 1}),
+                                     pupilsData(lessons),
+                                     classSummaryData(lessons)};
     ASSERT_EQ(std::size(all), tables::all.size());
     const auto doc = nlohmann::ordered_json::parse(
         runDocument(test::playOfFirst(7), record, {77, false, &run().laws, &budget}));

@@ -88,6 +88,7 @@ void WindowTest::createdControls_data() {
     row("cmdTauko", "QPushButton", "Tauko", {4200, 7080, 1335, 375}, true, false);
     row("cmdJatka", "QPushButton", "Jatka arvontaa", {4200, 7080, 1335, 375}, false, true);
     row("cmdKaavio", "QPushButton", "Kaavio", {5520, 1440, 735, 375}, true, true);
+    row("cmdOppitunti", "QPushButton", "Oppitunti", {360, 6540, 1215, 375}, true, true);
 }
 
 void WindowTest::createdControls() {
@@ -312,19 +313,21 @@ void WindowTest::tabOrderAndFirstFocus() {
              << "cmdTauko"
              << "cmdReset"
              << "chkFast"
-             << "cmdKaavio";
+             << "cmdKaavio"
+             << "cmdOppitunti";
     chain.removeAll(QString());  // the editable level box's own line edit
     QCOMPARE(chain, expected);
 
     // Tab skips what is hidden or disabled: after the load that is boxes 2..9, continue,
     // pause and start over.
     QStringList visited;
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < 9; ++i) {
         visited << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    QCOMPARE(visited, QStringList({"cmbNumero(0)", "cmbNumero(1)", "cmdAloitaArvonta", "cmdExit",
-                                   "cmbTaso", "chkFast", "cmdKaavio", "cmbNumero(0)"}));
+    QCOMPARE(visited,
+             QStringList({"cmbNumero(0)", "cmbNumero(1)", "cmdAloitaArvonta", "cmdExit", "cmbTaso",
+                          "chkFast", "cmdKaavio", "cmdOppitunti", "cmbNumero(0)"}));
 }
 
 void WindowTest::resizingMovesNothing() {

@@ -73,53 +73,96 @@ int paintTable(QPainter& painter, const Table& table, int top, int width) {
     return y + metrics.lineSpacing();
 }
 
+// The page laid out as 600 units wide, a unit about a point; fonts are sized in units, so that
+// they follow the scale whatever the device's resolution.
+class PagePainter {
+public:
+    explicit PagePainter(QPagedPaintDevice& device) : device_(device) {}
+
+    bool begin() {
+        if (!painter_.begin(&device_)) {
+            return false;
+        }
+        const QRect page = painter_.viewport();
+        const double scale = page.width() / 600.0;
+        painter_.scale(scale, scale);
+        height_ = static_cast<int>(page.height() / scale);
+        font_ = painter_.font();
+        font_.setPixelSize(9);
+        heading_ = font_;
+        heading_.setPixelSize(14);
+        heading_.setBold(true);
+        return true;
+    }
+    bool end() { return painter_.end(); }
+    int height() const { return height_; }
+
+    void page(const QStringList& head, const QString& title, const QPixmap& picture,
+              int pictureHeight, const std::vector<Table>& tables, const QString& line) {
+        if (pages_++ > 0) {
+            device_.newPage();
+        }
+        painter_.setFont(font_);
+        const QFontMetrics metrics(font_);
+        int y = 0;
+        for (const QString& text : head) {
+            painter_.drawText(QRect(0, y, width, metrics.height()), Qt::AlignLeft, text);
+            y += metrics.lineSpacing();
+        }
+        y += metrics.lineSpacing();
+        painter_.setFont(heading_);
+        const QFontMetrics headingMetrics(heading_);
+        painter_.drawText(QRect(0, y, width, headingMetrics.height()), Qt::AlignLeft, title);
+        y += headingMetrics.lineSpacing();
+        painter_.setFont(font_);
+        painter_.drawPixmap(QRect(0, y, width, pictureHeight), picture);
+        y += pictureHeight + metrics.lineSpacing();
+        if (!line.isEmpty()) {
+            painter_.drawText(QRect(0, y, width, metrics.height()), Qt::AlignLeft, line);
+            y += 2 * metrics.lineSpacing();
+        }
+        for (const Table& table : tables) {
+            y = paintTable(painter_, table, y, width) + metrics.lineSpacing();
+        }
+    }
+
+    static constexpr int width = 600;
+
+private:
+    QPagedPaintDevice& device_;
+    QPainter painter_;
+    int height_ = 0;
+    int pages_ = 0;
+    QFont font_;
+    QFont heading_;
+};
+
 }  // namespace
 
 bool paintReport(QPagedPaintDevice& device, const QStringList& head,
                  const std::vector<ReportPage>& pages) {
-    QPainter painter;
-    if (!painter.begin(&device)) {
+    PagePainter painter(device);
+    if (!painter.begin()) {
         return false;
     }
-    // The page laid out as 600 units wide, a unit about a point; fonts are sized in units, so
-    // that they follow the scale whatever the device's resolution.
-    const QRect page = painter.viewport();
-    const double scale = page.width() / 600.0;
-    painter.scale(scale, scale);
-    const int width = 600;
-    const int height = static_cast<int>(page.height() / scale);
-    QFont font = painter.font();
-    font.setPixelSize(9);
-    QFont heading = font;
-    heading.setPixelSize(14);
-    heading.setBold(true);
-    for (std::size_t p = 0; p < pages.size(); ++p) {
-        if (p > 0) {
-            device.newPage();
-        }
-        painter.setFont(font);
-        const QFontMetrics metrics(font);
-        int y = 0;
-        for (const QString& line : head) {
-            painter.drawText(QRect(0, y, width, metrics.height()), Qt::AlignLeft, line);
-            y += metrics.lineSpacing();
-        }
-        y += metrics.lineSpacing();
-        painter.setFont(heading);
-        const QFontMetrics headingMetrics(heading);
-        painter.drawText(QRect(0, y, width, headingMetrics.height()), Qt::AlignLeft,
-                         pages[p].title);
-        y += headingMetrics.lineSpacing();
-        painter.setFont(font);
-        // The chart as the window draws it, at three times the page's units for print.
-        const int chartHeight = height * 2 / 5;
-        const QPixmap chart = pages[p].plot->toPixmap(width, chartHeight, 3.0);
-        painter.drawPixmap(QRect(0, y, width, chartHeight), chart);
-        y += chartHeight + metrics.lineSpacing();
-        for (const Table& table : pages[p].tables) {
-            y = paintTable(painter, table, y, width) + metrics.lineSpacing();
-        }
+    // The chart as the window draws it, at three times the page's units for print.
+    const int chartHeight = painter.height() * 2 / 5;
+    for (const ReportPage& page : pages) {
+        painter.page(head, page.title, page.plot->toPixmap(PagePainter::width, chartHeight, 3.0),
+                     chartHeight, page.tables, {});
     }
+    return painter.end();
+}
+
+bool paintPage(QPagedPaintDevice& device, const QStringList& head, const QString& title,
+               const QPixmap& picture, const std::vector<Table>& tables, const QString& line) {
+    PagePainter painter(device);
+    if (!painter.begin()) {
+        return false;
+    }
+    const int pictureHeight =
+        picture.width() > 0 ? PagePainter::width * picture.height() / picture.width() : 0;
+    painter.page(head, title, picture, std::min(pictureHeight, painter.height() / 2), tables, line);
     return painter.end();
 }
 

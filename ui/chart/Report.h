@@ -15,6 +15,7 @@
 #include "core/text/Wording.h"
 
 class QCustomPlot;
+class QPixmap;
 class QPagedPaintDevice;
 
 namespace zarno {
@@ -31,6 +32,11 @@ struct ReportPage {
 // False when the device cannot be painted on.
 bool paintReport(QPagedPaintDevice& device, const QStringList& head,
                  const std::vector<ReportPage>& pages);
+
+// One page: the head's lines, the title, a picture across the page, a line under it, and the
+// tables. False when the device cannot be painted on.
+bool paintPage(QPagedPaintDevice& device, const QStringList& head, const QString& title,
+               const QPixmap& picture, const std::vector<Table>& tables, const QString& line = {});
 
 // A report made in memory first, so that only a whole one ever replaces a file: a PDF of A4 pages
 // titled `title`, which `paint` paints. Gives the reason when it could not be written.
