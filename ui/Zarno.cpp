@@ -259,7 +259,7 @@ void Zarno::transitioned(std::optional<Refusal> refusal) {
         showMessage(qtext(caption_));
         return;
     }
-    tick(afterBudget());
+    tick(Series::Deadline{});  // one pass at most: the event loop draws the rest
 }
 
 // Every control's flags from the run's state, the number boxes and the frames from the level.

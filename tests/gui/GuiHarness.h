@@ -30,8 +30,9 @@ struct Harness {
     RunState state() const { return window.run().state(); }
     QPushButton* button(Control control) { return window.button(control); }
     void click(Control control) { QTest::mouseClick(button(control), Qt::LeftButton); }
-    // Starts without a click, so that no tick of the window's commits rows: the test commits
-    // them a stretch at a time and knows where the series stands.
+    // Starts without a click, so that no tick of the window's event loop commits rows (the
+    // handler itself commits one stretch at most): the test commits them a stretch at a time and
+    // knows where the series stands.
     void startStepwise() { window.cmdAloitaArvonta_Click(); }
     // Ticks as the window's event loop does, a stretch at a time, until the series reaches `rows`
     // or the run stops. A message that opens is acknowledged, as the player does, and kept.
