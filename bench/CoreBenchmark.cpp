@@ -6,12 +6,14 @@
 #include <chrono>
 #include <cmath>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "bench/AllocationCounter.h"
 #include "bench/BenchPlay.h"
 #include "bench/Figures.h"
 #include "core/engine/DrawGenerator.h"
+#include "core/engine/Lanes.h"
 #include "core/engine/Play.h"
 #include "core/odds/BudgetOdds.h"
 #include "core/odds/LessonOdds.h"
@@ -75,6 +77,32 @@ void BM_DrawAndScore(benchmark::State& state) {
                                 static_cast<std::size_t>(std::max<std::int64_t>(rows, 1));
 }
 BENCHMARK(BM_DrawAndScore)->Arg(2)->Arg(10);
+
+// A worker's rows in the vector lanes of each target the processor offers, as many blocks as the
+// target draws at once, 1000 rows of each; the time is per row.
+void BM_LanesDrawAndScore(benchmark::State& state) {
+    const auto target = static_cast<Target>(state.range(0));
+    SystemClock clock;
+    const Play play = benchPlay(10);
+    const auto lanes = static_cast<std::size_t>(lanesOf(target));
+    std::vector<std::vector<std::uint8_t>> hits(lanes, std::vector<std::uint8_t>(1000));
+    std::vector<std::vector<std::uint64_t>> starts(lanes, std::vector<std::uint64_t>(1000));
+    std::vector<LaneBlock> blocks;
+    for (std::size_t b = 0; b < lanes; ++b) {
+        const RandomNumbers random(clock, freshSeed(clock), b);
+        blocks.push_back({random.position(), random.increment(), hits[b].data(), starts[b].data()});
+    }
+    for (auto _ : state) {
+        drawLanes(target, blocks, 0, 1000, play, clock);
+        benchmark::DoNotOptimize(hits.front().data());
+    }
+    state.SetItemsProcessed(state.iterations() * 1000 * static_cast<std::int64_t>(lanes));
+}
+BENCHMARK(BM_LanesDrawAndScore)->Apply([](benchmark::internal::Benchmark* benchmark) {
+    for (const Target target : offeredTargets(processorFeatures())) {
+        benchmark->Arg(static_cast<int>(target));
+    }
+});
 
 // The reference: the draw and the count exactly as written, with a Mersenne Twister reseeded
 // from the clock and its own output before every row, and 20 comparisons per candidate.
@@ -195,7 +223,22 @@ int main(int argc, char** argv) {
     printFigure("core_score_l2_ns", reporter.nanoseconds("BM_ScoreRow/2"), "ns");
     printFigure("core_score_l10_ns", reporter.nanoseconds("BM_ScoreRow/10"), "ns");
     printFigure("core_draw_score_l2_ns", reporter.nanoseconds("BM_DrawAndScore/2"), "ns");
-    printFigure("core_draw_score_ns", reporter.nanoseconds("BM_DrawAndScore/10"), "ns");
+    printFigure("core_draw_score_scalar_ns", reporter.nanoseconds("BM_DrawAndScore/10"), "ns");
+    // Each target's row, and the best one's beside the scalar path's in the same run.
+    const auto lanesRow = [&](zarno::Target target) {
+        return reporter.nanoseconds("BM_LanesDrawAndScore/" +
+                                    std::to_string(static_cast<int>(target))) /
+               (1000.0 * zarno::lanesOf(target));
+    };
+    for (const zarno::Target target : zarno::offeredTargets(zarno::processorFeatures())) {
+        printFigure(("core_draw_score_ns_" + std::string(zarno::nameOf(target))).c_str(),
+                    lanesRow(target), "ns");
+    }
+    const zarno::Target best = zarno::bestTarget(zarno::processorFeatures());
+    std::printf("target %s\n", std::string(zarno::nameOf(best)).c_str());
+    printFigure("core_draw_score_ns", lanesRow(best), "ns");
+    printFigure("core_lanes_vs_scalar", reporter.nanoseconds("BM_DrawAndScore/10") / lanesRow(best),
+                "ratio");
     printFigure("core_allocs_per_row", static_cast<double>(allocationsPerMillionRows) / 1e6,
                 "allocs");
     printFigure("naive_draw_ns", reporter.nanoseconds("BM_NaiveDrawNumbers"), "ns");

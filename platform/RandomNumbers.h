@@ -70,6 +70,10 @@ public:
     // so a row can be drawn again from the position its reseed left.
     std::uint64_t position() const noexcept { return engine_.state(); }
     void moveTo(std::uint64_t position) noexcept { engine_.setState(position); }
+    // What each step adds to the state: the generator's stream, for drawing the same sequence
+    // elsewhere, as the processor's vector lanes do.
+    std::uint64_t increment() const noexcept { return engine_.step(); }
+    static constexpr std::uint64_t multiplier = 6364136223846793005u;
 
 private:
     class Engine : public pcg32 {
@@ -78,6 +82,7 @@ private:
         void mixIn(std::uint64_t reading) noexcept { state_ = mix64(state_ ^ reading); }
         std::uint64_t state() const noexcept { return state_; }
         void setState(std::uint64_t state) noexcept { state_ = state; }
+        std::uint64_t step() const noexcept { return this->increment(); }
     };
 
     Clock& clock_;

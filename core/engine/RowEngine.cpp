@@ -14,8 +14,36 @@ namespace {
 constexpr int rowsBetweenChecks = static_cast<int>(refreshStride);
 static_assert(RowEngine::blockRows % refreshStride == 0);
 
-// Blocks in hand per worker: enough that a worker rarely waits for the cursor.
+// Blocks in hand per worker: enough that a worker rarely waits for the cursor, and for a group
+// and a half of the blocks its lanes draw together.
 constexpr std::size_t blocksPerWorker = 4;
+
+// The prizes so far and each 1000 rows' hit counts, from the block's hits.
+void finish(std::span<const std::uint8_t> hits, std::span<std::uint32_t> prizeSums,
+            std::span<std::array<std::uint16_t, maxLevel + 1>> thousands,
+            const std::array<std::uint32_t, maxLevel + 1>& prizeOf);
+
+// The prize of each hit count at the play's level; a level outside 2..10 wins nothing.
+std::array<std::uint32_t, maxLevel + 1> prizesOf(const Play& play) {
+    std::array<std::uint32_t, maxLevel + 1> prizeOf{};
+    if (isLevel(play.level)) {
+        for (int k = 0; k <= play.level; ++k) {
+            prizeOf[static_cast<std::size_t>(k)] = static_cast<std::uint32_t>(prize(play.level, k));
+        }
+    }
+    return prizeOf;
+}
+
+bool distinctNumbers(const Play& play) {
+    for (std::size_t i = 0; i < play.numbers.size(); ++i) {
+        for (std::size_t j = 0; j < i; ++j) {
+            if (play.numbers[i] != 0 && play.numbers[i] == play.numbers[j]) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
 
 // Rows by hit count, four counts apart so that a run of equal hits does not make each increment
 // wait for the one before.
@@ -38,14 +66,32 @@ std::array<Count, maxLevel + 1> tallyOf(std::span<const std::uint8_t> hits) {
     return counts;
 }
 
+void finish(std::span<const std::uint8_t> hits, std::span<std::uint32_t> prizeSums,
+            std::span<std::array<std::uint16_t, maxLevel + 1>> thousands,
+            const std::array<std::uint32_t, maxLevel + 1>& prizeOf) {
+    std::uint32_t won = 0;
+    prizeSums[0] = 0;
+    for (std::size_t r = 0; r < hits.size(); ++r) {
+        won += prizeOf[hits[r]];
+        prizeSums[r + 1] = won;
+    }
+    for (std::size_t t = 0; t < thousands.size(); ++t) {
+        thousands[t] =
+            tallyOf<std::uint16_t>(hits.subspan(t * rowsBetweenChecks, rowsBetweenChecks));
+    }
+}
+
 }  // namespace
 
-RowEngine::RowEngine(Clock& clock, std::uint64_t seed, unsigned workers, const StartThread& start)
-    : clock_(clock), seed_(seed) {
+RowEngine::RowEngine(Clock& clock, std::uint64_t seed, unsigned workers, const StartThread& start,
+                     std::optional<Target> target)
+    : clock_(clock), seed_(seed), target_(target.value_or(bestTarget(processorFeatures()))) {
     if (workers == 0) {
         workers = std::min(usableProcessors(), maxWorkers);
     }
-    slots_.resize(blocksPerWorker * std::max(workers, 1u));
+    const auto lanes = static_cast<std::size_t>(lanesOf(target_));
+    const auto perWorker = std::max(blocksPerWorker, lanes + lanes / 2);
+    slots_.resize(perWorker * std::max(workers, 1u));
     for (auto& slot : slots_) {
         slot = std::make_unique<Block>();
     }
@@ -121,10 +167,18 @@ void RowEngine::restartAt(std::int64_t block) {
     cursorBlock_ = block;
 }
 
-// Called with the mutex held.
-bool RowEngine::mayDraw() const {
-    return drawing_ && nextBlock_ < cursorBlock_ + static_cast<std::int64_t>(slots_.size()) &&
-           !slotOf(nextBlock_).writing;
+// Whether the `count` blocks from `block` on may be drawn now. Called with the mutex held.
+bool RowEngine::mayDraw(std::int64_t block, std::size_t count) const {
+    if (!drawing_ || block + static_cast<std::int64_t>(count) >
+                         cursorBlock_ + static_cast<std::int64_t>(slots_.size())) {
+        return false;
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        if (slotOf(block + static_cast<std::int64_t>(i)).writing) {
+            return false;
+        }
+    }
+    return true;
 }
 
 RandomNumbers RowEngine::generator(std::uint64_t series, std::int64_t block) const {
@@ -133,45 +187,79 @@ RandomNumbers RowEngine::generator(std::uint64_t series, std::int64_t block) con
     return RandomNumbers(clock_, mix64(seriesKey + index), index);
 }
 
+// A worker takes as many consecutive blocks as its lanes draw together, and waits until their
+// slots are free: a block drawn on its own would take the lanes' time for a few rows.
 void RowEngine::work() {
     std::unique_lock lock(mutex_);
+    const auto lanes = static_cast<std::size_t>(lanesOf(target_));
+    std::vector<Block*> group;
+    group.reserve(lanes);
     for (;;) {
-        workWaiting_.wait(lock, [this] { return quitting_ || mayDraw(); });
+        // The lanes count hits as the numbers a row and the play share: a play that has a
+        // number twice counts it twice only on the scalar path.
+        const auto wanted = [&] { return distinctNumbers(play_) ? lanes : std::size_t{1}; };
+        workWaiting_.wait(lock, [&] { return quitting_ || mayDraw(nextBlock_, wanted()); });
         if (quitting_) {
             return;
         }
-        const std::int64_t index = nextBlock_++;
+        const std::int64_t first = nextBlock_;
+        group.clear();
+        while (group.size() < wanted()) {
+            Block& block = slotOf(nextBlock_++);
+            block.writing = true;
+            group.push_back(&block);
+        }
         const std::uint64_t series = series_;
         const Play play = play_;
         const std::uint64_t epoch = epoch_.load();
-        Block& block = slotOf(index);
-        block.writing = true;
         lock.unlock();
-        const bool complete = draw(block, index, series, play, epoch);
-        lock.lock();
-        block.writing = false;
-        if (complete && epoch == epoch_.load()) {
-            block.published.store(index, std::memory_order_release);
-            if (index == cursorBlock_ && wake_) {
-                wake_();
-            }
+        bool complete = true;
+        if (group.size() > 1) {
+            complete = drawTogether(group, first, series, play, epoch);
         } else {
-            workWaiting_.notify_all();  // its slot may be handed out again
+            complete = draw(*group.front(), first, series, play, epoch);
         }
+        lock.lock();
+        bool woken = false;
+        for (std::size_t i = 0; i < group.size(); ++i) {
+            const std::int64_t index = first + static_cast<std::int64_t>(i);
+            group[i]->writing = false;
+            if (complete && epoch == epoch_.load()) {
+                group[i]->published.store(index, std::memory_order_release);
+                woken = woken || index == cursorBlock_;
+            }
+        }
+        if (woken && wake_) {
+            wake_();
+        }
+        workWaiting_.notify_all();  // the slots of an outdated group may be handed out again
     }
+}
+
+bool RowEngine::drawTogether(std::span<Block* const> blocks, std::int64_t first,
+                             std::uint64_t series, const Play& play, std::uint64_t epoch) {
+    std::vector<LaneBlock> lanes;
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        const RandomNumbers random = generator(series, first + static_cast<std::int64_t>(i));
+        lanes.push_back({random.position(), random.increment(), blocks[i]->hits.data(),
+                         blocks[i]->starts.data()});
+    }
+    for (int row = 0; row < blockRows; row += rowsBetweenChecks) {
+        if (epoch_.load(std::memory_order_relaxed) != epoch) {
+            return false;
+        }
+        drawLanes(target_, lanes, row, rowsBetweenChecks, play, clock_);
+    }
+    const auto prizeOf = prizesOf(play);
+    for (Block* block : blocks) {
+        finish(block->hits, block->prizeSums, block->thousands, prizeOf);
+    }
+    return true;
 }
 
 bool RowEngine::draw(Block& block, std::int64_t index, std::uint64_t series, const Play& play,
                      std::uint64_t epoch) {
     RandomNumbers random = generator(series, index);
-    std::array<std::uint32_t, maxLevel + 1> prizeOf{};  // a level outside 2..10 wins nothing
-    if (isLevel(play.level)) {
-        for (int k = 0; k <= play.level; ++k) {
-            prizeOf[static_cast<std::size_t>(k)] = static_cast<std::uint32_t>(prize(play.level, k));
-        }
-    }
-    std::uint32_t won = 0;
-    block.prizeSums[0] = 0;
     for (int first = 0; first < blockRows; first += rowsBetweenChecks) {
         if (epoch_.load(std::memory_order_relaxed) != epoch) {
             return false;
@@ -181,16 +269,10 @@ bool RowEngine::draw(Block& block, std::int64_t index, std::uint64_t series, con
             random.reseed();
             block.starts[r] = random.position();
             const NumberSet numbers = drawRow(random, [](int, int) {});
-            const auto hits = static_cast<std::uint8_t>(scoreRow(numbers, play));
-            block.hits[r] = hits;
-            won += prizeOf[hits];
-            block.prizeSums[r + 1] = won;
+            block.hits[r] = static_cast<std::uint8_t>(scoreRow(numbers, play));
         }
-        block.thousands[static_cast<std::size_t>(first / rowsBetweenChecks)] =
-            tallyOf<std::uint16_t>(
-                std::span<const std::uint8_t>(block.hits)
-                    .subspan(static_cast<std::size_t>(first), rowsBetweenChecks));
     }
+    finish(block.hits, block.prizeSums, block.thousands, prizesOf(play));
     return true;
 }
 

@@ -7,10 +7,12 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <span>
 #include <thread>
 #include <vector>
 
+#include "core/engine/Lanes.h"
 #include "core/engine/Play.h"
 #include "core/engine/StartThread.h"
 #include "platform/RandomNumbers.h"
@@ -42,14 +44,17 @@ public:
     static constexpr unsigned maxWorkers = 24;
 
     // `workers` 0 means one per processor this process may use, up to maxWorkers. Workers that
-    // cannot be started are done without; with none at all, ready() draws the rows itself.
-    RowEngine(Clock& clock, std::uint64_t seed, unsigned workers = 0,
-              const StartThread& start = {});
+    // cannot be started are done without; with none at all, ready() draws the rows itself. The
+    // workers draw with the best of the processor's vector targets unless told which: whichever
+    // it is, the rows are the same.
+    RowEngine(Clock& clock, std::uint64_t seed, unsigned workers = 0, const StartThread& start = {},
+              std::optional<Target> target = std::nullopt);
     ~RowEngine();
     RowEngine(const RowEngine&) = delete;
     RowEngine& operator=(const RowEngine&) = delete;
 
     unsigned workers() const { return static_cast<unsigned>(threads_.size()); }
+    Target target() const { return target_; }
 
     // Called on a worker thread when the block at the cursor has been drawn, so that the
     // committing thread can be woken. It must not call back into the engine.
@@ -91,8 +96,11 @@ private:
     void work();
     bool draw(Block& block, std::int64_t index, std::uint64_t series, const Play& play,
               std::uint64_t epoch);
+    // Draws consecutive blocks together in the vector lanes; false once outdated.
+    bool drawTogether(std::span<Block* const> blocks, std::int64_t first, std::uint64_t series,
+                      const Play& play, std::uint64_t epoch);
     void restartAt(std::int64_t block);
-    bool mayDraw() const;
+    bool mayDraw(std::int64_t block, std::size_t count) const;
     RandomNumbers generator(std::uint64_t series, std::int64_t block) const;
     Block& slotOf(std::int64_t block) const {
         return *slots_[static_cast<std::size_t>(block) % slots_.size()];
@@ -100,6 +108,7 @@ private:
 
     Clock& clock_;
     const std::uint64_t seed_;
+    const Target target_;
     std::vector<std::unique_ptr<Block>> slots_;
     std::vector<std::thread> threads_;
 

@@ -4,8 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <thread>
+#include <tuple>
 #include <vector>
 
+#include "core/engine/DrawGenerator.h"
+#include "core/engine/Lanes.h"
 #include "core/engine/PrizeTable.h"
 #include "doubles/Clocks.h"
 
@@ -53,6 +57,141 @@ TEST(RowEngine, ResumingWithAnotherPlayKeepsTheRows) {
     const auto all = take(b, 25'000, straight);
     EXPECT_EQ(switched, straight);
     EXPECT_TRUE(std::equal(afterSwitch.begin(), afterSwitch.end(), all.end() - 9'500));
+}
+
+}  // namespace
+}  // namespace zarno
+
+namespace zarno {
+namespace {
+
+// A clock that moves on at every reading.
+class TickingClock final : public Clock {
+public:
+    static constexpr std::uint64_t tick = 0x9e3779b97f4a7c15u;
+    std::uint64_t now() override { return reading_ += tick; }
+
+private:
+    std::uint64_t reading_ = 0;
+};
+
+// Every target the processor offers draws the very rows of the scalar path: each lane's hits and
+// generator positions, whether the lanes are all in use or not, at every level, on a clock that
+// stands still and on one that moves, whose one reading serves the row of every lane.
+TEST(Lanes, DrawTheRowsOfTheScalarPath) {
+    for (const bool ticking : {false, true}) {
+        for (const Target target : offeredTargets(processorFeatures())) {
+            if (ticking && target == Target::scalar) {
+                continue;  // it reads the clock for each block's row
+            }
+            for (int level = minLevel; level <= maxLevel; ++level) {
+                for (const int blocks : {1, lanesOf(target)}) {
+                    SCOPED_TRACE(testing::Message()
+                                 << nameOf(target) << ", level " << level << ", " << blocks
+                                 << " blocks" << (ticking ? ", ticking" : ""));
+                    Play play;
+                    play.level = level;
+                    for (int i = 0; i < level; ++i) {
+                        play.numbers[static_cast<std::size_t>(i)] = 3 + 7 * i;
+                    }
+                    constexpr int rows = 2000;
+                    std::vector<std::vector<std::uint8_t>> hits(static_cast<std::size_t>(blocks),
+                                                                std::vector<std::uint8_t>(rows));
+                    std::vector<std::vector<std::uint64_t>> starts(
+                        hits.size(), std::vector<std::uint64_t>(rows));
+                    StillClock still;
+                    TickingClock moving;
+                    Clock& clock = ticking ? static_cast<Clock&>(moving) : still;
+                    std::vector<LaneBlock> lanes;
+                    for (std::size_t b = 0; b < hits.size(); ++b) {
+                        const RandomNumbers random(still, 1000 + b, b);
+                        lanes.push_back({random.position(), random.increment(), hits[b].data(),
+                                         starts[b].data()});
+                    }
+                    for (int first = 0; first < rows; first += 1000) {  // as a worker does
+                        drawLanes(target, lanes, first, 1000, play, clock);
+                    }
+                    for (std::size_t b = 0; b < hits.size(); ++b) {
+                        test::ScriptedClock scripted(0);
+                        RandomNumbers random(scripted, 1000 + b, b);
+                        for (std::size_t r = 0; r < rows; ++r) {
+                            scripted.advance(ticking ? TickingClock::tick : 0);
+                            random.reseed();
+                            ASSERT_EQ(starts[b][r], random.position()) << b << ", row " << r;
+                            const NumberSet row = drawRow(random, [](int, int) {});
+                            ASSERT_EQ(hits[b][r], scoreRow(row, play)) << b << ", row " << r;
+                        }
+                        EXPECT_EQ(lanes[b].state, random.position());
+                    }
+                }
+            }
+        }
+    }
+}
+
+// The best target is the widest the processor has; without one, the scalar path.
+TEST(Lanes, TheBestTargetIsTheWidestOffered) {
+    const struct {
+        ProcessorFeatures features;
+        Target best;
+        std::size_t offered;
+    } cases[] = {
+        {{}, Target::scalar, 1},
+        {{.x86 = true}, Target::scalar, 1},
+        {{.x86 = true, .avx2 = true}, Target::avx2, 2},
+        {{.x86 = true, .avx2 = true, .avx512 = true}, Target::avx512, 3},
+        {{.x86 = true, .avx512 = true}, Target::avx512, 2},
+        {{.arm = true}, Target::neon, 2},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(bestTarget(c.features), c.best);
+        EXPECT_EQ(offeredTargets(c.features).size(), c.offered);
+    }
+}
+
+// The engine on every target draws the series of the scalar path, blocks published in draw order,
+// also when a series is stopped in the middle of a group and begun again.
+TEST(Lanes, TheEngineDrawsTheSameSeriesOnEveryTarget) {
+    StillClock clock;
+    Play play;
+    const auto series = [&](Target target, bool stopFirst) {
+        RowEngine engine(clock, 77, 2, {}, target);
+        if (stopFirst) {
+            engine.beginSeries(play);
+            while (engine.ready(1).empty()) {
+                std::this_thread::yield();
+            }
+            engine.stop();
+        }
+        engine.beginSeries(play);
+        std::vector<std::uint8_t> hits;
+        Row last{};
+        std::vector<std::uint32_t> won;
+        while (hits.size() < 45'000) {
+            const auto ready = engine.ready(1000);
+            if (ready.empty()) {
+                std::this_thread::yield();
+                continue;
+            }
+            won.push_back(engine.prizeSums(ready.size()).back());
+            hits.insert(hits.end(), ready.begin(), ready.end());
+            engine.commit(ready.size(), last);
+        }
+        return std::tuple(hits, won, last);
+    };
+    // A play with a number twice is drawn a block at a time on every target, as before.
+    const Play plays[] = {{10, {2, 9, 16, 23, 30, 37, 44, 51, 58, 65}}, {3, {70, 70, 1}}};
+    for (const Play& each : plays) {
+        play = each;
+        for (const bool stopFirst : {false, true}) {
+            const auto scalar = series(Target::scalar, stopFirst);
+            for (const Target target : offeredTargets(processorFeatures())) {
+                SCOPED_TRACE(testing::Message() << nameOf(target) << ", level " << play.level
+                                                << (stopFirst ? ", stopped first" : ""));
+                EXPECT_TRUE(series(target, stopFirst) == scalar);
+            }
+        }
+    }
 }
 
 }  // namespace
