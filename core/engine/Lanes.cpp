@@ -1,8 +1,9 @@
 #include "core/engine/Lanes.h"
 
-#include "core/engine/LanesKernels.h"
+#include <algorithm>
 
 #include "core/engine/DrawGenerator.h"
+#include "core/engine/LanesKernels.h"
 
 namespace zarno {
 namespace {
@@ -79,7 +80,11 @@ int lanesOf(Target target) {
 void drawLanes(Target target, std::span<LaneBlock> blocks, int first, int rows, const Play& play,
                Clock& clock) {
     if (const lanes::Kernel* kernel = kernelOf(target)) {
-        kernel->draw(blocks.data(), blocks.size(), first, rows, play.numbers.data(), clock);
+        const auto lanes = static_cast<std::size_t>(kernel->lanes);
+        for (std::size_t at = 0; at < blocks.size(); at += lanes) {
+            kernel->draw(blocks.data() + at, std::min(lanes, blocks.size() - at), first, rows,
+                         play.numbers.data(), clock);
+        }
         return;
     }
     // The scalar path, a block at a time.

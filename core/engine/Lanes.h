@@ -43,10 +43,10 @@ std::vector<Target> offeredTargets(const ProcessorFeatures& features);
 // How many blocks a target draws together.
 int lanesOf(Target target);
 
-// Draws rows `first` .. first + rows - 1 of each block, of the play, all the blocks together and
-// at most lanesOf(target) of them, reading the clock once for the rows the lanes draw at once; each
-// block's state moves on past them. The play's numbers must differ from one another: the lanes
-// count hits as the numbers the row and the play share.
+// Draws rows `first` .. first + rows - 1 of each block, of the play, lanesOf(target) blocks at a
+// time, reading the clock once for the rows the lanes draw at once; each block's state moves on
+// past them. The play's numbers must differ from one another: the lanes count hits as the numbers
+// the row and the play share.
 void drawLanes(Target target, std::span<LaneBlock> blocks, int first, int rows, const Play& play,
                Clock& clock);
 

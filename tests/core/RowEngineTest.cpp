@@ -76,8 +76,8 @@ private:
 };
 
 // Every target the processor offers draws the very rows of the scalar path: each lane's hits and
-// generator positions, whether the lanes are all in use or not, at every level, on a clock that
-// stands still and on one that moves, whose one reading serves the row of every lane.
+// generator positions, with one block, a full group and more than a group, at every level, on a
+// clock that stands still and on one that moves, whose one reading serves the row of every lane.
 TEST(Lanes, DrawTheRowsOfTheScalarPath) {
     for (const bool ticking : {false, true}) {
         for (const Target target : offeredTargets(processorFeatures())) {
@@ -85,7 +85,10 @@ TEST(Lanes, DrawTheRowsOfTheScalarPath) {
                 continue;  // it reads the clock for each block's row
             }
             for (int level = minLevel; level <= maxLevel; ++level) {
-                for (const int blocks : {1, lanesOf(target)}) {
+                for (const int blocks : {1, lanesOf(target), lanesOf(target) + 3}) {
+                    if (ticking && blocks > lanesOf(target)) {
+                        continue;  // each group reads the clock for rows of its own
+                    }
                     SCOPED_TRACE(testing::Message()
                                  << nameOf(target) << ", level " << level << ", " << blocks
                                  << " blocks" << (ticking ? ", ticking" : ""));
