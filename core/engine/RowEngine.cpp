@@ -167,6 +167,12 @@ void RowEngine::restartAt(std::int64_t block) {
     cursorBlock_ = block;
 }
 
+// The lanes count hits as the numbers a row and the play share: a play that has a number twice
+// counts it twice only on the scalar path. Called with the mutex held.
+std::size_t RowEngine::groupSize() const {
+    return distinctNumbers(play_) ? static_cast<std::size_t>(lanesOf(target_)) : 1;
+}
+
 // Whether the `count` blocks from `block` on may be drawn now. Called with the mutex held.
 bool RowEngine::mayDraw(std::int64_t block, std::size_t count) const {
     if (!drawing_ || block + static_cast<std::int64_t>(count) >
@@ -191,20 +197,17 @@ RandomNumbers RowEngine::generator(std::uint64_t series, std::int64_t block) con
 // slots are free: a block drawn on its own would take the lanes' time for a few rows.
 void RowEngine::work() {
     std::unique_lock lock(mutex_);
-    const auto lanes = static_cast<std::size_t>(lanesOf(target_));
     std::vector<Block*> group;
-    group.reserve(lanes);
+    group.reserve(static_cast<std::size_t>(lanesOf(target_)));
     for (;;) {
-        // The lanes count hits as the numbers a row and the play share: a play that has a
-        // number twice counts it twice only on the scalar path.
-        const auto wanted = [&] { return distinctNumbers(play_) ? lanes : std::size_t{1}; };
-        workWaiting_.wait(lock, [&] { return quitting_ || mayDraw(nextBlock_, wanted()); });
+        workWaiting_.wait(lock, [&] { return quitting_ || mayDraw(nextBlock_, groupSize()); });
         if (quitting_) {
             return;
         }
         const std::int64_t first = nextBlock_;
         group.clear();
-        while (group.size() < wanted()) {
+        const std::size_t size = groupSize();
+        while (group.size() < size) {
             Block& block = slotOf(nextBlock_++);
             block.writing = true;
             group.push_back(&block);
@@ -331,12 +334,16 @@ void RowEngine::commit(std::size_t rows, Row& last) {
         last[static_cast<std::size_t>(slot)] = static_cast<std::int16_t>(candidate);
     });
     if (cursorRow_ == blockRows) {
+        bool groupFree = false;
         {
             std::lock_guard lock(mutex_);
             ++cursorBlock_;
             cursorRow_ = 0;
+            groupFree = mayDraw(nextBlock_, groupSize());
         }
-        workWaiting_.notify_one();
+        if (groupFree) {  // a worker woken sooner would find too few slots and wait again
+            workWaiting_.notify_one();
+        }
     }
 }
 

@@ -100,6 +100,7 @@ private:
     bool drawTogether(std::span<Block* const> blocks, std::int64_t first, std::uint64_t series,
                       const Play& play, std::uint64_t epoch);
     void restartAt(std::int64_t block);
+    std::size_t groupSize() const;
     bool mayDraw(std::int64_t block, std::size_t count) const;
     RandomNumbers generator(std::uint64_t series, std::int64_t block) const;
     Block& slotOf(std::int64_t block) const {
