@@ -71,9 +71,10 @@ public:
 
     // The hits of the rows ready at the cursor, at most `most`; empty when none is ready yet.
     std::span<const std::uint8_t> ready(std::int64_t most);
-    // For `rows` rows that ready() returned: the prizes won in the cursor's block before each of
-    // them and after the last, rows + 1 sums. The prizes of rows i to j - 1 are sums[j] - sums[i].
-    std::span<const std::uint32_t> prizeSums(std::size_t rows) const;
+    // For `rows` rows that ready() returned: the prizes won before each of them and after the
+    // last, rows + 1 sums from 0. The prizes of rows i to j - 1 are sums[j] - sums[i]. Valid
+    // until the next call.
+    std::span<const std::uint32_t> prizeSums(std::size_t rows);
     // For `rows` rows that ready() returned: how many have each hit count.
     HitCounts countHits(std::size_t rows) const;
     // Moves the cursor past `rows` rows of what ready() returned, and writes the last of them, in
@@ -86,9 +87,6 @@ private:
         bool writing = false;                     // a worker draws into it; guarded by mutex_
         std::array<std::uint8_t, blockRows> hits;
         std::array<std::uint64_t, blockRows> starts;  // the generator's position at each row
-        // The prizes of the block's rows before each row; a block's prizes fit 32 bits, since
-        // even 10 000 rows of the largest prize come to 2 * 10^9.
-        std::array<std::uint32_t, blockRows + 1> prizeSums;
         // Each 1000 rows' hit counts, as the stretches that end at every 1000th row take them.
         std::array<std::array<std::uint16_t, maxLevel + 1>, blockRows / refreshStride> thousands;
     };
@@ -128,6 +126,10 @@ private:
     std::int64_t cursorBlock_ = 0;
     // The committing thread's own.
     std::int64_t cursorRow_ = 0;  // rows of the cursor's block already committed
+    std::array<std::uint32_t, maxLevel + 1> prizeOf_{};  // the drawn play's prize of each hit count
+    // What prizeSums() returns; a block's prizes fit 32 bits, since even 10 000 rows of the
+    // largest prize come to 2 * 10^9.
+    std::vector<std::uint32_t> sums_;
 };
 
 }  // namespace zarno
