@@ -71,9 +71,12 @@ std::optional<double> BudgetTally::doubledShare() const {
 }
 
 // Every row is one, and its prize tells where it falls.
-SessionTally sessionsOfOneRow(int level, const HitCounts& hits) {
-    SessionTally single{sessionLengths[0], 0, 0, std::vector<std::int64_t>(2)};
+void countSessionsOfOneRow(int level, const HitCounts& hits, SessionTally& single) {
     static_assert(sessionLengths[0] == 1);
+    single.length = sessionLengths[0];
+    single.completed = 0;
+    single.ahead = 0;
+    single.byWinnings.assign(2, 0);
     for (int k = 0; isLevel(level) && k <= level; ++k) {
         const std::int64_t won = prize(level, k);
         const std::int64_t rows = hits[static_cast<std::size_t>(k)];
@@ -84,7 +87,6 @@ SessionTally sessionsOfOneRow(int level, const HitCounts& hits) {
             single.byWinnings[static_cast<std::size_t>(won)] += rows;
         }
     }
-    return single;
 }
 
 std::int64_t SeriesRecord::pathRowAfter(std::int64_t rows) {
@@ -230,7 +232,7 @@ void SeriesRecord::refresh(int level, const Tally& tally) {
             ++nextPoint_;
         }
     }
-    tallies_[0] = sessionsOfOneRow(level, hits_);
+    countSessionsOfOneRow(level, hits_, tallies_[0]);
     jackpots_.insert(jackpots_.end(), heldJackpots_.begin(), heldJackpots_.end());
     heldJackpots_.clear();
     for (std::size_t i = 1; i < sessionLengths.size(); ++i) {

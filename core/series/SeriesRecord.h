@@ -31,8 +31,14 @@ struct SessionTally {
     bool operator==(const SessionTally&) const = default;
 };
 
-// The sessions of one row that the rows of each hit count make at a level.
-SessionTally sessionsOfOneRow(int level, const HitCounts& hits);
+// The sessions of one row that the rows of each hit count make at a level, written over `single`
+// in place: the window does it at every refresh.
+void countSessionsOfOneRow(int level, const HitCounts& hits, SessionTally& single);
+inline SessionTally sessionsOfOneRow(int level, const HitCounts& hits) {
+    SessionTally single;
+    countSessionsOfOneRow(level, hits, single);
+    return single;
+}
 
 // The players of the crowd's longest session, 5 200 rows, cut from the series one after another
 // as the sessions are, each followed at every row of the crowd's grid: how many had won each sum
