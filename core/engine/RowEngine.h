@@ -20,16 +20,15 @@
 namespace zarno {
 
 // Draws and scores the rows of a series on worker threads, for the window's thread to commit in
-// draw order; the workers also count the hits of every 1000 rows and the prizes so far, so that
-// committing a stretch of rows costs next to nothing per row.
+// draw order; the workers also count the hits of every 1000 rows, so that committing a stretch of
+// rows costs little per row.
 //
 // Rows come in blocks. Block b of a series is drawn from a generator of its own, seeded from the
 // run's seed, the series and b, and reseeded from the clock before every row, so that a fixed
 // seed and a clock that stands still give the same rows whatever the number of workers and
 // however they are scheduled. Of each row a block keeps its hits and the generator's position
-// after its reseed, from which the row itself can be drawn again, and the prizes won so far in the
-// block, so that the prizes of any run of its rows are one subtraction. The workers stay at most a
-// few blocks ahead of the cursor, so memory does not grow with the length of a run.
+// after its reseed, from which the row itself can be drawn again. The workers stay at most a few
+// blocks ahead of the cursor, so memory does not grow with the length of a run.
 //
 // The committing thread never waits: it takes what is ready and is told, through the wake
 // callback, when the block it needs next has been drawn.
