@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <set>
@@ -153,6 +154,39 @@ inline std::variant<Json, DocumentError> screen(std::string_view text, std::size
         return DocumentError{DocumentError::Kind::notJson};
     }
     return doc;
+}
+
+// The bounds of a kind of document and the name and newest version it is written with.
+struct DocumentKind {
+    std::string_view format;
+    std::uint64_t newest = 1;
+    std::size_t largest = 0;  // bytes
+    std::size_t deepest = 0;
+    std::size_t most = 0;  // values
+};
+
+// The text as a document of the kind: within its bounds, an object that names the kind, in a
+// version this program reads; or why it is none.
+inline std::variant<Json, DocumentError> opened(std::string_view text, const DocumentKind& kind) {
+    if (text.size() > kind.largest) {
+        return DocumentError{DocumentError::Kind::notARun};
+    }
+    auto screened = screen(text, kind.deepest, kind.most);
+    if (std::holds_alternative<DocumentError>(screened)) {
+        return screened;
+    }
+    const Json& doc = std::get<Json>(screened);
+    if (!doc.is_object() || !doc.contains("format") || doc["format"] != kind.format ||
+        !doc.contains("version") || !doc["version"].is_number_unsigned() ||
+        doc["version"].get<std::uint64_t>() < 1) {
+        return DocumentError{DocumentError::Kind::notARun};
+    }
+    if (const auto version = doc["version"].get<std::uint64_t>(); version > kind.newest) {
+        return DocumentError{DocumentError::Kind::newer,
+                             {},
+                             static_cast<int>(std::min<std::uint64_t>(version, 999'999))};
+    }
+    return screened;
 }
 
 }  // namespace zarno::document

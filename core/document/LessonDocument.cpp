@@ -167,24 +167,12 @@ std::string lessonDocument(const Lesson& lesson, const odds::LessonLaw& law) {
 }
 
 std::variant<Lesson, DocumentError> readLessonDocument(std::string_view text) {
-    if (text.size() > largestDocument) {
-        return DocumentError{DocumentError::Kind::notARun};
-    }
-    const auto screened = screen(text, deepestNesting, mostValues);
-    if (const auto* error = std::get_if<DocumentError>(&screened)) {
+    const auto read =
+        opened(text, {format, lessonDocumentVersion, largestDocument, deepestNesting, mostValues});
+    if (const auto* error = std::get_if<DocumentError>(&read)) {
         return *error;
     }
-    const Json& doc = std::get<Json>(screened);
-    if (!doc.is_object() || !doc.contains("format") || doc["format"] != format ||
-        !doc.contains("version") || !doc["version"].is_number_unsigned() ||
-        doc["version"].get<std::uint64_t>() < 1) {
-        return DocumentError{DocumentError::Kind::notARun};
-    }
-    if (const auto version = doc["version"].get<std::uint64_t>(); version > lessonDocumentVersion) {
-        return DocumentError{DocumentError::Kind::newer,
-                             {},
-                             static_cast<int>(std::min<std::uint64_t>(version, 999'999))};
-    }
+    const Json& doc = std::get<Json>(read);
     try {
         Lesson lesson = lessonOf(doc);
         // Whatever follows from the rest, the exact figures too, is as this program writes it.

@@ -574,24 +574,12 @@ std::string runDocument(const SavedRun& run) {
 }
 
 std::variant<SavedRun, DocumentError> readRunDocument(std::string_view text) {
-    if (text.size() > largestRunDocument) {
-        return DocumentError{DocumentError::Kind::notARun};
-    }
-    const auto screened = screen(text, deepestNesting, mostValues);
-    if (const auto* error = std::get_if<DocumentError>(&screened)) {
+    const auto read =
+        opened(text, {format, runDocumentVersion, largestRunDocument, deepestNesting, mostValues});
+    if (const auto* error = std::get_if<DocumentError>(&read)) {
         return *error;
     }
-    const Json& doc = std::get<Json>(screened);
-    if (!doc.is_object() || !doc.contains(key::format) || doc[key::format] != format ||
-        !doc.contains(key::version) || !doc[key::version].is_number_unsigned() ||
-        doc[key::version].get<std::uint64_t>() < 1) {
-        return DocumentError{DocumentError::Kind::notARun};
-    }
-    if (const auto version = doc[key::version].get<std::uint64_t>(); version > runDocumentVersion) {
-        return DocumentError{DocumentError::Kind::newer,
-                             {},
-                             static_cast<int>(std::min<std::uint64_t>(version, 999'999))};
-    }
+    const Json& doc = std::get<Json>(read);
     try {
         return savedRun(doc);
     } catch (const Damaged& damaged) {
