@@ -78,8 +78,8 @@ std::vector<Table> BudgetTab::draw(const ChartView& view) {
     const std::vector<Table> shown = {
         textOf(tables::budgetData(view.record, law), wording()),
         textOf(tables::budgetSummaryData(view.record, law), wording())};
-    fill(table(), shown[0]);
-    fill(summary_, shown[1]);
+    style::fillTable(table(), shown[0]);
+    style::fillTable(summary_, shown[1]);
     from_->setText(qtext(budgetFromText(view.record, wording())));
     const BudgetTally& players = view.record.budget();
     QVector<double> rows, exact, seenRows, seen;

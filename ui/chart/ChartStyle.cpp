@@ -6,6 +6,8 @@
 
 #include <qcustomplot.h>
 
+#include "platform/qt/QtText.h"
+
 namespace zarno::style {
 
 const ChartColours& coloursFor(const QPalette& palette) {
@@ -79,6 +81,41 @@ QTableWidget* createTable(QWidget* parent) {
     table->verticalHeader()->setVisible(false);
     table->horizontalHeader()->setStretchLastSection(true);
     return table;
+}
+
+void fillTable(QTableWidget* table, const Table& content) {
+    const auto columns = static_cast<int>(content.headers.size());
+    if (table->columnCount() != columns) {
+        table->setColumnCount(columns);
+        QStringList headers;
+        for (const std::string& header : content.headers) {
+            headers << qtext(header);
+        }
+        table->setHorizontalHeaderLabels(headers);
+    }
+    // The columns are fitted to their texts only when a text's length changes: fitting measures
+    // every cell.
+    bool refit = table->rowCount() != static_cast<int>(content.rows.size());
+    table->setRowCount(static_cast<int>(content.rows.size()));
+    for (int r = 0; r < table->rowCount(); ++r) {
+        for (int c = 0; c < columns; ++c) {
+            const QString text =
+                qtext(content.rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]);
+            QTableWidgetItem* item = table->item(r, c);
+            if (!item) {
+                item = new QTableWidgetItem;
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                table->setItem(r, c, item);
+            }
+            if (item->text() != text) {
+                refit = refit || item->text().size() != text.size();
+                item->setText(text);
+            }
+        }
+    }
+    if (refit) {
+        table->resizeColumnsToContents();
+    }
 }
 
 }  // namespace zarno::style

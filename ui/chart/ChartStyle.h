@@ -5,6 +5,8 @@
 #include <QSharedPointer>
 #include <QString>
 
+#include "core/chart/TableText.h"
+
 class QCPAxisTickerLog;
 class QCPGraph;
 class QCustomPlot;
@@ -33,5 +35,8 @@ void addBand(QCustomPlot* plot, const QColor& colour, const QString& name);
 QSharedPointer<QCPAxisTickerLog> logTicker();
 // A table to read, cell by cell with the arrow keys; Tab leaves it for the next control.
 QTableWidget* createTable(QWidget* parent);
+// The table's texts, right-aligned; only the cells whose text changed are written, and the columns
+// fitted only when a text's length changed.
+void fillTable(QTableWidget* table, const Table& content);
 
 }  // namespace zarno::style

@@ -64,8 +64,6 @@ protected:
     QVBoxLayout* page(QWidget* above = nullptr);
     // The page with the chart over the table.
     QVBoxLayout* chartOverTable(QWidget* above = nullptr);
-    // Shows the table's content, writing only the cells that changed.
-    static void fill(QTableWidget* table, const Table& content);
 
 private:
     const Wording& wording_;

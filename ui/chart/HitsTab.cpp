@@ -65,14 +65,14 @@ QString HitsTab::title() const {
 std::vector<Table> HitsTab::draw(const ChartView& view) {
     const int level = view.play.level;
     Table shown = textOf(tables::hitsData(view.record, level), wording());
-    fill(table(), shown);
+    style::fillTable(table(), shown);
     const bool jackpotsShown = level == maxLevel;
     jackpotsHeading_->setVisible(jackpotsShown);
     jackpots_->setVisible(jackpotsShown);
     std::vector<Table> drawn = {shown};
     if (jackpotsShown) {
         drawn.push_back(textOf(tables::jackpotsData(view.record), wording()));
-        fill(jackpots_, drawn.back());
+        style::fillTable(jackpots_, drawn.back());
         jackpots_->scrollToBottom();
     }
     auto* exact = qobject_cast<QCPBars*>(plot()->plottable(0));

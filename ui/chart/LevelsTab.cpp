@@ -84,7 +84,7 @@ std::vector<Table> LevelsTab::draw(const ChartView& view) {
     kept_->setText(qtext(keptText(view.record, view.play.level, wording())));
     const std::vector<const odds::SessionLaws*> laws = levelLaws();
     Table shown = textOf(tables::levelsData(allLevels, laws), wording());
-    fill(table(), shown);
+    style::fillTable(table(), shown);
     for (int r = 0; r < table()->rowCount(); ++r) {
         const bool chosen = allLevels[static_cast<std::size_t>(r)] == view.play.level;
         for (int c = 0; c < table()->columnCount(); ++c) {

@@ -48,7 +48,7 @@ std::vector<Table> PayoutTab::draw(const ChartView& view) {
     const int level = view.play.level;
     kept_->setText(qtext(keptText(view.record, level, wording())));
     Table shown = textOf(tables::payoutData(view.record, level), wording());
-    fill(table(), shown);
+    style::fillTable(table(), shown);
     const chart::PayoutFigure figure = chart::payoutFigure(view.record, level);
     QVector<double> rows, low2, high2, low3, high3, expected;
     for (const chart::FunnelPoint& point : figure.funnel) {

@@ -128,7 +128,7 @@ std::vector<Table> PlayersTab::draw(const ChartView& view) {
     const odds::SessionLaws* exact =
         view.report ? laws().sessionsNow(view.play.level) : answer.laws;
     Table shown = textOf(tables::playersData(view.record, view.play.level, exact), wording());
-    fill(table(), shown);
+    style::fillTable(table(), shown);
     drawHistogram(view, exact);
     drawCrowd(view, exact);
     return {shown};

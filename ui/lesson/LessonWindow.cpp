@@ -96,22 +96,11 @@ QTableWidget* resultTable(QWidget* parent) {
     return table;
 }
 
+// The lines' names on the left, their figures on the right.
 void fillTable(QTableWidget* table, const Table& content) {
-    table->setColumnCount(static_cast<int>(content.headers.size()));
-    QStringList headers;
-    for (const std::string& header : content.headers) {
-        headers << qtext(header);
-    }
-    table->setHorizontalHeaderLabels(headers);
-    table->setRowCount(static_cast<int>(content.rows.size()));
+    style::fillTable(table, content);
     for (int r = 0; r < table->rowCount(); ++r) {
-        for (int c = 0; c < table->columnCount(); ++c) {
-            auto* item = new QTableWidgetItem(
-                qtext(content.rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
-            item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter
-                                          : Qt::AlignRight | Qt::AlignVCenter);
-            table->setItem(r, c, item);
-        }
+        table->item(r, 0)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
 }
 
