@@ -323,19 +323,27 @@ HitCounts RowEngine::countHits(std::size_t rows) const {
     return tallyOf<std::int64_t>(std::span<const std::uint8_t>(block.hits).subspan(first, rows));
 }
 
-void RowEngine::commit(std::size_t rows, Row& last) {
-    if (rows == 0) {
-        return;
+// The row drawn again from its position: the same candidates, now written down in order.
+Row RowEngine::lastRow() const {
+    Row last{};
+    if (last_.block < 0) {
+        return last;
     }
-    Block& block = slotOf(cursorBlock_);
-    cursorRow_ += static_cast<std::int64_t>(rows);
-    // The row drawn again from its position: the same candidates, now written down in order.
-    RandomNumbers replay = generator(series_, cursorBlock_);
-    replay.moveTo(block.starts[static_cast<std::size_t>(cursorRow_ - 1)]);
-    last.fill(0);
+    RandomNumbers replay = generator(last_.series, last_.block);
+    replay.moveTo(last_.position);
     drawRow(replay, [&last](int slot, int candidate) {
         last[static_cast<std::size_t>(slot)] = static_cast<std::int16_t>(candidate);
     });
+    return last;
+}
+
+void RowEngine::commit(std::size_t rows) {
+    if (rows == 0) {
+        return;
+    }
+    const Block& block = slotOf(cursorBlock_);
+    cursorRow_ += static_cast<std::int64_t>(rows);
+    last_ = {series_, cursorBlock_, block.starts[static_cast<std::size_t>(cursorRow_ - 1)]};
     if (cursorRow_ == blockRows) {
         bool groupFree = false;
         {

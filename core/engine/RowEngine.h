@@ -76,9 +76,11 @@ public:
     std::span<const std::uint32_t> prizeSums(std::size_t rows);
     // For `rows` rows that ready() returned: how many have each hit count.
     HitCounts countHits(std::size_t rows) const;
-    // Moves the cursor past `rows` rows of what ready() returned, and writes the last of them, in
-    // the order drawn, into `last`.
-    void commit(std::size_t rows, Row& last);
+    // Moves the cursor past `rows` rows of what ready() returned.
+    void commit(std::size_t rows);
+    // The last row committed, in the order drawn, drawn again from where its block kept it; all
+    // zeros before the first. Whole rows are asked for far less often than they are committed.
+    Row lastRow() const;
 
 private:
     struct Block {
@@ -125,6 +127,13 @@ private:
     std::int64_t cursorBlock_ = 0;
     // The committing thread's own.
     std::int64_t cursorRow_ = 0;  // rows of the cursor's block already committed
+    // Where the last row committed was drawn: its series, block and generator position.
+    struct RowPlace {
+        std::uint64_t series = 0;
+        std::int64_t block = -1;
+        std::uint64_t position = 0;
+    };
+    RowPlace last_;
     std::array<std::uint32_t, maxLevel + 1> prizeOf_{};  // the drawn play's prize of each hit count
     // What prizeSums() returns; a block's prizes fit 32 bits, since even 10 000 rows of the
     // largest prize come to 2 * 10^9.

@@ -106,10 +106,10 @@ Series::Taken Series::takeRows(std::int64_t until, bool lastRow) {
     if (committed_) {
         committed_(sums);
     }
-    engine_.commit(hits.size(), drawn_);
+    engine_.commit(hits.size());
     if (jackpot) {
         jackpot_ = JackpotFigure{tally_.hits[maxLevel], tally_.rows};
-        record_.addJackpot({tally_.rows, drawn_});
+        record_.addJackpot({tally_.rows, engine_.lastRow()});
         return Taken::jackpot;
     }
     return Taken::rows;
@@ -129,7 +129,7 @@ void Series::refresh() {
 }
 
 SeriesSnapshot Series::snapshot() const {
-    return {play_, tally_, drawn_, shown_, jackpot_, counter_};
+    return {play_, tally_, engine_.lastRow(), shown_, jackpot_, counter_};
 }
 
 }  // namespace zarno

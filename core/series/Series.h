@@ -123,7 +123,6 @@ private:
     const std::int64_t rowLimit_;
     Play play_;
     Tally tally_;
-    Row drawn_{};
     std::optional<Tally> shown_;
     std::optional<JackpotFigure> jackpot_;
     std::int64_t counter_ = 0;

@@ -70,7 +70,8 @@ std::unique_ptr<Sample> drawSample() {
         while (engine.ready(1).empty()) {
             std::this_thread::yield();
         }
-        engine.commit(1, row);
+        engine.commit(1);
+        row = engine.lastRow();
         for (std::size_t i = 0; i < row.size(); ++i) {
             const auto a = static_cast<std::size_t>(row[i]);
             ++sample->byPosition[i][a];
