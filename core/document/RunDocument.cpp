@@ -6,6 +6,7 @@
 #include <map>
 #include <mutex>
 #include <numeric>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -136,30 +137,31 @@ Json exactJson(int level, const odds::SessionLaws* laws) {
 
 // Counts by a key, as [key, count] pairs by rising key, each key in [low, high] and each count at
 // least one; gives them and their sum.
-std::pair<std::map<std::int64_t, std::int64_t>, std::int64_t> countsByKey(const Json& value,
-                                                                          const std::string& where,
-                                                                          std::int64_t low,
-                                                                          std::int64_t high) {
+std::pair<ValueCounts, std::int64_t> countsByKey(const Json& value, const std::string& where,
+                                                 std::int64_t low, std::int64_t high) {
     require(value.is_array(), where);
-    std::map<std::int64_t, std::int64_t> counts;
+    ValueCounts counts;
     std::int64_t sum = 0;
+    std::optional<std::int64_t> last;
     for (const Json& pair : value) {
         array(pair, where, 2);
         const std::int64_t key = whole(pair[0], where, low, high);
-        require(counts.empty() || key > counts.rbegin()->first, where);
+        require(!last || key > *last, where);
+        last = key;
         const std::int64_t count =
             whole(pair[1], where, 1, std::numeric_limits<std::int64_t>::max() - sum);
-        counts.emplace(key, count);
+        counts.add(key, count);
         sum += count;
     }
     return {std::move(counts), sum};
 }
 
-Json countsJson(const std::map<std::int64_t, std::int64_t>& counts) {
+Json countsJson(const ValueCounts& counts) {
     Json pairs = Json::array();
-    for (const auto& [key, count] : counts) {
+    counts.visit([&pairs](std::int64_t key, std::int64_t count) {
         pairs.push_back({key, count});
-    }
+        return true;
+    });
     return pairs;
 }
 
@@ -334,13 +336,14 @@ CrowdTally readCrowd(const Json& record, int level, std::int64_t rows,
     }
     static_assert(odds::crowdGrid.back() == sessionLengths.back());
     std::int64_t ahead = 0;
-    for (const auto& [won, count] : crowd.byWinnings.back()) {
+    crowd.byWinnings.back().visit([&](std::int64_t won, std::int64_t count) {
         if (won > longest.length) {
             ahead += count;
         } else {
             require(longest.byWinnings[static_cast<std::size_t>(won)] == count, where);
         }
-    }
+        return true;
+    });
     require(ahead == longest.ahead, where);
     const Json& paths = array(
         field(saved, key::paths), where,
@@ -388,10 +391,11 @@ BudgetTally readBudget(const Json& record, std::int64_t rows) {
     require(players <= budget.completed, where);
     // Rows played: those of the players gone, and the longest play of every other one.
     std::int64_t played = (budget.completed - players) * longest;
-    for (const auto& [after, count] : gone) {
+    gone.visit([&](std::int64_t after, std::int64_t count) {
         played += after * count;
         require(played <= rows - budget.fromRow, where);
-    }
+        return true;
+    });
     require(played <= rows - budget.fromRow, where);
     budget.goneAfter = std::move(gone);
     return budget;

@@ -43,13 +43,15 @@ std::optional<std::int64_t> SessionTally::medianNet() const {
 
 std::optional<std::int64_t> CrowdTally::net(std::size_t point, int percent) const {
     std::int64_t below = 0;
-    for (const auto& [won, players] : byWinnings[point]) {
+    std::optional<std::int64_t> net;
+    byWinnings[point].visit([&](std::int64_t won, std::int64_t players) {
         below += players;
         if (odds::reaches(below, completed, percent)) {
-            return won - odds::crowdGrid[point];
+            net = won - odds::crowdGrid[point];
         }
-    }
-    return std::nullopt;
+        return !net;
+    });
+    return net;
 }
 
 std::optional<double> BudgetTally::goneWithin(std::int64_t rows) const {
@@ -57,9 +59,10 @@ std::optional<double> BudgetTally::goneWithin(std::int64_t rows) const {
         return std::nullopt;
     }
     std::int64_t gone = 0;
-    for (auto at = goneAfter.begin(); at != goneAfter.end() && at->first <= rows; ++at) {
-        gone += at->second;
-    }
+    goneAfter.visit([&](std::int64_t after, std::int64_t players) {
+        gone += after <= rows ? players : 0;
+        return after < rows;
+    });
     return shareOf(gone, completed);
 }
 
@@ -188,7 +191,7 @@ void SeriesRecord::tallyBudget() {
         ++budget_.completed;
         budget_.doubled += player.doubled ? 1 : 0;
         if (player.balance < 1) {
-            ++budget_.goneAfter[player.played];
+            budget_.goneAfter.add(player.played);
         }
     }
     budgetCutter_.completed.clear();
@@ -198,7 +201,7 @@ void SeriesRecord::tallyCrowd() {
     for (const CrowdTally::Path& path : crowdCutter_.completed) {
         ++crowd_.completed;
         for (std::size_t i = 0; i < path.size(); ++i) {
-            ++crowd_.byWinnings[i][path[i]];
+            crowd_.byWinnings[i].add(path[i]);
         }
         if (crowd_.paths.size() < CrowdTally::pathsKept) {
             crowd_.paths.push_back(path);

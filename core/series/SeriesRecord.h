@@ -10,6 +10,7 @@
 #include "core/odds/BudgetOdds.h"
 #include "core/odds/SessionOdds.h"
 #include "core/series/Tally.h"
+#include "core/series/ValueCounts.h"
 
 namespace zarno {
 
@@ -48,7 +49,7 @@ struct CrowdTally {
     using Path = std::array<std::int64_t, odds::crowdGrid.size()>;  // winnings at each grid row
 
     std::int64_t completed = 0;
-    std::array<std::map<std::int64_t, std::int64_t>, odds::crowdGrid.size()> byWinnings;
+    std::array<ValueCounts, odds::crowdGrid.size()> byWinnings;
     std::vector<Path> paths;
 
     // The net result that `percent` % of the players reach or stay under at the grid's row
@@ -65,8 +66,8 @@ struct BudgetTally {
     int budget = odds::defaultBudget;
     std::int64_t fromRow = 0;  // the series' row its first player started after
     std::int64_t completed = 0;
-    std::int64_t doubled = 0;                        // reached twice the budget before stopping
-    std::map<std::int64_t, std::int64_t> goneAfter;  // players gone after so many rows
+    std::int64_t doubled = 0;  // reached twice the budget before stopping
+    ValueCounts goneAfter;     // players gone after so many rows
 
     // The share of the players gone within `rows` rows; none without players.
     std::optional<double> goneWithin(std::int64_t rows) const;

@@ -160,7 +160,7 @@ TEST(ChartFigures, TheObservedCrowdFollowsItsPlayers) {
         crowd.paths.push_back(path);
         ++crowd.completed;
         for (std::size_t i = 0; i < path.size(); ++i) {
-            ++crowd.byWinnings[i][path[i]];
+            crowd.byWinnings[i].add(path[i]);
         }
     }
     const chart::ObservedCrowd figure = chart::observedCrowdFigure(crowd);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <numeric>
 
 #include "core/chart/ChartFigures.h"
@@ -93,13 +94,14 @@ TEST(SeriesRecord, CutsTheSeriesIntoCompletedSessionsFromItsFirstRow) {
         if (balance < 1 || ++played == 500) {
             ++budget.completed;
             budget.doubled += doubled ? 1 : 0;
-            budget.goneAfter[played + 1] += balance < 1 ? 1 : 0;
+            if (balance < 1) {
+                budget.goneAfter.add(played + 1);
+            }
             balance = 5;
             played = 0;
             doubled = false;
         }
     }
-    std::erase_if(budget.goneAfter, [](const auto& entry) { return entry.second == 0; });
     EXPECT_EQ(record.budget(), budget);
     record.setBudget(7);  // from the next row on
     EXPECT_EQ(record.budget().fromRow, 12'345);
@@ -240,6 +242,34 @@ TEST(SeriesRecord, ChancesHaveFourSignificantDigits) {
         appendSignificant(text, c.value, ',');
         EXPECT_EQ(text, c.text);
     }
+}
+
+// Counts read back in the order of their values across the array and the map they are kept in,
+// and a visit stops where it is told to.
+TEST(SeriesRecord, CountsOfValuesComeBackInOrderWhereverTheyAreKept) {
+    constexpr std::int64_t edge = ValueCounts::denseValues;
+    const std::int64_t values[] = {edge, -3, 0, edge - 1, 5, 200'000, 5, -3};
+    ValueCounts counts;
+    std::map<std::int64_t, std::int64_t> expected;
+    for (const std::int64_t value : values) {
+        counts.add(value);
+        ++expected[value];
+    }
+    counts.add(77, 0);  // a value counted no times is not there
+    EXPECT_EQ(counts.toMap(), expected);
+    EXPECT_EQ(counts.count(5), 2);
+    EXPECT_FALSE(counts.contains(77));
+    std::vector<std::int64_t> seen;
+    EXPECT_FALSE(counts.visit([&seen](std::int64_t value, std::int64_t) {
+        seen.push_back(value);
+        return value < edge - 1;
+    }));
+    EXPECT_EQ(seen, (std::vector<std::int64_t>{-3, 0, 5, edge - 1}));
+    ValueCounts reversed;
+    for (auto at = std::rbegin(values); at != std::rend(values); ++at) {
+        reversed.add(*at);
+    }
+    EXPECT_EQ(reversed, counts);
 }
 
 }  // namespace
