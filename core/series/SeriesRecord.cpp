@@ -114,7 +114,19 @@ void SeriesRecord::commit(std::span<const std::uint32_t> prizeSums) {
     const std::size_t rows = prizeSums.size() - 1;
     for (std::size_t i = 1; i < sessionLengths.size(); ++i) {
         Cutter& cutter = cutters_[i];
+        const auto length = static_cast<std::size_t>(sessionLengths[i]);
         for (std::size_t at = 0; at < rows;) {
+            // Whole sessions from a session's start on, as many as are held, in one plain loop.
+            if (cutter.filled == 0 && at + length <= rows) {
+                const std::size_t whole =
+                    std::min((rows - at) / length, heldSessions - cutter.completed.size());
+                for (std::size_t n = 0; n < whole; ++n, at += length) {
+                    cutter.completed.push_back(prizeSums[at + length] - prizeSums[at]);
+                }
+                if (whole > 0) {
+                    continue;
+                }
+            }
             const std::size_t take =
                 std::min(static_cast<std::size_t>(sessionLengths[i] - cutter.filled), rows - at);
             cutter.partial += prizeSums[at + take] - prizeSums[at];
