@@ -290,7 +290,8 @@ Tick Zarno::tick(Series::Deadline deadline, bool frame) {
     }
     if (progress.announcement == Announcement::jackpot) {
         if (!run_.jackpotsStop()) {
-            presentCaptions();  // the 10-hit label counts it at once, as its message would show
+            presentJackpot(series_.snapshot());  // counted at once, as its message would show;
+                                                 // the other captions wait for the frame
             wake();
             return Tick::more;
         }
@@ -357,16 +358,22 @@ void Zarno::presentCaptions() {
             label(LabelId::hits(level, k))->setText(qtext(caption_));
         }
     }
-    if (now.jackpot && now.jackpot != presented_.jackpot) {
-        writeHitsCaption(caption_, maxLevel, maxLevel, now.jackpot->count, now.jackpot->rows,
-                         wording_);
-        label(LabelId::hits(maxLevel, maxLevel))->setText(qtext(caption_));
-    }
+    presentJackpot(now);
     if (now.counter != presented_.counter) {
         writeRowCounter(caption_, now.counter, wording_);
         label(LabelId::rowCounter())->setText(qtext(caption_));
     }
     presented_ = now;
+}
+
+// The 10-hit label of a jackpot committed since the last refresh, until the refresh rewrites it.
+void Zarno::presentJackpot(const SeriesSnapshot& now) {
+    if (now.jackpot && now.jackpot != presented_.jackpot) {
+        writeHitsCaption(caption_, maxLevel, maxLevel, now.jackpot->count, now.jackpot->rows,
+                         wording_);
+        label(LabelId::hits(maxLevel, maxLevel))->setText(qtext(caption_));
+        presented_.jackpot = now.jackpot;
+    }
 }
 
 // Queued, so that nothing a worker thread writes crosses to the window's thread but what Qt

@@ -98,6 +98,7 @@ private:
     void transitioned(std::optional<Refusal> refusal = std::nullopt);
     void applyRunState();
     void presentCaptions();
+    void presentJackpot(const SeriesSnapshot& now);
     // A message, with a check box of `choice` under its text where one is given.
     void showMessage(const QString& text, const QString& choice = {});
     void quit();
