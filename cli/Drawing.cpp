@@ -49,7 +49,7 @@ Drawn drawRows(const Request& request, const std::function<void(std::int64_t row
             wake = false;
             continue;
         }
-        progress(series.snapshot().tally.rows);
+        progress(series.rows());
     }
     series.stop();
     series.setWake({});

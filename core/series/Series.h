@@ -93,6 +93,8 @@ public:
 
     bool drawing() const { return step_ != Step::stopped; }
     SeriesSnapshot snapshot() const;
+    // The rows committed, as the snapshot's tally has them, without drawing the last row again.
+    std::int64_t rows() const { return tally_.rows; }
     // What the series has shown, for the chart: refreshed with the captions' figures.
     const SeriesRecord& record() const { return record_; }
     // The budget whose players the record cuts from the next row on.
