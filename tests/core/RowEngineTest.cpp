@@ -58,6 +58,13 @@ TEST(RowEngine, ResumingWithAnotherPlayKeepsTheRows) {
     const auto all = take(b, 25'000, straight);
     EXPECT_EQ(switched, straight);
     EXPECT_TRUE(std::equal(afterSwitch.begin(), afterSwitch.end(), all.end() - 9'500));
+    // The last row is the one committed last, whatever a new series draws into its block's slot
+    // since; none before the first.
+    b.beginSeries(first);
+    while (b.ready(1).empty()) {
+    }
+    EXPECT_EQ(b.lastRow(), straight);
+    EXPECT_EQ(RowEngine(clock, 5, 1).lastRow(), Row{});
 }
 
 }  // namespace
