@@ -12,26 +12,10 @@ namespace {
 // How many rows a worker draws between two looks at whether its block is still wanted; it counts
 // their hits as it goes.
 constexpr int rowsBetweenChecks = static_cast<int>(refreshStride);
-static_assert(RowEngine::blockRows % refreshStride == 0);
 
 // Blocks in hand per worker: enough that a worker rarely waits for the cursor, and for a group
 // and a half of the blocks its lanes draw together.
 constexpr std::size_t blocksPerWorker = 4;
-
-// Each 1000 rows' hit counts, from the block's hits.
-void finish(std::span<const std::uint8_t> hits,
-            std::span<std::array<std::uint16_t, maxLevel + 1>> thousands);
-
-// The prize of each hit count at the play's level; a level outside 2..10 wins nothing.
-std::array<std::uint32_t, maxLevel + 1> prizesOf(const Play& play) {
-    std::array<std::uint32_t, maxLevel + 1> prizeOf{};
-    if (isLevel(play.level)) {
-        for (int k = 0; k <= play.level; ++k) {
-            prizeOf[static_cast<std::size_t>(k)] = static_cast<std::uint32_t>(prize(play.level, k));
-        }
-    }
-    return prizeOf;
-}
 
 bool distinctNumbers(const Play& play) {
     for (std::size_t i = 0; i < play.numbers.size(); ++i) {
@@ -65,14 +49,6 @@ std::array<Count, maxLevel + 1> tallyOf(std::span<const std::uint8_t> hits) {
     return counts;
 }
 
-void finish(std::span<const std::uint8_t> hits,
-            std::span<std::array<std::uint16_t, maxLevel + 1>> thousands) {
-    for (std::size_t t = 0; t < thousands.size(); ++t) {
-        thousands[t] =
-            tallyOf<std::uint16_t>(hits.subspan(t * rowsBetweenChecks, rowsBetweenChecks));
-    }
-}
-
 }  // namespace
 
 RowEngine::RowEngine(Clock& clock, std::uint64_t seed, unsigned workers, const StartThread& start,
@@ -83,7 +59,6 @@ RowEngine::RowEngine(Clock& clock, std::uint64_t seed, unsigned workers, const S
     }
     const auto lanes = static_cast<std::size_t>(lanesOf(target_));
     const auto perWorker = std::max(blocksPerWorker, lanes + lanes / 2);
-    sums_.resize(blockRows + 1);
     slots_.resize(perWorker * std::max(workers, 1u));
     for (auto& slot : slots_) {
         slot = std::make_unique<Block>();
@@ -234,6 +209,16 @@ void RowEngine::work() {
     }
 }
 
+// What the committing thread reads of a block drawn: each 1000 rows' hit counts, and what the
+// rows won.
+void RowEngine::finish(Block& block, const PrizeOf& prizeOf) {
+    for (std::size_t t = 0; t < block.thousands.size(); ++t) {
+        block.thousands[t] = tallyOf<std::uint16_t>(
+            std::span<const std::uint8_t>(block.hits).subspan(t * strideRows, strideRows));
+    }
+    block.prizes.keep(block.hits, prizeOf);
+}
+
 bool RowEngine::drawTogether(std::span<Block* const> blocks, std::int64_t first,
                              std::uint64_t series, const Play& play, std::uint64_t epoch) {
     std::vector<LaneBlock> lanes;
@@ -248,8 +233,9 @@ bool RowEngine::drawTogether(std::span<Block* const> blocks, std::int64_t first,
         }
         drawLanes(target_, lanes, row, rowsBetweenChecks, play, clock_);
     }
+    const PrizeOf prizeOf = prizesOf(play);
     for (Block* block : blocks) {
-        finish(block->hits, block->thousands);
+        finish(*block, prizeOf);
     }
     return true;
 }
@@ -269,7 +255,7 @@ bool RowEngine::draw(Block& block, std::int64_t index, std::uint64_t series, con
             block.hits[r] = static_cast<std::uint8_t>(scoreRow(numbers, play));
         }
     }
-    finish(block.hits, block.thousands);
+    finish(block, prizesOf(play));
     return true;
 }
 
@@ -296,20 +282,9 @@ std::span<const std::uint8_t> RowEngine::ready(std::int64_t most) {
         .subspan(static_cast<std::size_t>(cursorRow_), static_cast<std::size_t>(rows));
 }
 
-// Summed here from the hits rather than kept in the block: the blocks are a third smaller, and the
-// committing thread reads a fourth of the bytes from the cores that wrote them.
-std::span<const std::uint32_t> RowEngine::prizeSums(std::size_t rows) {
-    const auto hits = std::span<const std::uint8_t>(slotOf(cursorBlock_).hits)
-                          .subspan(static_cast<std::size_t>(cursorRow_), rows);
-    std::uint32_t won = 0;
-    sums_[0] = 0;
-    // Unrolled, the loop's own steps no longer cost as much as its sums: half the time a row.
-#pragma GCC unroll 8
-    for (std::size_t r = 0; r < rows; ++r) {
-        won += prizeOf_[hits[r]];
-        sums_[r + 1] = won;
-    }
-    return std::span<const std::uint32_t>(sums_).first(rows + 1);
+StretchPrizes RowEngine::prizes(std::size_t rows) const {
+    const Block& block = slotOf(cursorBlock_);
+    return {block.prizes, block.hits.data(), prizeOf_, static_cast<std::size_t>(cursorRow_), rows};
 }
 
 HitCounts RowEngine::countHits(std::size_t rows) const {

@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "core/engine/BlockPrizes.h"
 #include "core/engine/Lanes.h"
 #include "core/engine/Play.h"
 #include "core/engine/StartThread.h"
@@ -20,8 +21,8 @@
 namespace zarno {
 
 // Draws and scores the rows of a series on worker threads, for the window's thread to commit in
-// draw order; the workers also count the hits of every 1000 rows, so that committing a stretch of
-// rows costs little per row.
+// draw order; the workers also count the hits of every 1000 rows and keep what the rows won, so
+// that committing a stretch of rows costs little per row.
 //
 // Rows come in blocks. Block b of a series is drawn from a generator of its own, seeded from the
 // run's seed, the series and b, and reseeded from the clock before every row, so that a fixed
@@ -34,9 +35,7 @@ namespace zarno {
 // callback, when the block it needs next has been drawn.
 class RowEngine {
 public:
-    // A multiple of the refresh stride, so that every 1000th row of a series ends a stretch
-    // inside a block.
-    static constexpr int blockRows = 10'000;
+    static constexpr int blockRows = static_cast<int>(zarno::blockRows);
     // More workers than one committing thread can keep up with only take processor time from
     // the rest of the machine: it commits upwards of 600 million rows a second, which is about
     // eight workers drawing in their vector lanes, or twenty-four drawing a row at a time.
@@ -70,10 +69,8 @@ public:
 
     // The hits of the rows ready at the cursor, at most `most`; empty when none is ready yet.
     std::span<const std::uint8_t> ready(std::int64_t most);
-    // For `rows` rows that ready() returned: the prizes won before each of them and after the
-    // last, rows + 1 sums from 0. The prizes of rows i to j - 1 are sums[j] - sums[i]. Valid
-    // until the next call.
-    std::span<const std::uint32_t> prizeSums(std::size_t rows);
+    // For `rows` rows that ready() returned: what they won. Valid until they are committed.
+    StretchPrizes prizes(std::size_t rows) const;
     // For `rows` rows that ready() returned: how many have each hit count.
     HitCounts countHits(std::size_t rows) const;
     // Moves the cursor past `rows` rows of what ready() returned.
@@ -90,9 +87,11 @@ private:
         std::array<std::uint64_t, blockRows> starts;  // the generator's position at each row
         // Each 1000 rows' hit counts, as the stretches that end at every 1000th row take them.
         std::array<std::array<std::uint16_t, maxLevel + 1>, blockRows / refreshStride> thousands;
+        BlockPrizes prizes;
     };
 
     void work();
+    static void finish(Block& block, const PrizeOf& prizeOf);
     bool draw(Block& block, std::int64_t index, std::uint64_t series, const Play& play,
               std::uint64_t epoch);
     // Draws consecutive blocks together in the vector lanes; false once outdated.
@@ -134,10 +133,7 @@ private:
         std::uint64_t position = 0;
     };
     RowPlace last_;
-    std::array<std::uint32_t, maxLevel + 1> prizeOf_{};  // the drawn play's prize of each hit count
-    // What prizeSums() returns; a block's prizes fit 32 bits, since even 10 000 rows of the
-    // largest prize come to 2 * 10^9.
-    std::vector<std::uint32_t> sums_;
+    PrizeOf prizeOf_{};  // the drawn play's
 };
 
 }  // namespace zarno

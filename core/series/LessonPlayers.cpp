@@ -14,12 +14,12 @@ LessonPlayers::LessonPlayers(int players, int rowsPerWeek, int years, int you)
       you_(you),
       winnings_(static_cast<std::size_t>(players) * static_cast<std::size_t>(years)) {}
 
-// Each row's prize is the step between two sums; the rows past the last player's are not taken.
-void LessonPlayers::commit(std::span<const std::uint32_t> prizeSums) {
-    const std::size_t rows = std::min<std::size_t>(
-        prizeSums.size() - 1, static_cast<std::size_t>(this->rows() - committed_));
+// The rows past the last player's are not taken.
+void LessonPlayers::commit(const StretchPrizes& prizes) {
+    const std::size_t rows =
+        std::min<std::size_t>(prizes.rows(), static_cast<std::size_t>(this->rows() - committed_));
     for (std::size_t i = 0; i < rows; ++i) {
-        const std::uint32_t won = prizeSums[i + 1] - prizeSums[i];
+        const std::uint32_t won = prizes.of(i);
         const std::int64_t row = committed_++;
         const auto player = static_cast<int>(row / rowsEach_);
         partial_ += won;

@@ -4,6 +4,8 @@
 #include <span>
 #include <vector>
 
+#include "core/engine/BlockPrizes.h"
+
 namespace zarno {
 
 // The players of a lesson: a series cut from its first row into sessions of the same rows, each a
@@ -30,9 +32,8 @@ public:
     std::int64_t rows() const { return rowsEach_ * players_; }
     int you() const { return you_; }
 
-    // Rows of the series committed, in order: the prizes won before each row and after the last,
-    // rows + 1 sums counted from any origin.
-    void commit(std::span<const std::uint32_t> prizeSums);
+    // Rows of the series committed, in order.
+    void commit(const StretchPrizes& prizes);
     std::int64_t committed() const { return committed_; }
     bool complete() const { return committed_ == rows(); }
 

@@ -101,10 +101,10 @@ Series::Taken Series::takeRows(std::int64_t until, bool lastRow) {
         counted = engine_.countHits(hits.size());
     }
     tally_.add(play_.level, counted, static_cast<std::int64_t>(hits.size()));
-    const std::span<const std::uint32_t> sums = engine_.prizeSums(hits.size());
-    record_.commit(sums);
+    const StretchPrizes prizes = engine_.prizes(hits.size());
+    record_.commit(prizes);
     if (committed_) {
-        committed_(sums);
+        committed_(prizes);
     }
     engine_.commit(hits.size());
     if (jackpot) {

@@ -99,9 +99,8 @@ public:
     const SeriesRecord& record() const { return record_; }
     // The budget whose players the record cuts from the next row on.
     void setBudget(int budget) { record_.setBudget(budget); }
-    // Hands every stretch's rows, as they are committed, to `committed` as well: the prizes won
-    // before each row and after the last.
-    using Committed = std::function<void(std::span<const std::uint32_t> prizeSums)>;
+    // Hands every stretch's rows, as they are committed, to `committed` as well: what they won.
+    using Committed = std::function<void(const StretchPrizes& prizes)>;
     void setCommitted(Committed committed) { committed_ = std::move(committed); }
 
 private:

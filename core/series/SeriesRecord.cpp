@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "core/engine/PrizeTable.h"
 #include "core/odds/Percentile.h"
@@ -108,20 +109,32 @@ SeriesRecord::SeriesRecord() {
     budgetCutter_.player.balance = budget_.budget;
 }
 
-// Only the sessions that end in the stretch cost anything: the prizes between two ends are one
-// subtraction of prefix sums. A session of one row is a row, counted from the hits at refresh.
-void SeriesRecord::commit(std::span<const std::uint32_t> prizeSums) {
-    const std::size_t rows = prizeSums.size() - 1;
+// Only the sessions that end in the stretch cost anything: what a session won is read at its two
+// ends, and the ten-row sessions of a whole thousand rows come counted. A session of one row is a
+// row, counted from the hits at refresh.
+void SeriesRecord::commit(const StretchPrizes& prizes) {
+    static_assert(sessionLengths[1] == tenRows);
+    const std::size_t rows = prizes.rows();
     for (std::size_t i = 1; i < sessionLengths.size(); ++i) {
         Cutter& cutter = cutters_[i];
+        if (const TensWon* tens = prizes.tens(); i == 1 && tens && cutter.filled == 0) {
+            for (std::size_t won = 0; won < tens->size(); ++won) {
+                heldTens_[won] += (*tens)[won];
+            }
+            continue;
+        }
         const auto length = static_cast<std::size_t>(sessionLengths[i]);
+        std::uint32_t start = 0;  // what the stretch's rows before `at` won
         for (std::size_t at = 0; at < rows;) {
             // Whole sessions from a session's start on, as many as are held, in one plain loop.
             if (cutter.filled == 0 && at + length <= rows) {
                 const std::size_t whole =
                     std::min((rows - at) / length, heldSessions - cutter.completed.size());
-                for (std::size_t n = 0; n < whole; ++n, at += length) {
-                    cutter.completed.push_back(prizeSums[at + length] - prizeSums[at]);
+                for (std::size_t n = 0; n < whole; ++n) {
+                    at += length;
+                    const std::uint32_t end = prizes.before(at);
+                    cutter.completed.push_back(end - start);
+                    start = end;
                 }
                 if (whole > 0) {
                     continue;
@@ -129,7 +142,9 @@ void SeriesRecord::commit(std::span<const std::uint32_t> prizeSums) {
             }
             const std::size_t take =
                 std::min(static_cast<std::size_t>(sessionLengths[i] - cutter.filled), rows - at);
-            cutter.partial += prizeSums[at + take] - prizeSums[at];
+            const std::uint32_t end = prizes.before(at + take);
+            cutter.partial += end - start;
+            start = end;
             cutter.filled += static_cast<int>(take);
             at += take;
             if (cutter.filled == sessionLengths[i]) {
@@ -147,16 +162,19 @@ void SeriesRecord::commit(std::span<const std::uint32_t> prizeSums) {
     const std::int64_t budget = budget_.budget;
     const std::int64_t longest = odds::longestPlay(budget);
     BudgetPlayer& player = budgetCutter_.player;
+    std::uint32_t start = 0;
     for (std::size_t at = 0; at < rows;) {
         const auto left = static_cast<std::int64_t>(rows - at);
         std::int64_t take = std::min({player.balance - 1, longest - player.played, left});
-        std::int64_t won =
-            take > 0 ? prizeSums[at + static_cast<std::size_t>(take)] - prizeSums[at] : 0;
+        std::uint32_t end = take > 0 ? prizes.before(at + static_cast<std::size_t>(take)) : start;
+        std::int64_t won = end - start;
         if (take <= 0 || (!player.doubled && player.balance + won >= 2 * budget)) {
             take = 1;
-            won = prizeSums[at + 1] - prizeSums[at];
+            end = start + prizes.of(at);
+            won = end - start;
             player.doubled = player.doubled || player.balance + won - 1 >= 2 * budget;
         }
+        start = end;
         player.balance += won - take;
         player.played += take;
         at += static_cast<std::size_t>(take);
@@ -171,10 +189,13 @@ void SeriesRecord::commit(std::span<const std::uint32_t> prizeSums) {
     committed_ += static_cast<std::int64_t>(rows);
     // The crowd's player stops at each row of the grid, a few times in 5 200 rows.
     CrowdCutter& crowd = crowdCutter_;
+    start = 0;
     for (std::size_t at = 0; at < rows;) {
         const std::size_t take = std::min(
             static_cast<std::size_t>(odds::crowdGrid[crowd.next] - crowd.filled), rows - at);
-        crowd.partial += prizeSums[at + take] - prizeSums[at];
+        const std::uint32_t end = prizes.before(at + take);
+        crowd.partial += end - start;
+        start = end;
         crowd.filled += static_cast<int>(take);
         at += take;
         if (crowd.filled == odds::crowdGrid[crowd.next]) {
@@ -238,6 +259,13 @@ void SeriesRecord::tallyCompleted(std::size_t which) {
     tally.completed += static_cast<std::int64_t>(completed.size());
     tally.ahead += ahead;
     cutters_[which].completed.clear();
+    if (which == 1) {
+        for (std::size_t won = 0; won < heldTens_.size(); ++won) {
+            const std::int64_t sessions = std::exchange(heldTens_[won], 0);
+            tally.completed += sessions;
+            (won <= tenRows ? byWinnings[won] : tally.ahead) += sessions;
+        }
+    }
 }
 
 void SeriesRecord::refresh(int level, const Tally& tally) {

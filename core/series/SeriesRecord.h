@@ -7,6 +7,7 @@
 #include <span>
 #include <vector>
 
+#include "core/engine/BlockPrizes.h"
 #include "core/odds/BudgetOdds.h"
 #include "core/odds/SessionOdds.h"
 #include "core/series/Tally.h"
@@ -110,9 +111,8 @@ class SeriesRecord {
 public:
     SeriesRecord();
 
-    // Rows of the series committed: `prizeSums` holds the prizes won before each row of the
-    // stretch and after its last, rows + 1 sums counted from any origin.
-    void commit(std::span<const std::uint32_t> prizeSums);
+    // Rows of the series committed, a stretch of them.
+    void commit(const StretchPrizes& prizes);
     // The captions were refreshed with these figures of the series, played at `level`.
     void refresh(int level, const Tally& tally);
     // A jackpot was committed: shown from the next refresh on, as the rest of the record.
@@ -188,6 +188,9 @@ private:
     std::size_t nextPoint_ = 0;
     std::array<SessionTally, sessionLengths.size()> tallies_;
     std::array<Cutter, sessionLengths.size()> cutters_;
+    // Ten-row sessions completed since the refresh in whole thousands, by what they won, as
+    // the workers counted them; the last counts those that won more than they paid.
+    std::array<std::int64_t, tenRows + 2> heldTens_{};
     CrowdTally crowd_;
     CrowdCutter crowdCutter_;
     BudgetTally budget_;

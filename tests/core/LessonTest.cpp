@@ -19,8 +19,7 @@ namespace {
 // A thousand players of a row a week for a year, level 7, cut from a real series.
 struct Lived {
     Lived() {
-        rig.series.setCommitted(
-            [this](std::span<const std::uint32_t> sums) { players.commit(sums); });
+        rig.series.setCommitted([this](const StretchPrizes& prizes) { players.commit(prizes); });
         rig.series.begin(test::playOfFirst(7));
         test::drawTo(rig.series, players.rows());
         rig.series.stop();

@@ -25,7 +25,8 @@ TEST(RowEngine, ResumingWithAnotherPlayKeepsTheRows) {
     first.numbers = {1, 2};
     Play second = first;
     second.numbers = {3, 4};
-    // Takes rows as they come; the prizes of each stretch are the difference of its sums.
+    // Takes rows as they come, in stretches from the thousands and from between them; what each
+    // stretch won, row by row and ten rows at a time, is what its hits win.
     const auto take = [](RowEngine& engine, std::int64_t rows, Row& last) {
         std::vector<std::uint8_t> hits;
         while (rows > 0) {
@@ -33,12 +34,23 @@ TEST(RowEngine, ResumingWithAnotherPlayKeepsTheRows) {
             if (ready.empty()) {
                 continue;
             }
-            const auto sums = engine.prizeSums(ready.size());
+            const StretchPrizes prizes = engine.prizes(ready.size());
             std::uint32_t won = 0;
-            for (const std::uint8_t h : ready) {
-                won += static_cast<std::uint32_t>(prize(2, h));
+            TensWon tens{};
+            int wrong = 0;
+            for (std::size_t i = 0; i < ready.size(); ++i) {
+                wrong += prizes.before(i) != won ? 1 : 0;
+                wrong += prizes.of(i) != static_cast<std::uint32_t>(prize(2, ready[i])) ? 1 : 0;
+                won += prizes.of(i);
+                if (i % 10 == 9) {
+                    ++tens[std::min<std::size_t>(prizes.between(i - 9, i + 1), 11)];
+                }
             }
-            EXPECT_EQ(sums.back() - sums.front(), won);
+            EXPECT_EQ(wrong, 0);
+            EXPECT_EQ(prizes.before(ready.size()), won);
+            if (prizes.tens()) {
+                EXPECT_EQ(*prizes.tens(), tens);
+            }
             hits.insert(hits.end(), ready.begin(), ready.end());
             engine.commit(ready.size());
             rows -= static_cast<std::int64_t>(ready.size());
@@ -183,7 +195,7 @@ TEST(Lanes, TheEngineDrawsTheSameSeriesOnEveryTarget) {
                 std::this_thread::yield();
                 continue;
             }
-            won.push_back(engine.prizeSums(ready.size()).back());
+            won.push_back(engine.prizes(ready.size()).before(ready.size()));
             hits.insert(hits.end(), ready.begin(), ready.end());
             engine.commit(ready.size());
         }

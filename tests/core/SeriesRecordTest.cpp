@@ -17,34 +17,33 @@
 namespace zarno {
 namespace {
 
-// Prefix sums of `prizes` from `origin` on, as a block of the engine holds them.
-std::vector<std::uint32_t> sumsOf(const std::vector<std::uint32_t>& prizes, std::size_t first,
-                                  std::size_t count, std::uint32_t origin) {
-    std::vector<std::uint32_t> sums{origin};
-    for (std::size_t i = first; i < first + count; ++i) {
-        sums.push_back(sums.back() + prizes[i]);
-    }
-    return sums;
-}
-
 // A scripted series of 12 345 rows, committed in stretches that end where the engine's do (at
-// 1000th rows and now and then in between, as at a jackpot) and whose sums start afresh at the
-// blocks' borders, refreshed as fast mode refreshes: the sessions are those of a plain cut.
+// 1000th rows and now and then in between, as at a jackpot) from blocks of 10 000 rows, refreshed
+// as fast mode refreshes: the sessions are those of a plain cut.
 TEST(SeriesRecord, CutsTheSeriesIntoCompletedSessionsFromItsFirstRow) {
+    const PrizeOf prizeOf{0, 60, 7};
+    std::vector<std::uint8_t> hits(2 * blockRows);
     std::vector<std::uint32_t> prizes(12'345);
     for (std::size_t i = 0; i < prizes.size(); ++i) {
-        prizes[i] = i % 7 == 0 ? 7 : (i % 97 == 0 ? 60 : 0);
+        hits[i] = i % 7 == 0 ? 2 : (i % 97 == 0 ? 1 : 0);
+        prizes[i] = prizeOf[hits[i]];
+    }
+    std::array<BlockPrizes, 2> blocks;
+    for (std::size_t b = 0; b < blocks.size(); ++b) {
+        blocks[b].keep(std::span(hits).subspan(b * blockRows, blockRows), prizeOf);
     }
     Tally tally;
     SeriesRecord record;
     record.setBudget(5);
     std::size_t row = 0;
     for (const std::size_t end : {700u, 1000u, 2000u, 2513u, 3000u, 10'000u, 11'000u, 12'345u}) {
-        for (std::size_t blockEnd = (row / 10'000 + 1) * 10'000; row < end;) {
+        for (std::size_t blockEnd = (row / blockRows + 1) * blockRows; row < end;) {
             const std::size_t count = std::min(end, blockEnd) - row;
-            record.commit(sumsOf(prizes, row, count, row % 10'000 == 0 ? 0 : 123));
+            const std::size_t block = row / blockRows;
+            record.commit(StretchPrizes(blocks[block], hits.data() + block * blockRows, prizeOf,
+                                        row % blockRows, count));
             row += count;
-            blockEnd += 10'000;
+            blockEnd += blockRows;
         }
         tally.rows = static_cast<std::int64_t>(row);
         if (row % 1000 == 0) {

@@ -43,7 +43,7 @@ struct LessonDrawing {
           engine(clock, fresh),
           series(engine),
           players(lessonPlayers, rowsPerWeek, years, static_cast<int>(fresh % lessonPlayers)) {
-        series.setCommitted([this](std::span<const std::uint32_t> sums) { players.commit(sums); });
+        series.setCommitted([this](const StretchPrizes& prizes) { players.commit(prizes); });
         series.begin(play);
     }
     ~LessonDrawing() { series.setWake({}); }
