@@ -98,6 +98,38 @@ private:
 // Every target the processor offers draws the very rows of the scalar path: each lane's hits and
 // generator positions, with one block, a full group and more than a group, at every level, on a
 // clock that stands still and on one that moves, whose one reading serves the row of every lane.
+// What any stretch of a block won, read from what the block kept, is the sum of its rows' prizes:
+// from either side of a tenth row, up to the block's last row, at level 10, where every row may
+// win and one jackpot is more than the rest of the block together.
+TEST(BlockPrizes, AStretchWonWhatItsRowsWon) {
+    Play play;
+    play.level = 10;
+    const PrizeOf prizeOf = prizesOf(play);
+    std::vector<std::uint8_t> hits(blockRows);
+    for (std::size_t r = 0; r < hits.size(); ++r) {
+        hits[r] = static_cast<std::uint8_t>((r * r + 3 * r) % 10);
+    }
+    hits[4321] = 10;
+    BlockPrizes block;
+    block.keep(hits, prizeOf);
+    const std::pair<std::size_t, std::size_t> stretches[] = {
+        {0, 1000}, {4000, 1000}, {4317, 9}, {9000, 1000}, {9993, 7}, {6, 1}, {2995, 1005}};
+    for (const auto& [first, rows] : stretches) {
+        SCOPED_TRACE(first);
+        const StretchPrizes prizes(block, hits.data(), prizeOf, first, rows);
+        std::uint32_t won = 0;
+        int wrong = 0;
+        for (std::size_t i = 0; i <= rows; ++i) {
+            wrong += prizes.before(i) != won ? 1 : 0;
+            if (i < rows) {
+                won += prizeOf[hits[first + i]];
+            }
+        }
+        EXPECT_EQ(wrong, 0);
+        EXPECT_EQ(prizes.tens() != nullptr, first % 1000 == 0 && rows == 1000);
+    }
+}
+
 TEST(Lanes, DrawTheRowsOfTheScalarPath) {
     for (const bool ticking : {false, true}) {
         for (const Target target : offeredTargets(processorFeatures())) {
