@@ -50,10 +50,6 @@ public:
     std::size_t rows() const { return rows_; }
     // What the stretch's first `i` rows won, 0 <= i <= rows().
     std::uint32_t before(std::size_t i) const { return wonBefore(first_ + i) - origin_; }
-    // What rows `from` to `to` - 1 of the stretch won.
-    std::uint32_t between(std::size_t from, std::size_t to) const {
-        return before(to) - before(from);
-    }
     // What its row `i` won.
     std::uint32_t of(std::size_t i) const { return (*prizeOf_)[hits_[first_ + i]]; }
     // For a stretch that is one of its block's thousands whole: its ten-row parts by what each

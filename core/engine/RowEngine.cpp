@@ -290,10 +290,9 @@ StretchPrizes RowEngine::prizes(std::size_t rows) const {
 HitCounts RowEngine::countHits(std::size_t rows) const {
     const Block& block = slotOf(cursorBlock_);
     const auto first = static_cast<std::size_t>(cursorRow_);
-    constexpr auto stride = static_cast<std::size_t>(refreshStride);
-    if (first % stride == 0 && rows == stride) {
+    if (first % strideRows == 0 && rows == strideRows) {
         HitCounts counts{};
-        const auto& thousand = block.thousands[first / stride];
+        const auto& thousand = block.thousands[first / strideRows];
         std::copy(thousand.begin(), thousand.end(), counts.begin());
         return counts;
     }

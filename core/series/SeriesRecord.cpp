@@ -115,9 +115,10 @@ SeriesRecord::SeriesRecord() {
 void SeriesRecord::commit(const StretchPrizes& prizes) {
     static_assert(sessionLengths[1] == tenRows);
     const std::size_t rows = prizes.rows();
+    const TensWon* const tens = prizes.tens();
     for (std::size_t i = 1; i < sessionLengths.size(); ++i) {
         Cutter& cutter = cutters_[i];
-        if (const TensWon* tens = prizes.tens(); i == 1 && tens && cutter.filled == 0) {
+        if (i == 1 && tens && cutter.filled == 0) {
             for (std::size_t won = 0; won < tens->size(); ++won) {
                 heldTens_[won] += (*tens)[won];
             }

@@ -43,7 +43,7 @@ TEST(RowEngine, ResumingWithAnotherPlayKeepsTheRows) {
                 wrong += prizes.of(i) != static_cast<std::uint32_t>(prize(2, ready[i])) ? 1 : 0;
                 won += prizes.of(i);
                 if (i % 10 == 9) {
-                    ++tens[std::min<std::size_t>(prizes.between(i - 9, i + 1), 11)];
+                    ++tens[std::min<std::size_t>(prizes.before(i + 1) - prizes.before(i - 9), 11)];
                 }
             }
             EXPECT_EQ(wrong, 0);
