@@ -288,13 +288,9 @@ Tick Zarno::tick(Series::Deadline deadline, bool frame) {
     if (run_.state() != before) {
         applyRunState();
     }
-    if (progress.announcement == Announcement::jackpot) {
-        if (!run_.jackpotsStop()) {
-            presentJackpot(series_.snapshot());  // counted at once, as its message would show;
-                                                 // the other captions wait for the frame
-            wake();
-            return Tick::more;
-        }
+    // A jackpot that passes reaches its label with the frame, as the other captions do: at level
+    // 10 one passes about as often as a frame comes, and painting each at once would paint twice.
+    if (progress.announcement == Announcement::jackpot && run_.jackpotsStop()) {
         writeJackpotMessage(caption_, series_.snapshot().drawn, wording_);
         showMessage(qtext(caption_), qtext(wording_(texts::keepDrawing)));
         return Tick::waiting;
