@@ -78,12 +78,6 @@ struct RunFigures {
     double allocationsPerRow = 0;
 };
 
-// The faster run's rate, and the most allocations any run made a row.
-RunFigures best(const RunFigures& a, const RunFigures& b) {
-    return {std::max(a.rowsPerSecond, b.rowsPerSecond),
-            std::max(a.allocationsPerRow, b.allocationsPerRow)};
-}
-
 // An event that knows when it was posted, and a receiver on the window's thread that keeps how
 // long each waited.
 class Probe : public QObject {
@@ -271,6 +265,31 @@ private:
 
 // Draw and score on this thread alone, as one worker does: in the lanes of the processor's best
 // target, as many blocks as they draw together.
+// The engine and the window, fast and not, at a level: each the best of three, measured side by
+// side. A shared machine's speed drifts over the minutes the benchmark takes, and what else runs
+// on it only ever slows a measurement down. The allocations are the most any run made a row.
+struct SideBySide {
+    double engine = 0;
+    RunFigures fast;
+    RunFigures slow;
+};
+
+SideBySide bestOfThree(WindowBench& bench, int level, std::int64_t fastRows,
+                       std::int64_t slowRows) {
+    const auto keepBest = [](RunFigures& best, const RunFigures& run) {
+        best.rowsPerSecond = std::max(best.rowsPerSecond, run.rowsPerSecond);
+        best.allocationsPerRow = std::max(best.allocationsPerRow, run.allocationsPerRow);
+    };
+    SideBySide best;
+    for (int round = 0; round < 3; ++round) {
+        best.engine =
+            std::max(best.engine, engineRowsPerSecond(level, std::max(fastRows, slowRows)));
+        keepBest(best.fast, bench.run(level, true, fastRows));
+        keepBest(best.slow, bench.run(level, false, slowRows));
+    }
+    return best;
+}
+
 double oneThreadRowsPerSecond(int level) {
     SystemClock clock;
     const Play play = benchPlay(level);
@@ -357,14 +376,7 @@ int main(int argc, char** argv) {
     for (const int level : {2, 10}) {
         const std::string suffix = "_l" + std::to_string(level);
         const double core = oneThreadRowsPerSecond(level);
-        // The best of three of each, side by side, as with the chart below.
-        double engine = 0;
-        RunFigures fast, slow;
-        for (int round = 0; round < 3; ++round) {
-            engine = std::max(engine, engineRowsPerSecond(level, std::max(fastRows, slowRows)));
-            fast = best(fast, bench.run(level, true, fastRows));
-            slow = best(slow, bench.run(level, false, slowRows));
-        }
+        const auto [engine, fast, slow] = bestOfThree(bench, level, fastRows, slowRows);
         printFigure(("core_rows_per_s_1thread" + suffix).c_str(), core, "rows/s");
         printFigure(("engine_rows_per_s" + suffix).c_str(), engine, "rows/s");
         printFigure(("fast_rows_per_s" + suffix).c_str(), fast.rowsPerSecond, "rows/s");
@@ -411,18 +423,13 @@ int main(int argc, char** argv) {
             bench.run(level, true, 1'000'000);
             settleLaws(*bench.window().chartWindow());
         }
-        // Each against the engine measured beside it, the best of three of each: a shared
-        // machine's speed drifts over the minutes the benchmark takes, and what else runs on it
-        // only ever slows a measurement down.
+        // Each against the engine measured beside it.
         double fast = 1e300, slow = 1e300, fastRatio = 1e300, slowRatio = 1e300;
         for (const int level : {2, 10}) {
-            double engine = 0, fastHere = 0, slowHere = 0;
-            for (int round = 0; round < 3; ++round) {
-                engine =
-                    std::max(engine, engineRowsPerSecond(level, std::max(fastRows, slowRows) / 4));
-                fastHere = std::max(fastHere, bench.run(level, true, fastRows / 4).rowsPerSecond);
-                slowHere = std::max(slowHere, bench.run(level, false, slowRows / 4).rowsPerSecond);
-            }
+            const SideBySide here = bestOfThree(bench, level, fastRows / 4, slowRows / 4);
+            const double engine = here.engine;
+            const double fastHere = here.fast.rowsPerSecond;
+            const double slowHere = here.slow.rowsPerSecond;
             fast = std::min(fast, fastHere);
             slow = std::min(slow, slowHere);
             fastRatio = std::min(fastRatio, fastHere / engine);
