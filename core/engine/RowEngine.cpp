@@ -97,6 +97,7 @@ void RowEngine::setWake(std::function<void()> wake) {
 
 void RowEngine::beginSeries(const Play& play) {
     std::lock_guard lock(mutex_);
+    keepLastPlace();
     restartAt(0);
     cursorRow_ = 0;
     ++series_;
@@ -111,6 +112,7 @@ void RowEngine::resume(const Play& play) {
     if (drawing_ && sameTicket(play, play_)) {
         return;
     }
+    keepLastPlace();
     restartAt(cursorBlock_);
     play_ = play;
     prizeOf_ = prizesOf(play);
@@ -120,6 +122,7 @@ void RowEngine::resume(const Play& play) {
 
 void RowEngine::stop() {
     std::lock_guard lock(mutex_);
+    keepLastPlace();
     restartAt(0);
     cursorRow_ = 0;
 }
@@ -302,11 +305,12 @@ HitCounts RowEngine::countHits(std::size_t rows) const {
 // The row drawn again from its position: the same candidates, now written down in order.
 Row RowEngine::lastRow() const {
     Row last{};
-    if (last_.block < 0) {
+    const RowPlace place = lastPlace();
+    if (place.block < 0) {
         return last;
     }
-    RandomNumbers replay = generator(last_.series, last_.block);
-    replay.moveTo(last_.position);
+    RandomNumbers replay = generator(place.series, place.block);
+    replay.moveTo(place.position);
     drawRow(replay, [&last](int slot, int candidate) {
         last[static_cast<std::size_t>(slot)] = static_cast<std::int16_t>(candidate);
     });
@@ -317,10 +321,10 @@ void RowEngine::commit(std::size_t rows) {
     if (rows == 0) {
         return;
     }
-    const Block& block = slotOf(cursorBlock_);
     cursorRow_ += static_cast<std::int64_t>(rows);
-    last_ = {series_, cursorBlock_, block.starts[static_cast<std::size_t>(cursorRow_ - 1)]};
+    lastAtCursor_ = true;
     if (cursorRow_ == blockRows) {
+        keepLastPlace();
         bool groupFree = false;
         {
             std::lock_guard lock(mutex_);
@@ -332,6 +336,19 @@ void RowEngine::commit(std::size_t rows) {
             workWaiting_.notify_one();
         }
     }
+}
+
+RowEngine::RowPlace RowEngine::lastPlace() const {
+    if (!lastAtCursor_) {
+        return last_;
+    }
+    const Block& block = slotOf(cursorBlock_);
+    return {series_, cursorBlock_, block.starts[static_cast<std::size_t>(cursorRow_ - 1)]};
+}
+
+void RowEngine::keepLastPlace() {
+    last_ = lastPlace();
+    lastAtCursor_ = false;
 }
 
 }  // namespace zarno

@@ -132,7 +132,14 @@ private:
         std::int64_t block = -1;
         std::uint64_t position = 0;
     };
+    RowPlace lastPlace() const;
+    // Called before the cursor's block is let go.
+    void keepLastPlace();
     RowPlace last_;
+    // While the last row committed is the cursor's, which no worker rewrites while the cursor
+    // holds it, its position is read only when asked: a line that another core wrote, at every
+    // commit, is the dearest part of committing.
+    bool lastAtCursor_ = false;
     PrizeOf prizeOf_{};  // the drawn play's
 };
 

@@ -64,14 +64,14 @@ TEST(RowEngine, ResumingWithAnotherPlayKeepsTheRows) {
     a.beginSeries(first);
     take(a, 15'500, switched);
     a.resume(second);
-    const auto afterSwitch = take(a, 9'500, switched);
+    const auto afterSwitch = take(a, 9'700, switched);
     RowEngine b(clock, 5, 3);
     b.beginSeries(second);
-    const auto all = take(b, 25'000, straight);
+    const auto all = take(b, 25'200, straight);
     EXPECT_EQ(switched, straight);
-    EXPECT_TRUE(std::equal(afterSwitch.begin(), afterSwitch.end(), all.end() - 9'500));
-    // The last row is the one committed last, whatever a new series draws into its block's slot
-    // since; none before the first.
+    EXPECT_TRUE(std::equal(afterSwitch.begin(), afterSwitch.end(), all.end() - 9'700));
+    // The last row is the one committed last, inside its block too, whatever a new series draws
+    // into that block's slot since; none before the first.
     b.beginSeries(first);
     while (b.ready(1).empty()) {
     }
