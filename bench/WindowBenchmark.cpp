@@ -263,8 +263,6 @@ private:
     Zarno window_;
 };
 
-// Draw and score on this thread alone, as one worker does: in the lanes of the processor's best
-// target, as many blocks as they draw together.
 // The engine and the window, fast and not, at a level: each the best of three, measured side by
 // side. A shared machine's speed drifts over the minutes the benchmark takes, and what else runs
 // on it only ever slows a measurement down. The allocations are the most any run made a row.
@@ -290,6 +288,8 @@ SideBySide bestOfThree(WindowBench& bench, int level, std::int64_t fastRows,
     return best;
 }
 
+// Draw and score on this thread alone, as one worker does: in the lanes of the processor's best
+// target, as many blocks as they draw together.
 double oneThreadRowsPerSecond(int level) {
     SystemClock clock;
     const Play play = benchPlay(level);
