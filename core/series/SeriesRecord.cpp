@@ -158,27 +158,22 @@ void SeriesRecord::commit(const StretchPrizes& prizes) {
             }
         }
     }
-    // The budget's player: a balance of b euros lasts b - 1 rows at least, which are passed at once
-    // by their sums unless their prizes could have doubled it on the way; the rest row by row.
+    // The budget's player, until it is gone or has played its longest; it doubled once it had
+    // twice the budget.
     const std::int64_t budget = budget_.budget;
     const std::int64_t longest = odds::longestPlay(budget);
     BudgetPlayer& player = budgetCutter_.player;
     std::uint32_t start = 0;
     for (std::size_t at = 0; at < rows;) {
-        const auto left = static_cast<std::int64_t>(rows - at);
-        std::int64_t take = std::min({player.balance - 1, longest - player.played, left});
-        std::uint32_t end = take > 0 ? prizes.before(at + static_cast<std::size_t>(take)) : start;
-        std::int64_t won = end - start;
-        if (take <= 0 || (!player.doubled && player.balance + won >= 2 * budget)) {
-            take = 1;
-            end = start + prizes.of(at);
-            won = end - start;
-            player.doubled = player.doubled || player.balance + won - 1 >= 2 * budget;
-        }
-        start = end;
-        player.balance += won - take;
-        player.played += take;
-        at += static_cast<std::size_t>(take);
+        const StretchPrizes::Played played =
+            prizes.play(at, start, player.balance,
+                        std::min(rows - at, static_cast<std::size_t>(longest - player.played)),
+                        player.doubled ? std::nullopt : std::optional(2 * budget));
+        start += played.won;
+        player.balance += played.won - static_cast<std::int64_t>(played.rows);
+        player.played += static_cast<std::int64_t>(played.rows);
+        player.doubled = player.doubled || played.reached;
+        at += played.rows;
         if (player.balance < 1 || player.played == longest) {
             if (budgetCutter_.completed.size() == heldSessions) {
                 tallyBudget();

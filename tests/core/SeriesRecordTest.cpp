@@ -8,6 +8,8 @@
 #include <cmath>
 #include <map>
 #include <numeric>
+#include <random>
+#include <span>
 
 #include "core/chart/ChartFigures.h"
 #include "core/chart/TableText.h"
@@ -16,6 +18,45 @@
 
 namespace zarno {
 namespace {
+
+// Commits the rows from `row` to `end` of blocks kept from `hits`, in stretches that end at the
+// blocks' ends.
+void commitRows(SeriesRecord& record, std::span<const BlockPrizes> blocks,
+                const std::vector<std::uint8_t>& hits, const PrizeOf& prizeOf, std::size_t row,
+                std::size_t end) {
+    while (row < end) {
+        const std::size_t block = row / blockRows;
+        const std::size_t count = std::min(end, (block + 1) * blockRows) - row;
+        record.commit(StretchPrizes(blocks[block], hits.data() + block * blockRows, prizeOf,
+                                    row % blockRows, count));
+        row += count;
+    }
+}
+
+// The players of a budget from row `from` to `to`, played a row at a time.
+BudgetTally playedRowByRow(const std::vector<std::uint32_t>& prizes, int budget, std::size_t from,
+                           std::size_t to) {
+    BudgetTally tally{budget, static_cast<std::int64_t>(from), 0, 0, {}};
+    std::int64_t balance = budget;
+    std::int64_t played = 0;
+    bool doubled = false;
+    for (std::size_t r = from; r < to; ++r) {
+        balance += static_cast<std::int64_t>(prizes[r]) - 1;
+        ++played;
+        doubled = doubled || balance >= 2 * budget;
+        if (balance < 1 || played == odds::longestPlay(budget)) {
+            ++tally.completed;
+            tally.doubled += doubled ? 1 : 0;
+            if (balance < 1) {
+                tally.goneAfter.add(played);
+            }
+            balance = budget;
+            played = 0;
+            doubled = false;
+        }
+    }
+    return tally;
+}
 
 // A scripted series of 12 345 rows, committed in stretches that end where the engine's do (at
 // 1000th rows and now and then in between, as at a jackpot) from blocks of 10 000 rows, refreshed
@@ -37,14 +78,8 @@ TEST(SeriesRecord, CutsTheSeriesIntoCompletedSessionsFromItsFirstRow) {
     record.setBudget(5);
     std::size_t row = 0;
     for (const std::size_t end : {700u, 1000u, 2000u, 2513u, 3000u, 10'000u, 11'000u, 12'345u}) {
-        for (std::size_t blockEnd = (row / blockRows + 1) * blockRows; row < end;) {
-            const std::size_t count = std::min(end, blockEnd) - row;
-            const std::size_t block = row / blockRows;
-            record.commit(StretchPrizes(blocks[block], hits.data() + block * blockRows, prizeOf,
-                                        row % blockRows, count));
-            row += count;
-            blockEnd += blockRows;
-        }
+        commitRows(record, blocks, hits, prizeOf, row, end);
+        row = end;
         tally.rows = static_cast<std::int64_t>(row);
         if (row % 1000 == 0) {
             record.refresh(2, tally);
@@ -82,26 +117,7 @@ TEST(SeriesRecord, CutsTheSeriesIntoCompletedSessionsFromItsFirstRow) {
     }
     const std::int64_t lower = std::min(record.crowd().paths[0][4], record.crowd().paths[1][4]);
     EXPECT_EQ(record.crowd().net(4, 50), lower - 7);  // one of two is half of them
-    // The budget's players, played a row at a time through the same rows.
-    BudgetTally budget{5, 0, 0, 0, {}};
-    std::int64_t balance = 5;
-    std::int64_t played = 0;
-    bool doubled = false;
-    for (std::size_t r = 0; r < 11'000; ++r) {
-        balance += static_cast<std::int64_t>(prizes[r]) - 1;
-        doubled = doubled || balance >= 10;
-        if (balance < 1 || ++played == 500) {
-            ++budget.completed;
-            budget.doubled += doubled ? 1 : 0;
-            if (balance < 1) {
-                budget.goneAfter.add(played + 1);
-            }
-            balance = 5;
-            played = 0;
-            doubled = false;
-        }
-    }
-    EXPECT_EQ(record.budget(), budget);
+    EXPECT_EQ(record.budget(), playedRowByRow(prizes, 5, 0, 11'000));
     record.setBudget(7);  // from the next row on
     EXPECT_EQ(record.budget().fromRow, 12'345);
     record.clear();
@@ -109,6 +125,57 @@ TEST(SeriesRecord, CutsTheSeriesIntoCompletedSessionsFromItsFirstRow) {
     EXPECT_EQ(record.crowd().completed, 0);
     EXPECT_EQ(record.budget().budget, 7);  // the chart's setting outlives the series
     EXPECT_TRUE(record.path().empty());
+}
+
+// A budget's players are those of playing row by row, wherever the stretches end and whatever
+// the rows win: rows that lose end players far ahead, wins double them or let them play their
+// longest, and a budget set within a block starts from its row.
+TEST(SeriesRecord, ABudgetsPlayersAreThoseOfPlayingRowByRow) {
+    const struct {
+        const char* name;
+        PrizeOf prizeOf;                // of 0, 1 and 2 hits
+        std::array<double, 2> chances;  // of 1 and of 2 hits
+        int budget;
+        std::size_t setAt;  // the row the budget is set at
+    } cases[] = {
+        {"mostly losing", {0, 0, 7}, {0.0, 0.08}, 100, 0},
+        {"a euro", {0, 0, 7}, {0.0, 0.08}, 1, 0},
+        {"set within a block", {0, 0, 7}, {0.0, 0.12}, 30, 14'321},
+        {"doubling and playing the longest", {0, 5000, 3}, {0.0005, 0.2}, 20, 0},
+        {"a euro back, seldom much", {1, 0, 200}, {0.0, 0.002}, 100, 0},
+    };
+    constexpr std::size_t rows = 3 * blockRows;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::mt19937_64 random(7);
+        std::uniform_real_distribution<double> uniform;
+        std::vector<std::uint8_t> hits(rows);
+        std::vector<std::uint32_t> prizes(rows);
+        for (std::size_t r = 0; r < rows; ++r) {
+            const double u = uniform(random);
+            hits[r] = u < c.chances[1] ? 2 : (u < c.chances[1] + c.chances[0] ? 1 : 0);
+            prizes[r] = c.prizeOf[hits[r]];
+        }
+        std::vector<BlockPrizes> blocks(rows / blockRows);
+        for (std::size_t b = 0; b < blocks.size(); ++b) {
+            blocks[b].keep(std::span(hits).subspan(b * blockRows, blockRows), c.prizeOf);
+        }
+        SeriesRecord record;
+        std::size_t row = 0;
+        for (const std::size_t end :
+             {137u, 1000u, 2513u, 9'999u, 10'001u, 14'321u, 19'000u, 25'050u, 30'000u}) {
+            if (row <= c.setAt && c.setAt < end) {
+                commitRows(record, blocks, hits, c.prizeOf, row, c.setAt);
+                record.setBudget(c.budget);
+                row = c.setAt;
+            }
+            commitRows(record, blocks, hits, c.prizeOf, row, end);
+            row = end;
+        }
+        record.refresh(2, Tally{});
+        EXPECT_EQ(record.budget(), playedRowByRow(prizes, c.budget, c.setAt, rows));
+        EXPECT_GT(record.budget().completed, 0);
+    }
 }
 
 bool shows(const Table& table, const std::string& text) {
