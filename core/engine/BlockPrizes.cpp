@@ -89,20 +89,26 @@ StretchPrizes::Played StretchPrizes::play(std::size_t at, std::uint32_t won, std
             row = to;
         }
     }
+    // In locals, as the hits' bytes could otherwise be anything the loop reads.
+    const std::uint8_t* const hits = hits_;
+    const PrizeOf& prizeOf = *prizeOf_;
+    std::size_t tenth = (row + tenRows - 1) / tenRows * tenRows;  // the next tenth row
     bool reached = false;
     while (row < last && net > gone) {
-        if (row % tenRows == 0 && row + tenRows <= last &&
-            net - static_cast<std::int64_t>(tenRows) > gone) {
-            const std::int64_t highest =
-                static_cast<std::int64_t>(block.beforeTenth[row / tenRows + 1]) -
-                static_cast<std::int64_t>(row);
-            if (highest < high) {
-                row += tenRows;
-                net = highest - static_cast<std::int64_t>(tenRows);
-                continue;
+        if (row == tenth) {
+            tenth += tenRows;
+            if (tenth <= last && net - static_cast<std::int64_t>(tenRows) > gone) {
+                const std::int64_t highest =
+                    static_cast<std::int64_t>(block.beforeTenth[row / tenRows + 1]) -
+                    static_cast<std::int64_t>(row);
+                if (highest < high) {
+                    row = tenth;
+                    net = highest - static_cast<std::int64_t>(tenRows);
+                    continue;
+                }
             }
         }
-        net += static_cast<std::int64_t>((*prizeOf_)[hits_[row++]]) - 1;
+        net += static_cast<std::int64_t>(prizeOf[hits[row++]]) - 1;
         reached = reached || net >= high;
     }
     const std::size_t played = row - first_ - at;
