@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
-#include <utility>
 
 namespace zarno {
 
@@ -80,8 +79,8 @@ StretchPrizes::Played StretchPrizes::play(std::size_t at, std::uint32_t won, std
             depth <= block.deepest ? block.tenthDown[depth] * tenRows : blockRows;
         const std::size_t to = std::min(last, ends);
         bool mayReach = false;
-        for (std::size_t h = row / BlockPrizes::peakRows;
-             goal && to > row && h <= (to - 1) / BlockPrizes::peakRows; ++h) {
+        for (std::size_t h = row / BlockPrizes::peakRows; goal && h * BlockPrizes::peakRows < to;
+             ++h) {
             mayReach = mayReach || block.peak[h] >= high;
         }
         if (to > row && !mayReach) {

@@ -29,13 +29,12 @@ using TensWon = std::array<std::uint16_t, tenRows + 2>;
 // reads a sum at the ends of a session rather than every row's prize, from the core that wrote
 // them. A block's prizes fit 32 bits, since even 10 000 rows of the largest prize come to 2 * 10^9.
 struct BlockPrizes {
-    static constexpr std::size_t tenths = blockRows / tenRows;
     static constexpr std::size_t peakRows = 100;
     // Entries of tenthDown written at each tenth, which goes ten deeper at most.
     static constexpr std::size_t downWritten = 16;
 
-    std::array<std::uint32_t, tenths + 1> beforeTenth;  // won before each tenth row
-    std::array<TensWon, blockRows / strideRows> tens;   // of each 1000 rows
+    std::array<std::uint32_t, blockRows / tenRows + 1> beforeTenth;  // won before each tenth row
+    std::array<TensWon, blockRows / strideRows> tens;                // of each 1000 rows
     // The block's net, what its rows won less a euro a row, falls a euro a row at most, so no row
     // of a tenth nets below the tenth's start less ten. tenthDown[d] is the first tenth whose rows
     // may net d below the block's start, for d from 1 to deepest: a balance that would be gone

@@ -137,8 +137,8 @@ private:
     void keepLastPlace();
     RowPlace last_;
     // While the last row committed is the cursor's, which no worker rewrites while the cursor
-    // holds it, its position is read only when asked: a line that another core wrote, at every
-    // commit, is the dearest part of committing.
+    // holds it, its position is read only when asked, not at every commit from a line that
+    // another core wrote.
     bool lastAtCursor_ = false;
     PrizeOf prizeOf_{};  // the drawn play's
 };
