@@ -108,8 +108,11 @@ void draw(LaneBlock* blocks, std::size_t count, int first, int rows, const int* 
             if (!any) {
                 break;
             }
+            // A register whose lanes all have their rows waits for the others' slowest.
             for (std::size_t g = 0; g < G; ++g) {
-                candidate(g, active[g]);
+                if (Ops::any(active[g])) {
+                    candidate(g, active[g]);
+                }
             }
         }
         for (std::size_t lane = 0; lane < count; ++lane) {
