@@ -20,14 +20,18 @@ struct Avx512Ops {
     // turns the low half of each lane, and the multiplication takes the low half alone.
     static V number(V old) {
         const __m512i bits = _mm512_rorv_epi32(raw((old ^ (old >> 18)) >> 27), raw(old >> 59));
-        return lanes(_mm512_srli_epi64(_mm512_mul_epu32(bits, splat(numberCount)), 32));
+        // The product's high half is moved down by a shuffle that zeroes the half above it, not
+        // by a shift: shifts and multiplications share one port, and a shuffle takes another.
+        const __m512i product = _mm512_mul_epu32(bits, splat(numberCount));
+        return lanes(_mm512_maskz_shuffle_epi32(0x5555, product, _MM_PERM_ADAB));
     }
     // A shift by 64 or more leaves nothing, so each word's bit needs no mask.
     static V bitLow(V number) { return lanes(_mm512_sllv_epi64(splat(1), raw(number))); }
     static V bitHigh(V number) { return lanes(_mm512_sllv_epi64(splat(1), raw(number - 64))); }
+    // Two tests, the second only in the lanes the first passed.
     static M absent(V low, V high, V bitLow, V bitHigh) {
-        const __m512i both = raw((low & bitLow) | (high & bitHigh));
-        return _mm512_testn_epi64_mask(both, both);
+        return _mm512_mask_testn_epi64_mask(_mm512_testn_epi64_mask(raw(low), raw(bitLow)),
+                                            raw(high), raw(bitHigh));
     }
     static M both(M a, M b) { return a & b; }
     static V select(M m, V yes, V no) {
