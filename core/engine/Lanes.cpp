@@ -46,8 +46,10 @@ ProcessorFeatures processorFeatures() {
     __builtin_cpu_init();
     features.x86 = true;
     features.avx2 = __builtin_cpu_supports("avx2");
-    // The 64-bit multiply the generator needs is AVX-512's double- and quad-word extension.
-    features.avx512 = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq");
+    // The 64-bit multiply the generator needs is AVX-512's double- and quad-word extension, and
+    // the byte lookups that count a row's numbers its byte and word one.
+    features.avx512 = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq") &&
+                      __builtin_cpu_supports("avx512bw");
 #elif defined(ZARNO_LANES_ARM)
     features.arm = true;  // every AArch64 processor has NEON
 #endif

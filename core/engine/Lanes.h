@@ -26,10 +26,10 @@ enum class Target : std::uint8_t { scalar, avx2, avx512, neon };
 std::string_view nameOf(Target target);
 
 // What the processor offers, and the best of it: AVX-512 where it has the foundation and the
-// double- and quad-word instructions, else AVX2, else NEON, which every AArch64 processor has;
-// else the scalar path. SSE2 alone has no shift by a count of each lane's own, and its lanes
-// would draw slower than one row at a time. `offered` lists every target this build can use on
-// this processor.
+// byte, word, double- and quad-word instructions, else AVX2, else NEON, which every AArch64
+// processor has; else the scalar path. SSE2 alone has no shift by a count of each lane's own, and
+// its lanes would draw slower than one row at a time. `offered` lists every target this build can
+// use on this processor.
 struct ProcessorFeatures {
     bool x86 = false;
     bool arm = false;

@@ -56,23 +56,25 @@ void draw(LaneBlock* blocks, std::size_t count, int first, int rows, const int* 
     V slots[G];
     // One candidate in every lane of register g: pcg32's step and its output of the state before
     // it, a number from its 32 bits, taken unless the row has it already. Only the lanes of
-    // `active` move on.
+    // `active` move on. In every lane a repeat's bit is in the row already, so the candidate's
+    // bit is set whatever it is, and the numbers are counted once after rather than each time.
     const auto candidate = [&](std::size_t g, auto active) {
         const V old = state[g];
         const V next = old * RandomNumbers::multiplier + increment[g];
         const V number = Ops::number(old);
         const V bitLow = Ops::bitLow(number);
         const V bitHigh = Ops::bitHigh(number);
-        M taken = Ops::absent(low[g], high[g], bitLow, bitHigh);
         if constexpr (__is_same(decltype(active), EveryLane)) {
             state[g] = next;
+            low[g] |= bitLow;
+            high[g] |= bitHigh;
         } else {
+            const M taken = Ops::both(Ops::absent(low[g], high[g], bitLow, bitHigh), active);
             state[g] = Ops::select(active, next, old);
-            taken = Ops::both(taken, active);
+            low[g] = Ops::orWhere(low[g], taken, bitLow);
+            high[g] = Ops::orWhere(high[g], taken, bitHigh);
+            slots[g] = Ops::countWhere(slots[g], taken);
         }
-        low[g] = Ops::orWhere(low[g], taken, bitLow);
-        high[g] = Ops::orWhere(high[g], taken, bitHigh);
-        slots[g] = Ops::countWhere(slots[g], taken);
     };
     for (int row = first; row < first + rows; ++row) {
         // The reseed: the clock's reading mixed into the state, by the splitmix64 finalizer.
@@ -87,7 +89,6 @@ void draw(LaneBlock* blocks, std::size_t count, int first, int rows, const int* 
             state[g] = x;
             low[g] = zero;
             high[g] = zero;
-            slots[g] = zero;
         }
         for (std::size_t lane = 0; lane < count; ++lane) {
             blocks[lane].starts[row] = state[lane / W][lane % W];
@@ -97,6 +98,9 @@ void draw(LaneBlock* blocks, std::size_t count, int first, int rows, const int* 
             for (std::size_t g = 0; g < G; ++g) {
                 candidate(g, EveryLane{});
             }
+        }
+        for (std::size_t g = 0; g < G; ++g) {
+            slots[g] = Ops::count(low[g], high[g]);
         }
         for (;;) {
             M active[G];
@@ -115,10 +119,13 @@ void draw(LaneBlock* blocks, std::size_t count, int first, int rows, const int* 
                 }
             }
         }
+        // The hits, the numbers the row and the play share, counted as the row's were.
+        V hits[G];
+        for (std::size_t g = 0; g < G; ++g) {
+            hits[g] = Ops::count(low[g] & playLow, high[g] & playHigh);
+        }
         for (std::size_t lane = 0; lane < count; ++lane) {
-            blocks[lane].hits[row] = static_cast<std::uint8_t>(
-                __builtin_popcountll(low[lane / W][lane % W] & playLow) +
-                __builtin_popcountll(high[lane / W][lane % W] & playHigh));
+            blocks[lane].hits[row] = static_cast<std::uint8_t>(hits[lane / W][lane % W]);
         }
     }
     for (std::size_t lane = 0; lane < count; ++lane) {

@@ -30,6 +30,14 @@ struct VectorOps {
         const V both = (low & bitLow) | (high & bitHigh);
         return ((both | (V{} - both)) >> 63) - 1;
     }
+    // How many bits the two words of each lane have, counted in fields that double in width.
+    static V count(V low, V high) { return bitsOf(low) + bitsOf(high); }
+    static V bitsOf(V x) {
+        x = x - ((x >> 1) & 0x5555555555555555u);
+        x = (x & 0x3333333333333333u) + ((x >> 2) & 0x3333333333333333u);
+        x = (x + (x >> 4)) & 0x0f0f0f0f0f0f0f0fu;
+        return (x * 0x0101010101010101u) >> 56;
+    }
     static M both(M a, M b) { return a & b; }
     static V select(M m, V yes, V no) { return (yes & m) | (no & ~m); }
     static V orWhere(V x, M m, V bits) { return x | (bits & m); }
