@@ -29,19 +29,14 @@ struct Avx2Ops {
     static M absent(V low, V high, V bitLow, V bitHigh) {
         return lanes(_mm256_cmpeq_epi64(raw((low & bitLow) | (high & bitHigh)), splat(0)));
     }
-    // How many bits the two words of each lane have: each nibble's looked up, the bytes summed.
-    static V count(V low, V high) {
+    // Each byte's bits, for a byte below 16, and the sum of each lane's bytes.
+    static V nibbleBits(V x) {
         const __m256i table = _mm256_setr_epi8(0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4, 0, 1,
                                                1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4);
-        constexpr std::uint64_t nibbles = 0x0f0f0f0f0f0f0f0fu;
-        const auto bits = [&](V x) {
-            const __m256i below = _mm256_shuffle_epi8(table, raw(x & nibbles));
-            const __m256i above = _mm256_shuffle_epi8(table, raw((x >> 4) & nibbles));
-            return _mm256_add_epi8(below, above);
-        };
-        return lanes(
-            _mm256_sad_epu8(_mm256_add_epi8(bits(low), bits(high)), _mm256_setzero_si256()));
+        return lanes(_mm256_shuffle_epi8(table, raw(x)));
     }
+    static V sumBytes(V x) { return lanes(_mm256_sad_epu8(raw(x), _mm256_setzero_si256())); }
+    static V count(V low, V high) { return bitsByNibbles<Avx2Ops>(low, high); }
     static M both(M a, M b) { return a & b; }
     static V select(M m, V yes, V no) {
         return lanes(_mm256_blendv_epi8(raw(no), raw(yes), raw(m)));

@@ -33,18 +33,13 @@ struct Avx512Ops {
         return _mm512_mask_testn_epi64_mask(_mm512_testn_epi64_mask(raw(low), raw(bitLow)),
                                             raw(high), raw(bitHigh));
     }
-    // How many bits the two words of each lane have: each nibble's looked up, the bytes summed.
-    static V count(V low, V high) {
+    // Each byte's bits, for a byte below 16, and the sum of each lane's bytes.
+    static V nibbleBits(V x) {
         const __m512i table = _mm512_set4_epi32(0x04030302, 0x03020201, 0x03020201, 0x02010100);
-        constexpr std::uint64_t nibbles = 0x0f0f0f0f0f0f0f0fu;
-        const auto bits = [&](V x) {
-            const __m512i below = _mm512_shuffle_epi8(table, raw(x & nibbles));
-            const __m512i above = _mm512_shuffle_epi8(table, raw((x >> 4) & nibbles));
-            return _mm512_add_epi8(below, above);
-        };
-        return lanes(
-            _mm512_sad_epu8(_mm512_add_epi8(bits(low), bits(high)), _mm512_setzero_si512()));
+        return lanes(_mm512_shuffle_epi8(table, raw(x)));
     }
+    static V sumBytes(V x) { return lanes(_mm512_sad_epu8(raw(x), _mm512_setzero_si512())); }
+    static V count(V low, V high) { return bitsByNibbles<Avx512Ops>(low, high); }
     static M both(M a, M b) { return a & b; }
     static V select(M m, V yes, V no) {
         return lanes(_mm512_mask_blend_epi64(m, raw(no), raw(yes)));

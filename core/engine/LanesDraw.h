@@ -28,6 +28,18 @@ constexpr std::uint64_t numberCount = highestNumber;
 
 struct EveryLane {};
 
+// How many bits the two words of each lane have together, for a target that looks up the bits of
+// a byte below 16 (`nibbleBits`) and sums each lane's bytes (`sumBytes`): no byte's count of its
+// nibbles in the two words passes 16, so the lanes' additions carry nothing into the next byte.
+template <class Ops, class V>
+V bitsByNibbles(V low, V high) {
+    constexpr std::uint64_t nibbles = 0x0f0f0f0f0f0f0f0fu;
+    const auto bits = [](V x) {
+        return Ops::nibbleBits(x & nibbles) + Ops::nibbleBits((x >> 4) & nibbles);
+    };
+    return Ops::sumBytes(bits(low) + bits(high));
+}
+
 template <class Ops, std::size_t G>
 void draw(LaneBlock* blocks, std::size_t count, int first, int rows, const int* numbers,
           Clock& clock) {
