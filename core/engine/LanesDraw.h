@@ -3,7 +3,7 @@
 // The lanes' loop, included by one file per target, each compiled for its own instructions. The
 // target's `Ops` give its registers and the few steps that its own instructions do best; the
 // loop works on `G` registers side by side, so that one register's steps run while another's
-// wait. Not a header to include anywhere else.
+// wait. Not a header to include anywhere else, but for a test.
 
 #include <cstddef>
 #include <cstdint>

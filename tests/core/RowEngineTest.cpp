@@ -4,12 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <span>
+#include <string>
 #include <thread>
 #include <tuple>
 #include <vector>
 
 #include "core/engine/DrawGenerator.h"
 #include "core/engine/Lanes.h"
+#include "core/engine/LanesVectorOps.h"
 #include "core/engine/PrizeTable.h"
 #include "doubles/Clocks.h"
 
@@ -130,19 +134,50 @@ TEST(BlockPrizes, AStretchWonWhatItsRowsWon) {
     }
 }
 
+// A way of drawing blocks' rows: a target's, or the loop NEON draws with compiled here, for this
+// processor's baseline instructions, so that the steps no target's own instructions do are checked
+// on every machine.
+struct Drawer {
+    std::string name;
+    int lanes;
+    std::function<void(std::span<LaneBlock>, int, int, const Play&, Clock&)> draw;
+};
+
+std::vector<Drawer> drawers() {
+    std::vector<Drawer> all;
+    for (const Target target : offeredTargets(processorFeatures())) {
+        all.push_back(
+            {std::string(nameOf(target)), target == Target::scalar ? 0 : lanesOf(target),
+             [target](std::span<LaneBlock> blocks, int first, int rows, const Play& play,
+                      Clock& clock) { drawLanes(target, blocks, first, rows, play, clock); }});
+    }
+    static constexpr lanes::Kernel portable = lanes::kernel<lanes::VectorOps<2>, 2>();
+    all.push_back(
+        {"portable", portable.lanes,
+         [](std::span<LaneBlock> blocks, int first, int rows, const Play& play, Clock& clock) {
+             constexpr auto width = static_cast<std::size_t>(portable.lanes);
+             for (std::size_t at = 0; at < blocks.size(); at += width) {
+                 portable.draw(blocks.data() + at, std::min(width, blocks.size() - at), first, rows,
+                               play.numbers.data(), clock);
+             }
+         }});
+    return all;
+}
+
 TEST(Lanes, DrawTheRowsOfTheScalarPath) {
     for (const bool ticking : {false, true}) {
-        for (const Target target : offeredTargets(processorFeatures())) {
-            if (ticking && target == Target::scalar) {
-                continue;  // it reads the clock for each block's row
+        for (const Drawer& drawer : drawers()) {
+            if (ticking && drawer.lanes == 0) {
+                continue;  // the scalar path reads the clock for each block's row
             }
+            const int lanes = std::max(drawer.lanes, 1);
             for (int level = minLevel; level <= maxLevel; ++level) {
-                for (const int blocks : {1, lanesOf(target), lanesOf(target) + 3}) {
-                    if (ticking && blocks > lanesOf(target)) {
+                for (const int blocks : {1, lanes, lanes + 3}) {
+                    if (ticking && blocks > lanes) {
                         continue;  // each group reads the clock for rows of its own
                     }
                     SCOPED_TRACE(testing::Message()
-                                 << nameOf(target) << ", level " << level << ", " << blocks
+                                 << drawer.name << ", level " << level << ", " << blocks
                                  << " blocks" << (ticking ? ", ticking" : ""));
                     Play play;
                     play.level = level;
@@ -157,14 +192,14 @@ TEST(Lanes, DrawTheRowsOfTheScalarPath) {
                     StillClock still;
                     TickingClock moving;
                     Clock& clock = ticking ? static_cast<Clock&>(moving) : still;
-                    std::vector<LaneBlock> lanes;
+                    std::vector<LaneBlock> drawn;
                     for (std::size_t b = 0; b < hits.size(); ++b) {
                         const RandomNumbers random(still, 1000 + b, b);
-                        lanes.push_back({random.position(), random.increment(), hits[b].data(),
+                        drawn.push_back({random.position(), random.increment(), hits[b].data(),
                                          starts[b].data()});
                     }
                     for (int first = 0; first < rows; first += 1000) {  // as a worker does
-                        drawLanes(target, lanes, first, 1000, play, clock);
+                        drawer.draw(drawn, first, 1000, play, clock);
                     }
                     for (std::size_t b = 0; b < hits.size(); ++b) {
                         test::ScriptedClock scripted(0);
@@ -176,7 +211,7 @@ TEST(Lanes, DrawTheRowsOfTheScalarPath) {
                             const NumberSet row = drawRow(random, [](int, int) {});
                             ASSERT_EQ(hits[b][r], scoreRow(row, play)) << b << ", row " << r;
                         }
-                        EXPECT_EQ(lanes[b].state, random.position());
+                        EXPECT_EQ(drawn[b].state, random.position());
                     }
                 }
             }
