@@ -46,8 +46,8 @@ ProcessorFeatures processorFeatures() {
     __builtin_cpu_init();
     features.x86 = true;
     features.avx2 = __builtin_cpu_supports("avx2");
-    // The 64-bit multiply the generator needs is AVX-512's double- and quad-word extension, and
-    // the byte lookups that count a row's numbers its byte and word one.
+    // The 64-bit multiply the generator needs is in AVX-512's double- and quad-word extension,
+    // and the byte lookups that count a row's numbers in its byte and word one.
     features.avx512 = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq") &&
                       __builtin_cpu_supports("avx512bw");
 #elif defined(ZARNO_LANES_ARM)
@@ -79,14 +79,19 @@ int lanesOf(Target target) {
     return kernel ? kernel->lanes : 1;
 }
 
+void lanes::drawGroups(const Kernel& kernel, std::span<LaneBlock> blocks, int first, int rows,
+                       const Play& play, Clock& clock) {
+    const auto lanes = static_cast<std::size_t>(kernel.lanes);
+    for (std::size_t at = 0; at < blocks.size(); at += lanes) {
+        kernel.draw(blocks.data() + at, std::min(lanes, blocks.size() - at), first, rows,
+                    play.numbers.data(), clock);
+    }
+}
+
 void drawLanes(Target target, std::span<LaneBlock> blocks, int first, int rows, const Play& play,
                Clock& clock) {
     if (const lanes::Kernel* kernel = kernelOf(target)) {
-        const auto lanes = static_cast<std::size_t>(kernel->lanes);
-        for (std::size_t at = 0; at < blocks.size(); at += lanes) {
-            kernel->draw(blocks.data() + at, std::min(lanes, blocks.size() - at), first, rows,
-                         play.numbers.data(), clock);
-        }
+        lanes::drawGroups(*kernel, blocks, first, rows, play, clock);
         return;
     }
     // The scalar path, a block at a time.

@@ -68,8 +68,8 @@ void draw(LaneBlock* blocks, std::size_t count, int first, int rows, const int* 
     V slots[G];
     // One candidate in every lane of register g: pcg32's step and its output of the state before
     // it, a number from its 32 bits, taken unless the row has it already. Only the lanes of
-    // `active` move on. In every lane a repeat's bit is in the row already, so the candidate's
-    // bit is set whatever it is, and the numbers are counted once after rather than each time.
+    // `active` move on. While every lane moves on, a repeat's bit is in the row already, so the
+    // candidate's bit is set whatever it is, and the numbers are counted once after.
     const auto candidate = [&](std::size_t g, auto active) {
         const V old = state[g];
         const V next = old * RandomNumbers::multiplier + increment[g];

@@ -4,6 +4,7 @@
 // file of its own, and how many blocks it draws together.
 
 #include <cstddef>
+#include <span>
 
 #include "core/engine/Lanes.h"
 
@@ -14,6 +15,10 @@ struct Kernel {
                  Clock& clock);
     int lanes;
 };
+
+// Draws the blocks with a kernel, as many at a time as its lanes draw together.
+void drawGroups(const Kernel& kernel, std::span<LaneBlock> blocks, int first, int rows,
+                const Play& play, Clock& clock);
 
 #if defined(__GNUC__) && defined(__x86_64__)
 #define ZARNO_LANES_X86 1

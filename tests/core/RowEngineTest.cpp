@@ -140,6 +140,7 @@ TEST(BlockPrizes, AStretchWonWhatItsRowsWon) {
 struct Drawer {
     std::string name;
     int lanes;
+    bool scalar;  // reads the clock for each block's row
     std::function<void(std::span<LaneBlock>, int, int, const Play&, Clock&)> draw;
 };
 
@@ -147,19 +148,15 @@ std::vector<Drawer> drawers() {
     std::vector<Drawer> all;
     for (const Target target : offeredTargets(processorFeatures())) {
         all.push_back(
-            {std::string(nameOf(target)), target == Target::scalar ? 0 : lanesOf(target),
+            {std::string(nameOf(target)), lanesOf(target), target == Target::scalar,
              [target](std::span<LaneBlock> blocks, int first, int rows, const Play& play,
                       Clock& clock) { drawLanes(target, blocks, first, rows, play, clock); }});
     }
     static constexpr lanes::Kernel portable = lanes::kernel<lanes::VectorOps<2>, 2>();
     all.push_back(
-        {"portable", portable.lanes,
+        {"portable", portable.lanes, false,
          [](std::span<LaneBlock> blocks, int first, int rows, const Play& play, Clock& clock) {
-             constexpr auto width = static_cast<std::size_t>(portable.lanes);
-             for (std::size_t at = 0; at < blocks.size(); at += width) {
-                 portable.draw(blocks.data() + at, std::min(width, blocks.size() - at), first, rows,
-                               play.numbers.data(), clock);
-             }
+             lanes::drawGroups(portable, blocks, first, rows, play, clock);
          }});
     return all;
 }
@@ -167,13 +164,12 @@ std::vector<Drawer> drawers() {
 TEST(Lanes, DrawTheRowsOfTheScalarPath) {
     for (const bool ticking : {false, true}) {
         for (const Drawer& drawer : drawers()) {
-            if (ticking && drawer.lanes == 0) {
-                continue;  // the scalar path reads the clock for each block's row
+            if (ticking && drawer.scalar) {
+                continue;
             }
-            const int lanes = std::max(drawer.lanes, 1);
             for (int level = minLevel; level <= maxLevel; ++level) {
-                for (const int blocks : {1, lanes, lanes + 3}) {
-                    if (ticking && blocks > lanes) {
+                for (const int blocks : {1, drawer.lanes, drawer.lanes + 3}) {
+                    if (ticking && blocks > drawer.lanes) {
                         continue;  // each group reads the clock for rows of its own
                     }
                     SCOPED_TRACE(testing::Message()
