@@ -2,7 +2,7 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
+#include <limits>
 #include <span>
 
 #include "core/engine/Play.h"
@@ -29,21 +29,18 @@ using TensWon = std::array<std::uint16_t, tenRows + 2>;
 // reads a sum at the ends of a session rather than every row's prize, from the core that wrote
 // them. A block's prizes fit 32 bits, since even 10 000 rows of the largest prize come to 2 * 10^9.
 struct BlockPrizes {
-    static constexpr std::size_t peakRows = 100;
-    // Entries of tenthDown written at each tenth, which goes ten deeper at most.
-    static constexpr std::size_t downWritten = 16;
+    static constexpr std::size_t hundredRows = 100;
+    // Where the block's net, what its rows won less a euro a row, may be after the rows of a
+    // hundred: a balance that stays above the lowest and a goal above the highest let the
+    // committing thread pass the hundred in one look rather than a step for every few rows.
+    struct Bounds {
+        std::int64_t lowest;
+        std::int64_t highest;
+    };
 
     std::array<std::uint32_t, blockRows / tenRows + 1> beforeTenth;  // won before each tenth row
     std::array<TensWon, blockRows / strideRows> tens;                // of each 1000 rows
-    // The block's net, what its rows won less a euro a row, falls a euro a row at most, so no row
-    // of a tenth nets below the tenth's start less ten. tenthDown[d] is the first tenth whose rows
-    // may net d below the block's start, for d from 1 to deepest: a balance that would be gone
-    // there lasts at least until that tenth, and the committing thread passes the rows up to it
-    // in one look rather than a step for every few.
-    std::array<std::uint16_t, blockRows + downWritten + 1> tenthDown;
-    std::size_t deepest;
-    // At least the highest net after any row of each hundred: whether a balance may double.
-    std::array<std::int64_t, blockRows / peakRows> peak;
+    std::array<Bounds, blockRows / hundredRows> hundreds;
 
     void keep(std::span<const std::uint8_t> hits, const PrizeOf& prizeOf);
 };
@@ -68,14 +65,16 @@ public:
     std::uint32_t of(std::size_t i) const { return (*prizeOf_)[hits_[first_ + i]]; }
     // A balance played a row at a time from after the stretch's first `at` rows, which won `won`,
     // winnings back into it, until it is below one row's cost or has played `most` rows: how
-    // many it played, what they won, and whether it reached `goal` after any of them.
+    // many it played, what they won, and whether it reached `goal` after any of them. A plain
+    // number rather than an optional goal, which would reach the call through memory.
+    static constexpr std::int64_t noGoal = std::numeric_limits<std::int64_t>::max();
     struct Played {
         std::size_t rows = 0;
         std::uint32_t won = 0;
         bool reached = false;
     };
     Played play(std::size_t at, std::uint32_t won, std::int64_t balance, std::size_t most,
-                std::optional<std::int64_t> goal) const;
+                std::int64_t goal) const;
     // For a stretch that is one of its block's thousands whole: its ten-row parts by what each
     // won. None for any other stretch.
     const TensWon* tens() const {

@@ -168,7 +168,7 @@ void SeriesRecord::commit(const StretchPrizes& prizes) {
         const StretchPrizes::Played played =
             prizes.play(at, start, player.balance,
                         std::min(rows - at, static_cast<std::size_t>(longest - player.played)),
-                        player.doubled ? std::nullopt : std::optional(2 * budget));
+                        player.doubled ? StretchPrizes::noGoal : 2 * budget);
         start += played.won;
         player.balance += played.won - static_cast<std::int64_t>(played.rows);
         player.played += static_cast<std::int64_t>(played.rows);

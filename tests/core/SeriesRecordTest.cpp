@@ -128,8 +128,9 @@ TEST(SeriesRecord, CutsTheSeriesIntoCompletedSessionsFromItsFirstRow) {
 }
 
 // A budget's players are those of playing row by row, wherever the stretches end and whatever
-// the rows win: rows that lose end players far ahead, wins double them or let them play their
-// longest, and a budget set within a block starts from its row.
+// the rows win: rows that lose end players far ahead, a euro won back puts the end off a row at a
+// time, wins double them or let them play their longest, and a budget set within a block starts
+// from its row.
 TEST(SeriesRecord, ABudgetsPlayersAreThoseOfPlayingRowByRow) {
     const struct {
         const char* name;
@@ -139,6 +140,7 @@ TEST(SeriesRecord, ABudgetsPlayersAreThoseOfPlayingRowByRow) {
         std::size_t setAt;  // the row the budget is set at, one where a stretch ends
     } cases[] = {
         {"mostly losing", {0, 0, 7}, {0.92, 0.0, 0.08}, 100, 0},
+        {"a euro back often, a doubling win seldom", {1, 0, 200}, {0.13, 0.8696, 0.0004}, 100, 0},
         {"set within a block", {0, 0, 7}, {0.88, 0.0, 0.12}, 30, 14'321},
         {"doubling and playing the longest", {0, 5000, 3}, {0.7995, 0.0005, 0.2}, 20, 0},
     };
