@@ -74,17 +74,18 @@ StretchPrizes::Played StretchPrizes::play(std::size_t at, std::uint32_t won, std
     std::int64_t net = start;
     bool reached = false;
     while (row < last && net > gone) {
-        const std::size_t hundredEnd =
-            (row / BlockPrizes::hundredRows + 1) * BlockPrizes::hundredRows;
-        if (hundredEnd <= last) {
-            const BlockPrizes::Bounds& bounds = block.hundreds[row / BlockPrizes::hundredRows];
-            if (bounds.lowest > gone && bounds.highest < high) {
-                row = hundredEnd;
-                net = netBefore(row);
-                continue;
-            }
+        // The hundreds' bounds do not depend on the net, so they are looked at one after another
+        // and the net is read once, where they stop.
+        std::size_t hundred = row / BlockPrizes::hundredRows;
+        while ((hundred + 1) * BlockPrizes::hundredRows <= last &&
+               block.hundreds[hundred].lowest > gone && block.hundreds[hundred].highest < high) {
+            ++hundred;
         }
-        const std::size_t until = std::min(last, hundredEnd);
+        if (hundred * BlockPrizes::hundredRows > row) {
+            row = hundred * BlockPrizes::hundredRows;
+            net = netBefore(row);
+        }
+        const std::size_t until = std::min(last, (hundred + 1) * BlockPrizes::hundredRows);
         while (row < until && net > gone) {
             const std::size_t to = std::min(until, row + static_cast<std::size_t>(net - gone));
             const std::int64_t netTo = netBefore(to);
