@@ -46,6 +46,9 @@ void followPalette(QCustomPlot* plot, const QPalette& palette) {
 
 QCustomPlot* createPlot(QWidget* parent) {
     auto* plot = new QCustomPlot(parent);
+    // Its background is filled with an opaque colour, so the widgets behind it need not be
+    // painted again at every replot.
+    plot->setAttribute(Qt::WA_OpaquePaintEvent);
     plot->setLocale(QLocale());  // the locale's decimal separator on the axes
     plot->setMinimumHeight(260);
     plot->legend->setVisible(true);
