@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 #include <qcustomplot.h>
 
@@ -101,6 +102,11 @@ std::vector<Table> LevelsTab::draw(const ChartView& view) {
 }
 
 void LevelsTab::drawBars(const ChartView& view, const std::vector<const odds::SessionLaws*>& laws) {
+    Bars bars{view.play.level, column_->currentIndex(), column_->currentText(), laws};
+    if (drawn_ == bars) {
+        return;
+    }
+    drawn_ = std::move(bars);
     auto* others = qobject_cast<QCPBars*>(plot()->plottable(0));
     auto* chosen = qobject_cast<QCPBars*>(plot()->plottable(1));
     others->data()->clear();

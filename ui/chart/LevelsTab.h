@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <vector>
+
+#include <QString>
 
 #include "ui/chart/ChartTab.h"
 
@@ -30,8 +33,20 @@ private:
     std::vector<const odds::SessionLaws*> levelLaws(bool* settled = nullptr) const;
     void drawBars(const ChartView& view, const std::vector<const odds::SessionLaws*>& laws);
 
+    // What the bars were last drawn from. Their figures are exact, so the same again is not
+    // drawn again five times a second while rows are drawn.
+    struct Bars {
+        int level = 0;
+        int column = 0;
+        QString axis;
+        std::vector<const odds::SessionLaws*> laws;
+
+        bool operator==(const Bars&) const = default;
+    };
+
     QLabel* kept_;
     QComboBox* column_;
+    std::optional<Bars> drawn_;
 };
 
 }  // namespace zarno
