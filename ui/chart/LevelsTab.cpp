@@ -102,7 +102,7 @@ std::vector<Table> LevelsTab::draw(const ChartView& view) {
 }
 
 void LevelsTab::drawBars(const ChartView& view, const std::vector<const odds::SessionLaws*>& laws) {
-    Bars bars{view.play.level, column_->currentIndex(), column_->currentText(), laws};
+    Bars bars{view.play.level, column_->currentIndex(), laws};
     if (drawn_ == bars) {
         return;
     }

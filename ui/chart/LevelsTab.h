@@ -3,8 +3,6 @@
 #include <optional>
 #include <vector>
 
-#include <QString>
-
 #include "ui/chart/ChartTab.h"
 
 class QComboBox;
@@ -37,8 +35,7 @@ private:
     // drawn again five times a second while rows are drawn.
     struct Bars {
         int level = 0;
-        int column = 0;
-        QString axis;
+        int column = 0;  // its header, the axis' label, follows from it
         std::vector<const odds::SessionLaws*> laws;
 
         bool operator==(const Bars&) const = default;
