@@ -16,6 +16,7 @@
 #include "platform/qt/QtText.h"
 #include "ui/chart/ChartLaws.h"
 #include "ui/chart/ChartStyle.h"
+#include "ui/chart/LiveCaption.h"
 
 namespace zarno {
 
@@ -32,8 +33,7 @@ LevelsTab::LevelsTab(const Wording& wording, ChartLaws& laws, QWidget* parent)
     }
     auto* columnLabel = new QLabel(text(texts::levelsColumn));
     columnLabel->setBuddy(column_);
-    columnLayout->addWidget(kept_);
-    columnLayout->addStretch();
+    columnLayout->addWidget(new LiveCaption(kept_), 1);
     columnLayout->addWidget(columnLabel);
     columnLayout->addWidget(column_);
     chartOverTable(columnRow);

@@ -10,6 +10,7 @@
 #include "core/text/Texts.h"
 #include "platform/qt/QtText.h"
 #include "ui/chart/ChartStyle.h"
+#include "ui/chart/LiveCaption.h"
 
 namespace zarno {
 namespace {
@@ -22,7 +23,7 @@ enum Graph { band3Low, band3High, band2Low, band2High, expectedLine, observedPat
 PayoutTab::PayoutTab(const Wording& wording, ChartLaws& laws, QWidget* parent)
     : ChartTab(wording, laws, parent), kept_(new QLabel) {
     kept_->setObjectName("keptPayout");
-    chartOverTable(kept_);
+    chartOverTable(new LiveCaption(kept_));
 
     const style::ChartColours& c = style::coloursFor(palette());
     plot()->xAxis->setScaleType(QCPAxis::stLogarithmic);
