@@ -1,13 +1,37 @@
 #include "core/odds/Odds.h"
 
+#include <array>
 #include <cmath>
 
 #include "core/engine/PrizeTable.h"
 
 namespace zarno::odds {
 
-double hitChance(int level, int hits) {
+namespace {
+
+constexpr double quotient(int level, int hits) {
     return static_cast<double>(favourable(level, hits)) / static_cast<double>(possible(level));
+}
+
+// Worked out once: the payout's band asks for every chance at each of its points.
+constexpr auto chances = [] {
+    std::array<std::array<double, maxLevel + 1>, maxLevel + 1> table{};
+    for (int level = 0; level <= maxLevel; ++level) {
+        for (int hits = 0; hits <= maxLevel; ++hits) {
+            table[static_cast<std::size_t>(level)][static_cast<std::size_t>(hits)] =
+                quotient(level, hits);
+        }
+    }
+    return table;
+}();
+
+}  // namespace
+
+double hitChance(int level, int hits) {
+    if (level < 0 || level > maxLevel || hits < 0 || hits > maxLevel) {
+        return quotient(level, hits);
+    }
+    return chances[static_cast<std::size_t>(level)][static_cast<std::size_t>(hits)];
 }
 
 double expectedPrize(int level) {
