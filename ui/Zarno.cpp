@@ -27,6 +27,7 @@
 #include "ui/Icon.h"
 #include "ui/Layout.h"
 #include "ui/RunLooks.h"
+#include "ui/SteadyFrame.h"
 #include "ui/lesson/LessonWindow.h"
 
 namespace zarno {
@@ -69,7 +70,7 @@ QWidget* createWidget(const ui::ControlSpec& entry, const QString& caption, QWid
             return combo;
         }
         case ui::ControlKind::frame:
-            return new QGroupBox(caption, container);
+            return new SteadyFrame(caption, container);
     }
     return nullptr;
 }

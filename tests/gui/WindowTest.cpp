@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QStyleFactory>
 #include <QTimer>
 
 #include "core/text/ResultsText.h"
@@ -17,6 +18,7 @@
 #include "platform/qt/Translations.h"
 #include "ui/Dialogs.h"
 #include "ui/Layout.h"
+#include "ui/SteadyFrame.h"
 
 namespace zarno::test {
 namespace {
@@ -53,6 +55,8 @@ private slots:
     void toolTipsGiveTheOdds_data();
     void toolTipsGiveTheOdds();
     void messageBoxIsPlainWithOkOnly();
+    void framesLookAsTheStyleDrawsThem_data();
+    void framesLookAsTheStyleDrawsThem();
 };
 
 void WindowTest::createdControls_data() {
@@ -458,6 +462,46 @@ void WindowTest::messageBoxIsPlainWithOkOnly() {
     const QPointer<QMessageBox> watched(box);
     box->button(QMessageBox::Ok)->click();
     QTRY_VERIFY(!watched);
+}
+
+enum class FrameChange { none, shorter, style };
+
+void WindowTest::framesLookAsTheStyleDrawsThem_data() {
+    QTest::addColumn<int>("change");
+    QTest::newRow("texts only") << static_cast<int>(FrameChange::none);
+    QTest::newRow("bottom edge behind a label") << static_cast<int>(FrameChange::shorter);
+    QTest::newRow("another style") << static_cast<int>(FrameChange::style);
+}
+
+// A result frame copies the strip behind a label from a picture of itself: after any change, it
+// shows there what the style draws for a plain group box.
+void WindowTest::framesLookAsTheStyleDrawsThem() {
+    QFETCH(int, change);
+    const std::unique_ptr<QStyle> windows(QStyleFactory::create(QStringLiteral("Windows")));
+    QGroupBox plain(QStringLiteral("Zarno 10"));
+    SteadyFrame steady(QStringLiteral("Zarno 10"));
+    const QRect strip(4, 150, 200, 40);
+    const auto stripOf = [&](QGroupBox& frame) {
+        QImage image(frame.size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        frame.render(&image, strip.topLeft(), QRegion(strip));
+        return image;
+    };
+    for (QGroupBox* frame : std::array<QGroupBox*, 2>{&plain, &steady}) {
+        frame->resize(210, 220);
+        stripOf(*frame);
+        switch (static_cast<FrameChange>(change)) {
+            case FrameChange::none:
+                break;
+            case FrameChange::shorter:
+                frame->resize(210, 170);
+                break;
+            case FrameChange::style:
+                frame->setStyle(windows.get());
+                break;
+        }
+    }
+    QCOMPARE(stripOf(steady), stripOf(plain));
 }
 
 }  // namespace zarno::test
