@@ -24,6 +24,7 @@
 #include "gui/GuiHarness.h"
 #include "ui/ChartWindow.h"
 #include "ui/chart/BudgetTab.h"
+#include "ui/chart/ChartStyle.h"
 #include "ui/chart/LevelsTab.h"
 #include "ui/chart/PayoutTab.h"
 #include "ui/chart/PlayersTab.h"
@@ -90,6 +91,7 @@ private slots:
     void aSavedRunOpensAsItWasSaved();
     void aFileThatIsNoRunIsRefused();
     void followsADarkDesktopAndTheKeyboard();
+    void tableColumnsFitTheirTexts();
     // Last: under ThreadSanitizer no thread may start after the report's reader is forked.
     void theReportHasAPageATab();
 };
@@ -452,6 +454,30 @@ void ChartTest::followsADarkDesktopAndTheKeyboard() {
                 !w->focusProxy()) {
                 QVERIFY2(reached.contains(w), w->metaObject()->className());
             }
+        }
+    }
+}
+
+// However a table changed, its columns are as wide as the same texts filled at once make them.
+void ChartTest::tableColumnsFitTheirTexts() {
+    const auto table = [](std::vector<std::vector<std::string>> rows) {
+        return Table{{"a", "b"}, std::move(rows)};
+    };
+    const std::pair<const char*, std::vector<Table>> cases[] = {
+        {"rows added below", {table({{"1", "2"}}), table({{"1", "2"}, {"1234567", "8"}})}},
+        {"a text longer", {table({{"1", "2"}}), table({{"1234567", "2"}})}},
+        {"a text shorter", {table({{"1234567", "2"}}), table({{"1", "2"}})}},
+        {"rows taken away", {table({{"1", "2"}, {"1234567", "8"}}), table({{"1", "2"}})}},
+    };
+    for (const auto& [name, fills] : cases) {
+        QTableWidget filled;
+        for (const Table& fill : fills) {
+            style::fillTable(&filled, fill);
+        }
+        QTableWidget atOnce;
+        style::fillTable(&atOnce, fills.back());
+        for (int c = 0; c < 2; ++c) {
+            QVERIFY2(filled.columnWidth(c) == atOnce.columnWidth(c), name);
         }
     }
 }

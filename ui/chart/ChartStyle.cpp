@@ -96,11 +96,14 @@ void fillTable(QTableWidget* table, const Table& content) {
         }
         table->setHorizontalHeaderLabels(headers);
     }
-    // The columns are fitted to their texts only when a text's length changes: fitting measures
-    // every cell.
-    bool refit = table->rowCount() != static_cast<int>(content.rows.size());
-    table->setRowCount(static_cast<int>(content.rows.size()));
-    for (int r = 0; r < table->rowCount(); ++r) {
+    // The columns are fitted to their texts only when a text's length changes, since fitting
+    // measures every cell; rows added below the others, as a series' jackpots are, have only
+    // their own cells measured, and refit a column that they do not fit.
+    const int before = table->rowCount();
+    const auto rows = static_cast<int>(content.rows.size());
+    bool refit = before == 0 || rows < before;
+    table->setRowCount(rows);
+    for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < columns; ++c) {
             const QString text =
                 qtext(content.rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]);
@@ -111,13 +114,24 @@ void fillTable(QTableWidget* table, const Table& content) {
                 table->setItem(r, c, item);
             }
             if (item->text() != text) {
-                refit = refit || item->text().size() != text.size();
+                refit = refit || (r < before && item->text().size() != text.size());
                 item->setText(text);
             }
         }
     }
     if (refit) {
         table->resizeColumnsToContents();
+        return;
+    }
+    const int grid = table->showGrid() ? 1 : 0;  // as the view's own fitting counts it
+    for (int c = 0; c < columns; ++c) {
+        for (int r = before; r < rows; ++r) {
+            if (table->sizeHintForIndex(table->model()->index(r, c)).width() + grid >
+                table->columnWidth(c)) {
+                table->resizeColumnToContents(c);
+                break;
+            }
+        }
     }
 }
 
