@@ -16,6 +16,8 @@ SteadyFrame::Look SteadyFrame::look(const QStyleOptionGroupBox& option) const {
             option.text,
             option.palette.cacheKey(),
             static_cast<int>(option.palette.currentColorGroup()),
+            window()->palette().cacheKey(),
+            mapTo(window(), QPoint(0, 0)),
             font().key(),
             devicePixelRatioF(),
             style()};
@@ -35,9 +37,13 @@ void SteadyFrame::paintEvent(QPaintEvent* event) {
     if (const Look now = look(option); picture_.isNull() || pictured_ != now) {
         picture_ = QPixmap(size() * scale);
         picture_.setDevicePixelRatio(scale);
-        picture_.fill(Qt::transparent);
+        // Over the window's background, as the frame is painted on the screen: a style may draw
+        // it differently over a transparent picture.
         QStylePainter painter;
         painter.begin(&picture_, this);
+        painter.setBrushOrigin(-now.at);
+        painter.fillRect(rect(), window()->palette().brush(window()->backgroundRole()));
+        painter.setBrushOrigin(0, 0);
         painter.drawComplexControl(QStyle::CC_GroupBox, option);
         painter.end();
         pictured_ = now;

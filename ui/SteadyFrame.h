@@ -9,8 +9,8 @@ namespace zarno {
 // every frame of the screen while rows are drawn, and each time the style painted the frame's
 // picture behind them again, scaled to the whole box and, being tall, in pieces on Qt's thread
 // pool, whose threads took their time from the rows. Here the strips behind the labels are
-// copied from the picture, one rectangle at a time; the title, and any new look, is painted by
-// the style as before.
+// copied from the picture, which holds the frame over the window's background, one rectangle at
+// a time; the title, and any new look, is painted by the style as before.
 class SteadyFrame : public QGroupBox {
     Q_OBJECT
 
@@ -27,6 +27,8 @@ private:
         QString title;
         qint64 palette = 0;
         int group = 0;
+        qint64 window = 0;  // the palette of the window it is painted over, and where
+        QPoint at;
         QString font;
         qreal scale = 0;
         const QStyle* style = nullptr;
