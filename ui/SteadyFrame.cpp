@@ -15,7 +15,6 @@ SteadyFrame::Look SteadyFrame::look(const QStyleOptionGroupBox& option) const {
             static_cast<int>(option.state),
             option.text,
             option.palette.cacheKey(),
-            static_cast<int>(option.palette.currentColorGroup()),
             window()->palette().cacheKey(),
             mapTo(window(), QPoint(0, 0)),
             font().key(),

@@ -23,10 +23,9 @@ protected:
 private:
     struct Look {
         QRect rect;
-        int state = 0;
+        int state = 0;  // its colour group, active or not, follows from it
         QString title;
         qint64 palette = 0;
-        int group = 0;
         qint64 window = 0;  // the palette of the window it is painted over, and where
         QPoint at;
         QString font;
