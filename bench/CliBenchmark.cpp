@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -85,9 +86,14 @@ int main(int argc, char** argv) {
             longRows = std::stoll(argv[i + 1]);
         }
     }
-    const double engine = engineRowsPerSecond(10, rows);
+    // Each the best of several, side by side, as the window's are.
+    double engine = 0;
+    double cli = 0;
     SeriesRecord record;
-    const double cli = cliRowsPerSecond(rows, record);
+    for (int round = 0; round < measuredRounds; ++round) {
+        engine = std::max(engine, engineRowsPerSecond(10, rows));
+        cli = std::max(cli, cliRowsPerSecond(rows, record));
+    }
 
     // A run of many rows, saved and read as the chart window does.
     const odds::SessionLaws laws = odds::sessionLaws(10);

@@ -263,23 +263,25 @@ private:
     Zarno window_;
 };
 
-// The engine and the window, fast and not, at a level: each the best of three, measured side by
+// The engine and the window, fast and not, at a level: each the best of five, measured side by
 // side. A shared machine's speed drifts over the minutes the benchmark takes, and what else runs
-// on it only ever slows a measurement down. The allocations are the most any run made a row.
+// on it only ever slows a measurement down: a single round of the same run moves by up to ten
+// points, and with three the slowest of a run's twenty ratios often fell well under the rest.
+// The allocations are the most any run made a row.
 struct SideBySide {
     double engine = 0;
     RunFigures fast;
     RunFigures slow;
 };
 
-SideBySide bestOfThree(WindowBench& bench, int level, std::int64_t fastRows,
-                       std::int64_t slowRows) {
+SideBySide bestOfRounds(WindowBench& bench, int level, std::int64_t fastRows,
+                        std::int64_t slowRows) {
     const auto keepBest = [](RunFigures& best, const RunFigures& run) {
         best.rowsPerSecond = std::max(best.rowsPerSecond, run.rowsPerSecond);
         best.allocationsPerRow = std::max(best.allocationsPerRow, run.allocationsPerRow);
     };
     SideBySide best;
-    for (int round = 0; round < 3; ++round) {
+    for (int round = 0; round < measuredRounds; ++round) {
         best.engine =
             std::max(best.engine, engineRowsPerSecond(level, std::max(fastRows, slowRows)));
         keepBest(best.fast, bench.run(level, true, fastRows));
@@ -385,7 +387,7 @@ int main(int argc, char** argv) {
     for (const int level : {2, 10}) {
         const std::string suffix = "_l" + std::to_string(level);
         const double core = oneThreadRowsPerSecond(level);
-        const auto [engine, fast, slow] = bestOfThree(bench, level, fastRows, slowRows);
+        const auto [engine, fast, slow] = bestOfRounds(bench, level, fastRows, slowRows);
         printFigure(("core_rows_per_s_1thread" + suffix).c_str(), core, "rows/s");
         printFigure(("engine_rows_per_s" + suffix).c_str(), engine, "rows/s");
         printFigure(("fast_rows_per_s" + suffix).c_str(), fast.rowsPerSecond, "rows/s");
@@ -436,7 +438,7 @@ int main(int argc, char** argv) {
         // Each against the engine measured beside it.
         double fast = 1e300, slow = 1e300, fastRatio = 1e300, slowRatio = 1e300;
         for (const int level : {2, 10}) {
-            const SideBySide here = bestOfThree(bench, level, fastRows / 4, slowRows / 4);
+            const SideBySide here = bestOfRounds(bench, level, fastRows / 4, slowRows / 4);
             const double engine = here.engine;
             const double fastHere = here.fast.rowsPerSecond;
             const double slowHere = here.slow.rowsPerSecond;
